@@ -1,0 +1,144 @@
+#include "data_location.h"
+
+#include "byte_helpers.h"
+#include "cp1251.h"
+
+#include <vector>
+
+namespace zephyr {
+namespace {
+
+std::vector<std::string> SplitComponents(std::string_view relative) {
+    std::vector<std::string> parts;
+    std::string current;
+    for (const char c : relative) {
+        if (c == '\\' || c == '/') {
+            if (!current.empty()) {
+                parts.push_back(current);
+            }
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) {
+        parts.push_back(current);
+    }
+    return parts;
+}
+
+bool Exists(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+// The entry of `folder` whose name equals `name` (Windows-1251) ignoring letter case.
+std::optional<std::filesystem::path> MatchInFolder(const std::filesystem::path& folder,
+                                                   const std::string& name) {
+    const std::string wanted = UpperCaseCyr(name);
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        if (UpperCaseCyr(Cp1251FromUtf8(entry.path().filename().string())) == wanted) {
+            return entry.path();
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsAbsolute(std::string_view stored) {
+    return (!stored.empty() && (stored[0] == '/' || stored[0] == '\\')) ||
+           (stored.size() > 1 && stored[1] == ':');
+}
+
+} // namespace
+
+std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& base,
+                                                      std::string_view relative) {
+    std::filesystem::path current = base;
+    for (const std::string& part : SplitComponents(relative)) {
+        if (part == ".") {
+            continue;
+        }
+        if (part == "..") {
+            current = current / "..";
+            continue;
+        }
+        std::filesystem::path exact = current / Utf8FromCp1251(part);
+        if (Exists(exact)) {
+            current = std::move(exact);
+        } else if (auto match = MatchInFolder(current, part)) {
+            current = std::move(*match);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return current;
+}
+
+DataLocation::DataLocation(std::filesystem::path programFolder, std::filesystem::path dataFolder,
+                           std::filesystem::path currentDirectory)
+    : programFolder_(std::move(programFolder)), dataFolder_(std::move(dataFolder)),
+      currentDirectory_(std::move(currentDirectory)) {}
+
+DataLocation DataLocation::ForExecutable(const std::filesystem::path& executable,
+                                         const std::optional<std::filesystem::path>& dataFolder) {
+    std::error_code ec;
+    std::filesystem::path current = std::filesystem::current_path(ec);
+    if (dataFolder) {
+        const std::filesystem::path data = std::filesystem::absolute(*dataFolder, ec);
+        return DataLocation(data.parent_path(), data, current);
+    }
+    const std::filesystem::path program = std::filesystem::absolute(executable, ec).parent_path();
+    const std::filesystem::path data = FindIgnoringCase(program, "Data").value_or(program / "Data");
+    return DataLocation(program, data, current);
+}
+
+std::filesystem::path DataLocation::DataFile(std::string_view name) const {
+    return FindIgnoringCase(dataFolder_, name).value_or(dataFolder_ / Utf8FromCp1251(name));
+}
+
+// Stored paths start with the Data folder's name; it stands for whatever
+// folder holds the data, which need not be called "Data". Returns the rest.
+static std::optional<std::string_view> BelowDataFolder(std::string_view storedPath) {
+    const std::size_t slash = storedPath.find_first_of("\\/");
+    const std::string_view first = storedPath.substr(0, slash);
+    if (UpperCaseCyr(first) != "DATA") {
+        return std::nullopt;
+    }
+    return slash == std::string_view::npos ? std::string_view() : storedPath.substr(slash + 1);
+}
+
+std::filesystem::path DataLocation::AgainstProgramFolder(std::string_view storedPath) const {
+    std::filesystem::path path = programFolder_;
+    std::string_view rest = storedPath;
+    if (auto below = BelowDataFolder(storedPath)) {
+        path = dataFolder_;
+        rest = *below;
+    }
+    for (const std::string& part : SplitComponents(rest)) {
+        path /= Utf8FromCp1251(part);
+    }
+    return path;
+}
+
+std::optional<std::filesystem::path> DataLocation::Find(std::string_view storedPath) const {
+    if (IsAbsolute(storedPath)) {
+        return FindIgnoringCase("/", storedPath);
+    }
+    if (auto found = FindIgnoringCase(currentDirectory_, storedPath)) {
+        return found;
+    }
+    if (auto below = BelowDataFolder(storedPath)) {
+        return FindIgnoringCase(dataFolder_, *below);
+    }
+    return FindIgnoringCase(programFolder_, storedPath);
+}
+
+std::filesystem::path DataLocation::Resolve(std::string_view storedPath) const {
+    if (auto found = Find(storedPath)) {
+        return *found;
+    }
+    return AgainstProgramFolder(storedPath);
+}
+
+} // namespace zephyr

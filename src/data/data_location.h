@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace zephyr {
+
+// Where the program finds its data. Catalogues and text files live in the
+// data folder; paths stored inside the data ("Data\images\x.jpg", Windows-1251,
+// backslashes, any letter case) resolve against the current directory first,
+// then against the program folder.
+class DataLocation {
+public:
+    DataLocation(std::filesystem::path programFolder, std::filesystem::path dataFolder,
+                 std::filesystem::path currentDirectory);
+
+    // The program folder is the executable's; with an explicit data folder
+    // (--data DIR) the folder that holds DIR takes its place.
+    static DataLocation ForExecutable(const std::filesystem::path& executable,
+                                      const std::optional<std::filesystem::path>& dataFolder);
+
+    const std::filesystem::path& ProgramFolder() const { return programFolder_; }
+    const std::filesystem::path& DataFolder() const { return dataFolder_; }
+
+    // A file of the data folder by its name ("Taverns.dat"), letter case resolved.
+    std::filesystem::path DataFile(std::string_view name) const;
+
+    // A stored path resolved to an existing file, or nothing.
+    std::optional<std::filesystem::path> Find(std::string_view storedPath) const;
+
+    // Find(), or when nothing exists the program-folder form, for messages.
+    std::filesystem::path Resolve(std::string_view storedPath) const;
+
+private:
+    std::filesystem::path AgainstProgramFolder(std::string_view storedPath) const;
+
+    std::filesystem::path programFolder_;
+    std::filesystem::path dataFolder_;
+    std::filesystem::path currentDirectory_;
+};
+
+// Resolves `relative` (components separated by '/' or '\', Windows-1251)
+// below `base`: exact letter case first, then a case-insensitive match per
+// component. Returns the existing path or nothing.
+std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& base,
+                                                      std::string_view relative);
+
+} // namespace zephyr

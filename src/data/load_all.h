@@ -1,0 +1,51 @@
+#pragma once
+
+#include "catalogue.h"
+#include "data_location.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace zephyr {
+
+// Receives the splash status texts (Windows-1251) in the order loading shows them.
+using StatusCallback = std::function<void(const std::string& text)>;
+
+struct LoadOptions {
+    DataLocation location;
+    bool withPictures = true; // false: records, menus and icon indexes only
+    StatusCallback status;
+};
+
+enum class LoadFailureKind {
+    MissingFile,  // a catalogue could not be opened
+    BadCatalogue, // a catalogue is truncated or malformed
+    BadPicture,   // a picture is missing, unreadable or corrupt
+};
+
+struct LoadFailure {
+    LoadFailureKind kind;
+    std::string message; // UTF-8, names the file (and offset)
+};
+
+struct LoadAllResult {
+    Catalogue catalogue; // every catalogue that loaded before the failure
+    std::optional<LoadFailure> failure;
+
+    bool ok() const { return !failure; }
+};
+
+// The catalogue loaders. Each returns false when its file cannot be opened
+// (nothing added), throws DataError on a malformed file or a bad picture
+// (nothing added), and otherwise fills its part of the catalogue.
+bool LoadOrbs(const LoadOptions& options, Catalogue& catalogue);
+bool LoadHeroes(const LoadOptions& options, Catalogue& catalogue);
+bool LoadAuras(const LoadOptions& options, Catalogue& catalogue);
+bool LoadItems(const LoadOptions& options, Catalogue& catalogue);
+bool LoadSlang(const LoadOptions& options, Catalogue& catalogue);
+
+// Orbs, heroes, auras, items, slang, in this order, stopping at the first failure.
+LoadAllResult LoadAll(const LoadOptions& options);
+
+} // namespace zephyr

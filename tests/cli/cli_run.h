@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace zephyr::testing {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built zephyrdex-cli with the arguments (each shell-quoted here),
+// optionally feeding `input` on standard input.
+CliRun RunCli(const std::string& arguments, const std::string& input = {});
+
+} // namespace zephyr::testing

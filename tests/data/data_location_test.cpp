@@ -1,0 +1,65 @@
+#include "temp_folder.h"
+
+#include "data/data_location.h"
+
+#include <gtest/gtest.h>
+
+namespace zephyr {
+namespace {
+
+using testing::TempFolder;
+using testing::WriteFile;
+
+class DataLocationTest : public ::testing::Test {
+protected:
+    TempFolder program_;
+    TempFolder current_;
+};
+
+TEST_F(DataLocationTest, BackslashesAndLetterCaseResolve) {
+    WriteFile(program_.Path() / "Data/Images/design/FormTop.bmp", "x");
+    const DataLocation location(program_.Path(), program_.Path() / "Data", current_.Path());
+    const auto found = location.Find("Data\\images\\Design\\formtop.BMP");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(*found, program_.Path() / "Data/Images/design/FormTop.bmp");
+    EXPECT_FALSE(location.Find("Data\\images\\design\\absent.bmp"));
+}
+
+TEST_F(DataLocationTest, CyrillicNamesMatchIgnoringCase) {
+    WriteFile(program_.Path() / "Data/документы/Главная.html", "x");
+    const DataLocation location(program_.Path(), program_.Path() / "Data", current_.Path());
+    // "data\ДОКУМЕНТЫ\главная.html" in Windows-1251
+    EXPECT_TRUE(location.Find(
+        "data\\\xC4\xCE\xCA\xD3\xCC\xC5\xCD\xD2\xDB\\\xE3\xEB\xE0\xE2\xED\xE0\xFF.html"));
+}
+
+TEST_F(DataLocationTest, CurrentDirectoryComesFirst) {
+    WriteFile(program_.Path() / "Data/a.jpg", "program");
+    WriteFile(current_.Path() / "Data/a.jpg", "current");
+    WriteFile(program_.Path() / "Data/b.jpg", "program");
+    const DataLocation location(program_.Path(), program_.Path() / "Data", current_.Path());
+    EXPECT_EQ(*location.Find("Data\\a.jpg"), current_.Path() / "Data/a.jpg");
+    EXPECT_EQ(*location.Find("Data\\b.jpg"), program_.Path() / "Data/b.jpg");
+}
+
+TEST_F(DataLocationTest, ExplicitDataFolderStandsForData) {
+    WriteFile(program_.Path() / "pack/Taverns.dat", "x");
+    WriteFile(program_.Path() / "pack/images/h.jpg", "x");
+    const DataLocation location =
+        DataLocation::ForExecutable("/nowhere/bin/zephyrdex-cli", program_.Path() / "pack");
+    EXPECT_EQ(location.ProgramFolder(), program_.Path());
+    EXPECT_EQ(location.DataFile("taverns.DAT"), program_.Path() / "pack/Taverns.dat");
+    EXPECT_EQ(*location.Find("Data\\images\\h.jpg"), program_.Path() / "pack/images/h.jpg");
+    // When nothing exists, the program-folder form names the file in messages.
+    EXPECT_EQ(location.Resolve("Data\\images\\none.jpg"), program_.Path() / "pack/images/none.jpg");
+}
+
+TEST_F(DataLocationTest, DefaultDataFolderIsBesideTheExecutable) {
+    WriteFile(program_.Path() / "bin/data/Orbs.dat", "x");
+    const DataLocation location =
+        DataLocation::ForExecutable(program_.Path() / "bin/zephyrdex-cli", std::nullopt);
+    EXPECT_EQ(location.DataFile("Orbs.dat"), program_.Path() / "bin/data/Orbs.dat");
+}
+
+} // namespace
+} // namespace zephyr

@@ -1,0 +1,587 @@
+#include "data/data_error.h"
+#include "data/picture_codecs.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+// Fixtures that the codecs cannot produce themselves (grayscale and CMYK
+// JPEGs, offset and interlaced GIF frames) are written with the libraries
+// directly.
+#include <cstdio>
+#include <gif_lib.h>
+#include <jpeglib.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zephyr {
+namespace {
+
+using Decoder = std::function<Picture(std::string_view, const std::string&)>;
+
+// Opaque, smooth: what JPEG keeps well.
+Picture Gradient(int width, int height) {
+    Picture picture(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            picture.at(x, y) = 0xFF000000u | static_cast<std::uint32_t>(x * 255 / width) << 16 |
+                               static_cast<std::uint32_t>(y * 255 / height) << 8 | 0x60u;
+        }
+    }
+    return picture;
+}
+
+// Opaque, every pixel unrelated to its neighbours.
+Picture Noise(int width, int height, unsigned seed) {
+    std::mt19937 random(seed);
+    Picture picture(width, height);
+    for (std::uint32_t& pixel : picture.pixels) {
+        pixel = 0xFF000000u | (random() & 0xFFFFFFu);
+    }
+    return picture;
+}
+
+// Runs the decoder and returns the error's reason; fails the test unless a
+// DataError naming `name` is thrown.
+std::string ErrorOf(const Decoder& decode, std::string_view bytes, const std::string& name) {
+    try {
+        decode(bytes, name);
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), name);
+        return error.reason();
+    }
+    ADD_FAILURE() << name << " decoded without an error";
+    return {};
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+void PutU16(std::string& out, std::uint32_t value) {
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>(value >> 8 & 0xFF);
+}
+
+void PutU32(std::string& out, std::uint32_t value) {
+    PutU16(out, value & 0xFFFF);
+    PutU16(out, value >> 16);
+}
+
+// ---- BMP fixtures ----------------------------------------------------------
+
+std::string InfoHeader(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression,
+                       std::uint32_t headerSize = 40,
+                       const std::vector<std::uint32_t>& inHeaderMasks = {},
+                       std::uint32_t coloursUsed = 0) {
+    std::string h;
+    PutU32(h, headerSize);
+    PutU32(h, static_cast<std::uint32_t>(width));
+    PutU32(h, static_cast<std::uint32_t>(height));
+    PutU16(h, 1);
+    PutU16(h, static_cast<std::uint32_t>(bits));
+    PutU32(h, compression);
+    PutU32(h, 0);
+    PutU32(h, 2835);
+    PutU32(h, 2835);
+    PutU32(h, coloursUsed);
+    PutU32(h, 0);
+    for (const std::uint32_t mask : inHeaderMasks) {
+        PutU32(h, mask);
+    }
+    h.resize(headerSize, '\0');
+    return h;
+}
+
+// File header + info header + whatever sits between it and the pixels.
+std::string BmpFile(const std::string& header, const std::string& middle,
+                    const std::string& pixels) {
+    std::string file = "BM";
+    const auto offset = static_cast<std::uint32_t>(14 + header.size() + middle.size());
+    PutU32(file, offset + static_cast<std::uint32_t>(pixels.size()));
+    PutU32(file, 0);
+    PutU32(file, offset);
+    return file + header + middle + pixels;
+}
+
+// ---- GIF fixtures ----------------------------------------------------------
+
+int AppendToString(GifFileType* gif, const GifByteType* data, int length) {
+    static_cast<std::string*>(gif->UserData)
+        ->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
+    return length;
+}
+
+struct GifFrame {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool interlace = false;
+    std::vector<GifColorType> localMap;          // empty: use the global one
+    std::vector<std::vector<GifPixelType>> rows; // natural order, top first
+};
+
+std::string WriteGif(int screenWidth, int screenHeight, const std::vector<GifColorType>& globalMap,
+                     GifFrame frame) {
+    std::string out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&out, AppendToString, &error);
+    ColorMapObject* global = GifMakeMapObject(static_cast<int>(globalMap.size()), globalMap.data());
+    ColorMapObject* local =
+        frame.localMap.empty()
+            ? nullptr
+            : GifMakeMapObject(static_cast<int>(frame.localMap.size()), frame.localMap.data());
+    EXPECT_EQ(EGifPutScreenDesc(gif, screenWidth, screenHeight, 8, 0, global), GIF_OK);
+    EXPECT_EQ(EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height,
+                               frame.interlace, local),
+              GIF_OK);
+    std::vector<int> order;
+    if (frame.interlace) {
+        const std::pair<int, int> passes[] = {{0, 8}, {4, 8}, {2, 4}, {1, 2}};
+        for (const auto& [first, step] : passes) {
+            for (int y = first; y < frame.height; y += step) {
+                order.push_back(y);
+            }
+        }
+    } else {
+        for (int y = 0; y < frame.height; ++y) {
+            order.push_back(y);
+        }
+    }
+    for (const int y : order) {
+        EXPECT_EQ(EGifPutLine(gif, frame.rows[static_cast<std::size_t>(y)].data(), frame.width),
+                  GIF_OK);
+    }
+    EXPECT_EQ(EGifCloseFile(gif, &error), GIF_OK);
+    GifFreeMapObject(global);
+    GifFreeMapObject(local);
+    return out;
+}
+
+// A 1x1 GIF built byte by byte, for layouts giflib refuses to write. The LZW
+// stream is clear, `index`, end with 3-bit codes.
+std::string TinyGif(bool globalMap, int index) {
+    std::string gif = "GIF89a";
+    gif += std::string("\x01\x00\x01\x00", 4);
+    gif += globalMap ? '\x80' : '\x00'; // two-entry global map, or none
+    gif += std::string("\x00\x00", 2);
+    if (globalMap) {
+        gif += std::string("\x00\x00\x00\xFF\xFF\xFF", 6); // black, white
+    }
+    gif += std::string("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10);
+    const auto codes = static_cast<unsigned>(4 | index << 3 | 5 << 6);
+    gif += '\x02';
+    gif += '\x02';
+    gif += static_cast<char>(codes & 0xFF);
+    gif += static_cast<char>(codes >> 8);
+    gif += std::string("\x00\x3B", 2);
+    return gif;
+}
+
+// ---- JPEG fixtures ---------------------------------------------------------
+
+// A solid-colour JPEG in the given colour space, written directly with
+// libjpeg.
+std::string RawJpeg(J_COLOR_SPACE space, const std::vector<JSAMPLE>& colour, bool adobeMarker) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = 16;
+    info.image_height = 16;
+    info.input_components = static_cast<int>(colour.size());
+    info.in_color_space = space;
+    jpeg_set_defaults(&info);
+    info.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row;
+    for (int x = 0; x < 16; ++x) {
+        row.insert(row.end(), colour.begin(), colour.end());
+    }
+    JSAMPROW rows[1] = {row.data()};
+    while (info.next_scanline < info.image_height) {
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::string out(reinterpret_cast<const char*>(buffer), size);
+    std::free(buffer);
+    return out;
+}
+
+int ChannelDistance(std::uint32_t a, std::uint32_t b) {
+    int worst = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const int d = static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF);
+        worst = std::max(worst, std::abs(d));
+    }
+    return worst;
+}
+
+// ---- BMP -------------------------------------------------------------------
+
+TEST(BmpCodec, EncodesBottomUp24BitWithPaddedRows) {
+    Picture picture(2, 2);
+    picture.at(0, 0) = 0xFF112233u;
+    picture.at(0, 1) = 0xFF445566u;
+    const std::string bmp = EncodeBmp(picture);
+    ASSERT_EQ(bmp.size(), 54u + 2 * 8);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(bmp[10], 54);
+    EXPECT_EQ(bmp[28], 24);
+    // The first stored row is the bottom one, blue first.
+    EXPECT_EQ(bmp.substr(54, 3), "\x66\x55\x44");
+    EXPECT_EQ(bmp.substr(62, 3), "\x33\x22\x11");
+}
+
+TEST(BmpCodec, RoundTripIsExact) {
+    const std::pair<int, int> sizes[] = {{1, 1}, {3, 2}, {5, 7}, {33, 17}};
+    for (const auto& [width, height] : sizes) {
+        const Picture picture = Noise(width, height, static_cast<unsigned>(width));
+        EXPECT_EQ(DecodeBmp(EncodeBmp(picture), "round.bmp"), picture) << width << "x" << height;
+    }
+}
+
+TEST(BmpCodec, DecodesPaletteAndTopDownLayouts) {
+    const std::string palette("\x00\x00\xFF\x00"
+                              "\x00\xFF\x00\x00"
+                              "\xFF\x00\x00\x00",
+                              12); // red, green, blue as BGRX
+    // 8-bit, bottom-up, 3 wide (one padding byte); index 7 is past the palette.
+    const std::string eight = BmpFile(InfoHeader(3, 2, 8, 0, 40, {}, 3), palette,
+                                      std::string("\x02\x01\x00\x00"
+                                                  "\x00\x07\x02\x00",
+                                                  8));
+    Picture expected(3, 2);
+    expected.pixels = {0xFFFF0000u, 0xFF000000u, 0xFF0000FFu,
+                       0xFF0000FFu, 0xFF00FF00u, 0xFFFF0000u};
+    EXPECT_EQ(DecodeBmp(eight, "eight.bmp"), expected);
+
+    // 4-bit and 1-bit: high nibble / high bit first.
+    const std::string four =
+        BmpFile(InfoHeader(3, 1, 4, 0, 40, {}, 3), palette, std::string("\x12\x00\x00\x00", 4));
+    Picture fourExpected(3, 1);
+    fourExpected.pixels = {0xFF00FF00u, 0xFF0000FFu, 0xFFFF0000u};
+    EXPECT_EQ(DecodeBmp(four, "four.bmp"), fourExpected);
+    const std::string one = BmpFile(InfoHeader(3, 1, 1, 0, 40, {}, 2), palette.substr(0, 8),
+                                    std::string("\xA0\x00\x00\x00", 4));
+    Picture oneExpected(3, 1);
+    oneExpected.pixels = {0xFF00FF00u, 0xFFFF0000u, 0xFF00FF00u};
+    EXPECT_EQ(DecodeBmp(one, "one.bmp"), oneExpected);
+
+    // 32-bit BI_RGB, top-down: the unused top byte does not make it transparent.
+    const std::string topDown = BmpFile(InfoHeader(2, -2, 32, 0), "",
+                                        std::string("\x01\x02\x03\x00\x04\x05\x06\x00"
+                                                    "\x07\x08\x09\x00\x0A\x0B\x0C\x00",
+                                                    16));
+    Picture topDownExpected(2, 2);
+    topDownExpected.pixels = {0xFF030201u, 0xFF060504u, 0xFF090807u, 0xFF0C0B0Au};
+    EXPECT_EQ(DecodeBmp(topDown, "top.bmp"), topDownExpected);
+
+    // The old 12-byte core header, 24-bit.
+    std::string core;
+    PutU32(core, 12);
+    PutU16(core, 1);
+    PutU16(core, 1);
+    PutU16(core, 1);
+    PutU16(core, 24);
+    const Picture corePicture =
+        DecodeBmp(BmpFile(core, "", std::string("\x10\x20\x30\x00", 4)), "core.bmp");
+    EXPECT_EQ(corePicture.pixels, std::vector<std::uint32_t>{0xFF302010u});
+}
+
+TEST(BmpCodec, DecodesBitFields) {
+    // 16-bit 5-6-5, masks after a plain info header: white, pure red.
+    std::string masks;
+    PutU32(masks, 0xF800);
+    PutU32(masks, 0x07E0);
+    PutU32(masks, 0x001F);
+    const std::string rgb565 =
+        BmpFile(InfoHeader(2, 1, 16, 3), masks, std::string("\xFF\xFF\x00\xF8", 4));
+    EXPECT_EQ(DecodeBmp(rgb565, "565.bmp").pixels,
+              (std::vector<std::uint32_t>{0xFFFFFFFFu, 0xFFFF0000u}));
+
+    // V5 header with an alpha mask inside it.
+    const std::string v5 =
+        BmpFile(InfoHeader(1, 1, 32, 3, 124, {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}), "",
+                std::string("\x30\x20\x10\x80", 4));
+    EXPECT_EQ(DecodeBmp(v5, "v5.bmp").pixels, std::vector<std::uint32_t>{0x80102030u});
+}
+
+TEST(BmpCodec, RefusesHostileOrUnsupportedHeaders) {
+    const Decoder decode = DecodeBmp;
+    const std::string row4("\0\0\0\0", 4);
+    EXPECT_TRUE(Contains(ErrorOf(decode, BmpFile(InfoHeader(4, 1, 8, 1), "", row4), "rle.bmp"),
+                         "compressed BMP not supported"));
+    EXPECT_TRUE(
+        Contains(ErrorOf(decode, BmpFile(InfoHeader(100000, 100000, 24, 0), "", row4), "huge.bmp"),
+                 "100000 x 100000 pixels is too large"));
+    // Sizes that only the data length can refute.
+    ErrorOf(decode, BmpFile(InfoHeader(4000, 4000, 24, 0), "", row4), "short.bmp");
+    ErrorOf(decode, BmpFile(InfoHeader(0, 1, 24, 0), "", row4), "empty.bmp");
+    ErrorOf(decode, BmpFile(InfoHeader(-1, 1, 24, 0), "", row4), "negative.bmp");
+    ErrorOf(decode, BmpFile(InfoHeader(1, 1, 7, 0), "", row4), "bits.bmp");
+    std::string hugeHeader = BmpFile(InfoHeader(1, 1, 24, 0), "", row4);
+    hugeHeader.replace(14, 4, "\xF0\xFF\xFF\xFF");
+    ErrorOf(decode, hugeHeader, "header.bmp");
+    // Pixel offset past the end of the data.
+    std::string farOffset = BmpFile(InfoHeader(1, 1, 24, 0), "", row4);
+    farOffset[12] = '\x7F';
+    ErrorOf(decode, farOffset, "offset.bmp");
+    // An absurd colour count is clamped to what the bit depth allows.
+    const std::string manyColours =
+        BmpFile(InfoHeader(1, 1, 1, 0, 40, {}, 0xFFFFFFFFu), std::string(8, '\x40'), row4);
+    EXPECT_EQ(DecodeBmp(manyColours, "colours.bmp").pixels,
+              std::vector<std::uint32_t>{0xFF404040u});
+    ErrorOf(decode, "PK\x03\x04", "zip.bmp");
+}
+
+// ---- GIF -------------------------------------------------------------------
+
+TEST(GifCodec, RoundTripIsExactUpTo255ColoursWithTransparency) {
+    Picture picture(20, 15);
+    for (int i = 0; i < 300; ++i) {
+        // 200 distinct opaque colours and a transparent pixel every 7th.
+        picture.pixels[static_cast<std::size_t>(i)] =
+            i % 7 == 0 ? 0u : 0xFF000000u | static_cast<std::uint32_t>(i % 200) * 0x010307u;
+    }
+    picture.at(1, 1) = 0x7FFF0000u; // below half alpha: transparent
+    picture.at(2, 1) = 0x80FF0000u; // from half alpha on: opaque
+    Picture expected = picture;
+    expected.at(1, 1) = 0u;
+    expected.at(2, 1) = 0xFFFF0000u;
+    EXPECT_EQ(DecodeGif(EncodeGif(picture), "round.gif"), expected);
+
+    EXPECT_EQ(DecodeGif(EncodeGif(Picture(1, 1, 0u)), "clear.gif"), Picture(1, 1, 0u));
+    const Picture noise = Noise(15, 17, 1); // 255 pixels: no reduction needed
+    EXPECT_EQ(DecodeGif(EncodeGif(noise), "noise.gif"), noise);
+}
+
+TEST(GifCodec, ReducesManyColoursToNearbyOnes) {
+    Picture picture(64, 64);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            picture.at(x, y) = 0xFF000000u | static_cast<std::uint32_t>(x * 4) << 16 |
+                               static_cast<std::uint32_t>(y * 4) << 8 |
+                               static_cast<std::uint32_t>((x + y) % 3);
+        }
+    }
+    picture.at(0, 0) = 0u;
+    const Picture decoded = DecodeGif(EncodeGif(picture), "many.gif");
+    ASSERT_EQ(decoded.width, 64);
+    ASSERT_EQ(decoded.height, 64);
+    EXPECT_EQ(decoded.at(0, 0), 0u);
+    std::set<std::uint32_t> used;
+    int worst = 0;
+    int total = 0;
+    for (std::size_t i = 1; i < picture.pixels.size(); ++i) {
+        used.insert(decoded.pixels[i]);
+        const int distance = ChannelDistance(decoded.pixels[i], picture.pixels[i]);
+        worst = std::max(worst, distance);
+        total += distance;
+    }
+    EXPECT_LE(used.size(), 255u);
+    EXPECT_GT(used.size(), 128u);
+    EXPECT_LE(worst, 16);
+    EXPECT_LE(total / 4095, 6);
+}
+
+TEST(GifCodec, PlacesOffsetFrameOnTransparentScreenWithLocalMap) {
+    GifFrame frame{3, 2, 4, 3, false, {{10, 20, 30}, {40, 50, 60}}, {}};
+    frame.rows = {{0, 1, 0, 1}, {1, 1, 1, 1}, {0, 0, 0, 1}};
+    const Picture picture =
+        DecodeGif(WriteGif(10, 8, {{255, 0, 0}, {0, 255, 0}}, frame), "offset.gif");
+    ASSERT_EQ(picture.width, 10);
+    ASSERT_EQ(picture.height, 8);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 10; ++x) {
+            const bool inside = x >= 3 && x < 7 && y >= 2 && y < 5;
+            std::uint32_t expected = 0;
+            if (inside) {
+                expected =
+                    frame.rows[static_cast<std::size_t>(y - 2)][static_cast<std::size_t>(x - 3)] ==
+                            0
+                        ? 0xFF0A141Eu
+                        : 0xFF28323Cu;
+            }
+            EXPECT_EQ(picture.at(x, y), expected) << x << "," << y;
+        }
+    }
+
+    // A frame hanging over the screen's corner is cut off there.
+    GifFrame over{8, 6, 4, 4, false, {}, std::vector<std::vector<GifPixelType>>(4, {1, 1, 1, 1})};
+    const Picture clipped = DecodeGif(WriteGif(10, 8, {{0, 0, 0}, {9, 9, 9}}, over), "over.gif");
+    EXPECT_EQ(clipped.at(9, 7), 0xFF090909u);
+    EXPECT_EQ(clipped.at(7, 7), 0u);
+}
+
+TEST(GifCodec, InterlacedFrameComesOutInRowOrder) {
+    GifFrame frame{0, 0, 2, 13, true, {}, {}};
+    std::vector<GifColorType> map(16);
+    for (int y = 0; y < 13; ++y) {
+        map[static_cast<std::size_t>(y)] = {static_cast<GifByteType>(y * 10), 0, 0};
+        frame.rows.push_back({static_cast<GifPixelType>(y), static_cast<GifPixelType>(y)});
+    }
+    const Picture picture = DecodeGif(WriteGif(2, 13, map, frame), "interlaced.gif");
+    ASSERT_EQ(picture.height, 13);
+    for (int y = 0; y < 13; ++y) {
+        EXPECT_EQ(picture.at(1, y), 0xFF000000u | static_cast<std::uint32_t>(y * 10) << 16) << y;
+    }
+}
+
+TEST(GifCodec, HandBuiltEdgeCases) {
+    const Decoder decode = DecodeGif;
+    EXPECT_EQ(DecodeGif(TinyGif(true, 1), "white.gif").pixels,
+              std::vector<std::uint32_t>{0xFFFFFFFFu});
+    // Index 3 with a two-entry map: nothing to show.
+    EXPECT_EQ(DecodeGif(TinyGif(true, 3), "beyond.gif").pixels, std::vector<std::uint32_t>{0u});
+    EXPECT_TRUE(Contains(ErrorOf(decode, TinyGif(false, 1), "nomap.gif"), "colour map"));
+
+    std::string huge = TinyGif(true, 1);
+    huge.replace(6, 4, "\xFF\xFF\xFF\xFF");
+    EXPECT_TRUE(Contains(ErrorOf(decode, huge, "huge.gif"), "65535 x 65535 pixels is too large"));
+    std::string empty = TinyGif(true, 1);
+    empty.replace(6, 2, std::string("\0\0", 2));
+    ErrorOf(decode, empty, "empty.gif");
+    EXPECT_EQ(ErrorOf(decode, "BM....", "bmp.gif"), "not a GIF file");
+}
+
+// ---- JPEG ------------------------------------------------------------------
+
+TEST(JpegCodec, RoundTripKeepsSizeAndColoursClose) {
+    const Picture picture = Gradient(40, 30);
+    const Picture decoded = DecodeJpeg(EncodeJpeg(picture, 95), "round.jpg");
+    ASSERT_EQ(decoded.width, 40);
+    ASSERT_EQ(decoded.height, 30);
+    long long total = 0;
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        EXPECT_EQ(decoded.pixels[i] >> 24, 0xFFu);
+        total += ChannelDistance(decoded.pixels[i], picture.pixels[i]);
+    }
+    EXPECT_LT(total / static_cast<long long>(picture.pixels.size()), 4);
+
+    const std::pair<int, int> sizes[] = {{1, 1}, {17, 9}};
+    for (const auto& [width, height] : sizes) {
+        const Picture odd = DecodeJpeg(EncodeJpeg(Gradient(width, height)), "odd.jpg");
+        EXPECT_EQ(odd.width, width);
+        EXPECT_EQ(odd.height, height);
+    }
+
+    // Alpha is composited on black.
+    Picture faded(8, 8, 0x00FFFFFFu);
+    faded.at(0, 0) = 0x80FFFFFFu;
+    const Picture flat = DecodeJpeg(EncodeJpeg(faded), "faded.jpg");
+    EXPECT_LE(ChannelDistance(flat.at(7, 7), 0xFF000000u), 4);
+    EXPECT_GT(flat.at(0, 0) & 0xFF, 0x20u);
+}
+
+TEST(JpegCodec, GrayscaleAndCmykComeOutAsRgb) {
+    const Picture gray = DecodeJpeg(RawJpeg(JCS_GRAYSCALE, {100}, false), "gray.jpg");
+    EXPECT_LE(ChannelDistance(gray.at(5, 5), 0xFF646464u), 2);
+    // Adobe's convention stores CMYK inverted; without its marker it is not.
+    const Picture adobe = DecodeJpeg(RawJpeg(JCS_CMYK, {255, 0, 0, 255}, true), "adobe.jpg");
+    EXPECT_LE(ChannelDistance(adobe.at(5, 5), 0xFFFF0000u), 4);
+    const Picture plain = DecodeJpeg(RawJpeg(JCS_CMYK, {255, 0, 255, 0}, false), "plain.jpg");
+    EXPECT_LE(ChannelDistance(plain.at(5, 5), 0xFF00FF00u), 4);
+}
+
+TEST(JpegCodec, RefusesHugeAndForeignData) {
+    const Decoder decode = DecodeJpeg;
+    std::string huge = EncodeJpeg(Gradient(8, 8));
+    const std::size_t frame = huge.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    huge.replace(frame + 5, 4, "\xFD\xE8\xFD\xE8"); // 65000 x 65000
+    EXPECT_TRUE(Contains(ErrorOf(decode, huge, "huge.jpg"), "65000 x 65000 pixels is too large"));
+    EXPECT_EQ(ErrorOf(decode, "GIF89a", "gif.jpg"), "not a JPEG file");
+}
+
+// ---- All formats -----------------------------------------------------------
+
+struct Format {
+    const char* name;
+    Decoder decode;
+    std::string sample;
+};
+
+std::vector<Format> Formats() {
+    Picture withHole = Gradient(9, 7);
+    withHole.at(4, 3) = 0u;
+    return {{"sample.jpg", DecodeJpeg, EncodeJpeg(Gradient(16, 16))},
+            {"sample.gif", DecodeGif, EncodeGif(withHole)},
+            {"sample.bmp", DecodeBmp, EncodeBmp(Gradient(5, 3))}};
+}
+
+TEST(PictureCodecs, EveryTruncationIsAnError) {
+    for (const Format& format : Formats()) {
+        ASSERT_NO_THROW(format.decode(format.sample, format.name));
+        for (std::size_t length = 0; length < format.sample.size(); ++length) {
+            SCOPED_TRACE(std::string(format.name) + " cut to " + std::to_string(length));
+            ErrorOf(format.decode, std::string_view(format.sample).substr(0, length), format.name);
+        }
+    }
+}
+
+TEST(PictureCodecs, CorruptBytesNeverCrash) {
+    for (const Format& format : Formats()) {
+        for (unsigned seed = 0; seed < 400; ++seed) {
+            std::mt19937 random(seed);
+            std::string bytes = format.sample;
+            const unsigned flips = 1 + random() % 8;
+            for (unsigned i = 0; i < flips; ++i) {
+                bytes[random() % bytes.size()] = static_cast<char>(random());
+            }
+            try {
+                const Picture picture = format.decode(bytes, format.name);
+                EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(picture.width) *
+                                                     static_cast<std::size_t>(picture.height));
+            } catch (const DataError& error) {
+                EXPECT_EQ(error.file(), format.name) << "seed " << seed;
+            }
+        }
+    }
+}
+
+TEST(PictureCodecs, FilesDecodeAndMissingFilesNameThePath) {
+    const testing::TempFolder folder;
+    const Picture picture = Gradient(6, 4);
+    testing::WriteFile(folder.Path() / "a.bmp", EncodeBmp(picture));
+    testing::WriteFile(folder.Path() / "a.gif", EncodeGif(picture));
+    testing::WriteFile(folder.Path() / "a.jpg", EncodeJpeg(picture));
+    EXPECT_EQ(DecodeBmpFile(folder.Path() / "a.bmp"), picture);
+    EXPECT_EQ(DecodeGifFile(folder.Path() / "a.gif"), picture);
+    EXPECT_EQ(DecodeJpegFile(folder.Path() / "a.jpg").width, 6);
+
+    const std::vector<std::function<Picture(const std::filesystem::path&)>> readers = {
+        DecodeBmpFile, DecodeGifFile, DecodeJpegFile};
+    const std::filesystem::path missing = folder.Path() / "missing.pic";
+    for (const auto& read : readers) {
+        try {
+            read(missing);
+            ADD_FAILURE() << "missing file decoded";
+        } catch (const DataError& error) {
+            EXPECT_EQ(error.file(), missing.string());
+            EXPECT_EQ(error.reason(), "cannot open");
+        }
+    }
+    try {
+        DecodeBmpFile(folder.Path()); // a folder opens but cannot be read
+        ADD_FAILURE() << "folder decoded";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.reason(), "cannot read");
+    }
+}
+
+} // namespace
+} // namespace zephyr

@@ -1,0 +1,184 @@
+#include "pack_builder.h"
+
+#include "temp_folder.h"
+
+#include "data/byte_helpers.h"
+#include "data/document_addresses.h"
+#include "data/interface_pictures.h"
+#include "data/picture_codecs.h"
+
+#include <algorithm>
+
+namespace zephyr::testing {
+namespace {
+
+std::filesystem::path Below(const std::filesystem::path& folder, std::string stored) {
+    std::replace(stored.begin(), stored.end(), '\\', '/');
+    return folder / stored;
+}
+
+class PictureWriter {
+public:
+    PictureWriter(const PackBuilder& pack, const std::filesystem::path& folder)
+        : pack_(pack), folder_(folder) {}
+
+    void Write(const std::string& stored, int size, int seed) {
+        if (stored.empty() || pack_.missingPictures.count(stored) != 0) {
+            return;
+        }
+        const auto given = pack_.pictures.find(stored);
+        const Picture picture =
+            given != pack_.pictures.end() ? given->second : SolidPicture(size, size, seed);
+        const std::string extension = UpperCaseCyr(stored.substr(stored.find_last_of('.') + 1));
+        WriteFile(Below(folder_, stored),
+                  extension == "GIF" ? EncodeGif(picture) : EncodeJpeg(picture, 95));
+    }
+
+private:
+    const PackBuilder& pack_;
+    std::filesystem::path folder_;
+};
+
+} // namespace
+
+Picture SolidPicture(int width, int height, int seed) {
+    const auto channel = [seed](int shift) {
+        return static_cast<std::uint32_t>((seed * 53 + shift * 97) % 200 + 40);
+    };
+    return Picture(width, height, 0xFF000000u | channel(0) << 16 | channel(1) << 8 | channel(2));
+}
+
+void PackBuilder::WriteTo(const std::filesystem::path& programFolder) const {
+    const std::filesystem::path data = programFolder / "Data";
+    std::filesystem::create_directories(data);
+    PictureWriter pictureWriter(*this, programFolder);
+    int seed = 0;
+    if (taverns) {
+        WriteFile(data / "Taverns.dat", WriteTavernsFile(*taverns));
+        for (const auto& tavern : taverns->Taverns) {
+            for (const auto& hero : tavern.Heroes) {
+                pictureWriter.Write(hero.PicturePath, 64, ++seed);
+            }
+        }
+    }
+    if (shops) {
+        WriteFile(data / "Shops.dat", WriteShopsFile(*shops));
+        for (const auto& shop : shops->Shops) {
+            pictureWriter.Write(shop.PicturePath, 36, ++seed);
+            for (const auto& item : shop.Items) {
+                pictureWriter.Write(item.PicturePath, 36, ++seed);
+            }
+        }
+    }
+    if (aurs) {
+        WriteFile(data / "Aurs.dat", WriteAursFile(*aurs));
+        for (const auto& aura : aurs->Auras) {
+            pictureWriter.Write(aura.PicturePath, 15, ++seed);
+        }
+    }
+    if (orbs) {
+        WriteFile(data / "Orbs.dat", WriteOrbsFile(*orbs));
+        for (const auto* list : {&orbs->Categories, &orbs->AbilityOrbs}) {
+            for (const auto& orb : *list) {
+                pictureWriter.Write(orb.PicturePath, 30, ++seed);
+            }
+        }
+    }
+    if (dictionary) {
+        WriteFile(data / "Dictionary.dat", WriteDictionaryFile(*dictionary));
+    }
+}
+
+void PackBuilder::WriteInterfaceAndTexts(const std::filesystem::path& programFolder) {
+    int seed = 100;
+    for (const auto list : {RequiredDesignPictures(), OtherInterfacePictures()}) {
+        for (const std::string_view stored : list) {
+            const std::string extension = UpperCaseCyr(stored.substr(stored.rfind('.') + 1));
+            const Picture picture = SolidPicture(20, 20, ++seed);
+            WriteFile(Below(programFolder, std::string(stored)),
+                      extension == "BMP"   ? EncodeBmp(picture)
+                      : extension == "GIF" ? EncodeGif(picture)
+                                           : EncodeJpeg(picture, 90));
+        }
+    }
+    const std::filesystem::path data = programFolder / "Data";
+    WriteFile(data / "Str.dat", "First tip\r\nSecond tip\r\n");
+    std::string addresses;
+    int page = 0;
+    for (const std::string& key : DocumentKeyNames()) {
+        const std::string file = "page" + std::to_string(++page) + ".html";
+        addresses += key + "=Data\\documents\\" + file + "\r\n";
+        WriteFile(data / "documents" / file, "<html></html>");
+    }
+    addresses += "Default=Data\\documents\\Main.html?pageid=start\r\n";
+    WriteFile(data / "documents" / "Main.html", "<html></html>");
+    WriteFile(data / "Address.dat", addresses);
+}
+
+DataLocation PackBuilder::LocationOf(const std::filesystem::path& programFolder) {
+    return DataLocation(programFolder, programFolder / "Data", programFolder);
+}
+
+HeroFileEntry SampleHero(const std::string& name, int seed) {
+    HeroFileEntry entry;
+    entry.PicturePath = "Data\\images\\heroes\\" + name + ".jpg";
+    THero& hero = entry.Hero;
+    hero.Name = name;
+    hero.Ranged = seed % 2 == 1;
+    hero.BaseStrength = static_cast<std::uint16_t>(15 + seed % 10);
+    hero.BaseAgility = static_cast<std::uint16_t>(14 + seed % 7);
+    hero.BaseIntelligence = static_cast<std::uint16_t>(13 + seed % 5);
+    hero.PrimaryAttribute = static_cast<std::uint8_t>(1 + seed % 3);
+    hero.StrengthGain = 2.5;
+    hero.AgilityGain = 1.75;
+    hero.IntelligenceGain = 8.2;
+    hero.DamageMin = static_cast<std::uint16_t>(20 + seed);
+    hero.DamageMax = static_cast<std::uint16_t>(30 + seed);
+    hero.BaseArmor = 1.25;
+    hero.BaseHpRegen = 0.25;
+    hero.BaseManaRegen = 0.01;
+    hero.BaseAttackTime = 1.7;
+    hero.MoveSpeed = 300;
+    hero.AttackRange = hero.Ranged ? 600 : 128;
+    for (int a = 0; a < 4; ++a) {
+        TAbility& ability = hero.Abilities[a];
+        ability.Name = name + " ability " + std::to_string(a + 1);
+        ability.ImagePath = "Data\\images\\skills\\" + name + std::to_string(a + 1) + ".jpg";
+        ability.HasData = a != 2;
+        if (!ability.HasData) {
+            continue;
+        }
+        ability.NeedsActive = a == 1;
+        ability.AttackTypeChange = static_cast<std::uint8_t>(a == 3 ? 2 : 0);
+        ability.LearnAura = static_cast<std::uint8_t>(a == 0 ? 1 : 0);
+        ability.ActiveAura = static_cast<std::uint8_t>(a == 1 ? 2 : 0);
+        ability.OrbCode = static_cast<std::uint8_t>(a == 3 ? 1 : 0);
+        ability.LinkItem = static_cast<std::uint8_t>(a == 1 ? 1 : 0);
+        ability.ParamCaptions = {"Stacks", "", "Targets", "", ""};
+        for (int level = 0; level < 4; ++level) {
+            ability.LevelOrbCodes[level] = static_cast<std::uint8_t>(level % 2);
+            ability.LevelEffects[level] = {
+                {true, 1000 + a}, {false, (level + 1) * 500}, {true, 1010}, {false, -250}};
+        }
+    }
+    return entry;
+}
+
+ItemFileEntry SampleItem(const std::string& text, int seed) {
+    ItemFileEntry entry;
+    entry.Text = text;
+    entry.PicturePath = "Data\\images\\items\\item" + std::to_string(seed) + ".jpg";
+    TItem& item = entry.Item;
+    item.Cost = static_cast<std::uint16_t>(100 * seed + 25);
+    item.OrbCode = static_cast<std::uint8_t>(seed % 3);
+    item.OnePerHero = seed % 4 == 0;
+    item.Activatable = seed % 2 == 0;
+    item.PassiveAuras = {static_cast<std::uint8_t>(seed % 5)};
+    item.ActiveAuras =
+        item.Activatable ? std::vector<std::uint8_t>{2, 3} : std::vector<std::uint8_t>{};
+    item.StackingEffects = {{true, 1001}, {false, 100 * seed}};
+    item.UniqueEffects = {{true, 1020}, {false, 1500}, {false, -7}};
+    return entry;
+}
+
+} // namespace zephyr::testing

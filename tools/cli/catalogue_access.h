@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli_context.h"
+
+#include "data/catalogue.h"
+#include "data/data_location.h"
+
+#include <optional>
+
+namespace zephyr::cli {
+
+// The data location from "--data DIR" (taken out of ctx.args) or the Data
+// folder beside the executable.
+DataLocation TakeDataLocation(CliContext& ctx);
+
+// Loads every catalogue's records without pictures. On failure prints the
+// message to ctx.err and returns nothing (the command then exits 1).
+std::optional<Catalogue> LoadRecords(const CliContext& ctx, const DataLocation& location);
+
+} // namespace zephyr::cli

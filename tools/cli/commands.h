@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli_context.h"
+
+namespace zephyr::cli {
+
+// One function per subcommand; each returns the process exit code.
+int RunDump(CliContext& ctx);
+int RunCheck(CliContext& ctx);
+
+} // namespace zephyr::cli

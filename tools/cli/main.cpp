@@ -1,0 +1,67 @@
+#include "commands.h"
+
+#include "data/data_error.h"
+
+#include <filesystem>
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+using zephyr::cli::CliContext;
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;
+    int (*run)(CliContext&);
+};
+
+constexpr Command kCommands[] = {
+    {"dump", "dump [--data DIR] heroes|items|auras|orbs|dictionary|addresses|ticker",
+     zephyr::cli::RunDump},
+    {"check", "check [--data DIR]", zephyr::cli::RunCheck},
+};
+
+// The running executable, whatever folder it was started from.
+std::filesystem::path ExecutablePath(const char* argv0) {
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::absolute(argv0, ec) : self;
+}
+
+void PrintUsage(std::ostream& out) {
+    out << "usage:\n";
+    for (const Command& command : kCommands) {
+        out << "  zephyrdex-cli " << command.usage << '\n';
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return zephyr::cli::kExitUsage;
+    }
+    const std::string_view name = argv[1];
+    for (const Command& command : kCommands) {
+        if (command.name != name) {
+            continue;
+        }
+        CliContext ctx{
+            {argv + 2, argv + argc}, ExecutablePath(argv[0]), std::cin, std::cout, std::cerr};
+        try {
+            return command.run(ctx);
+        } catch (const zephyr::cli::UsageError& error) {
+            std::cerr << "zephyrdex-cli: " << error.message << '\n';
+            PrintUsage(std::cerr);
+            return zephyr::cli::kExitUsage;
+        } catch (const std::exception& error) {
+            std::cerr << "zephyrdex-cli: " << error.what() << '\n';
+            return zephyr::cli::kExitProblems;
+        }
+    }
+    std::cerr << "zephyrdex-cli: unknown command '" << name << "'\n";
+    PrintUsage(std::cerr);
+    return zephyr::cli::kExitUsage;
+}

@@ -458,10 +458,7 @@ std::string EncodeGif(const Picture& picture) {
         FailEncoding(gif->Error);
     }
     if (anyTransparent) {
-        GraphicsControlBlock control{};
-        control.DisposalMode = DISPOSAL_UNSPECIFIED;
-        control.UserInputFlag = false;
-        control.DelayTime = 0;
+        GraphicsControlBlock control{}; // no disposal, no delay
         control.TransparentColor = static_cast<int>(transparentIndex);
         GifByteType extension[4];
         const std::size_t length = EGifGCBToExtension(&control, extension);

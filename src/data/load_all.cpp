@@ -4,17 +4,17 @@
 
 namespace zephyr {
 
-LoadAllResult LoadAll(const LoadOptions& options) {
-    struct Step {
-        bool (*load)(const LoadOptions&, Catalogue&);
-        const char* file;
-    };
-    static constexpr Step kSteps[] = {
+std::span<const CatalogueLoader> CatalogueLoaders() {
+    static constexpr CatalogueLoader kLoaders[] = {
         {LoadOrbs, "Orbs.dat"},   {LoadHeroes, "Taverns.dat"},   {LoadAuras, "Aurs.dat"},
         {LoadItems, "Shops.dat"}, {LoadSlang, "Dictionary.dat"},
     };
+    return kLoaders;
+}
+
+LoadAllResult LoadAll(const LoadOptions& options) {
     LoadAllResult result;
-    for (const Step& step : kSteps) {
+    for (const CatalogueLoader& step : CatalogueLoaders()) {
         try {
             if (!step.load(options, result.catalogue)) {
                 result.failure = LoadFailure{LoadFailureKind::MissingFile,

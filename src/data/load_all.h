@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace zephyr {
@@ -44,6 +45,13 @@ bool LoadHeroes(const LoadOptions& options, Catalogue& catalogue);
 bool LoadAuras(const LoadOptions& options, Catalogue& catalogue);
 bool LoadItems(const LoadOptions& options, Catalogue& catalogue);
 bool LoadSlang(const LoadOptions& options, Catalogue& catalogue);
+
+// The loaders in their fixed order, each with the file it reads.
+struct CatalogueLoader {
+    bool (*load)(const LoadOptions&, Catalogue&);
+    const char* file;
+};
+std::span<const CatalogueLoader> CatalogueLoaders();
 
 // Orbs, heroes, auras, items, slang, in this order, stopping at the first failure.
 LoadAllResult LoadAll(const LoadOptions& options);

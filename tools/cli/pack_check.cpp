@@ -19,17 +19,8 @@ public:
 
     void LoadCatalogues() {
         const LoadOptions options{location_, true, {}};
-        struct Step {
-            bool (*load)(const LoadOptions&, Catalogue&);
-            const char* file;
-        };
-        const Step steps[] = {{LoadOrbs, "Orbs.dat"},
-                              {LoadHeroes, "Taverns.dat"},
-                              {LoadAuras, "Aurs.dat"},
-                              {LoadItems, "Shops.dat"},
-                              {LoadSlang, "Dictionary.dat"}};
         // Each catalogue on its own, so that one problem does not hide the next.
-        for (const Step& step : steps) {
+        for (const CatalogueLoader& step : CatalogueLoaders()) {
             try {
                 if (!step.load(options, catalogue_)) {
                     Problem(location_.DataFile(step.file).string() + ": cannot open the file");

@@ -7,5 +7,6 @@ namespace zephyr::cli {
 // One function per subcommand; each returns the process exit code.
 int RunDump(CliContext& ctx);
 int RunCheck(CliContext& ctx);
+int RunStats(CliContext& ctx);
 
 } // namespace zephyr::cli

@@ -20,6 +20,7 @@ constexpr Command kCommands[] = {
     {"dump", "dump [--data DIR] heroes|items|auras|orbs|dictionary|addresses|ticker",
      zephyr::cli::RunDump},
     {"check", "check [--data DIR]", zephyr::cli::RunCheck},
+    {"stats", "stats [--data DIR] [--decimal-separator C] [FILE|-]", zephyr::cli::RunStats},
 };
 
 // The running executable, whatever folder it was started from.

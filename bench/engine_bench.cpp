@@ -1,0 +1,151 @@
+#include "engine/aura_slots.h"
+#include "engine/calculator.h"
+#include "engine/stat_computation.h"
+
+#include "data/catalogue.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace zephyr;
+
+TEffectToken Lit(double value) {
+    return TEffectToken{false, static_cast<std::int32_t>(value * 100)};
+}
+TEffectToken Code(std::int32_t code) {
+    return TEffectToken{true, code};
+}
+
+TEffectList ItemEffect(std::int32_t code, std::initializer_list<double> args) {
+    TEffectList list{Code(code), Code(8)};
+    for (double arg : args) {
+        list.push_back(Lit(arg));
+        list.push_back(Code(8));
+    }
+    list.back() = Code(0);
+    return list;
+}
+
+void Append(TEffectList& list, const TEffectList& more) {
+    list.insert(list.end(), more.begin(), more.end());
+}
+
+// A level program with formula arguments: strength-scaled damage, a
+// parameter-driven attack speed and a bash whose chance grows with the level.
+TEffectList LevelProgram(int level) {
+    TEffectList program{Code(1004), Code(8), Lit(0), Code(8), Lit(5), Code(8), Lit(2), Code(0)};
+    Append(program,
+           {Code(1008), Code(8), Lit(0.5), Code(4), Code(10001), Code(2), Lit(level), Code(0)});
+    Append(program, {Code(1014), Code(8), Code(10004), Code(4), Lit(5), Code(2), Code(10002),
+                     Code(5), Lit(4), Code(0)});
+    Append(program, {Code(1027), Code(8), Lit(5), Code(4), Lit(level), Code(8), Code(10009),
+                     Code(5), Lit(100), Code(8), Lit(0), Code(0)});
+    Append(program, {Code(1006), Code(8), Code(10010), Code(3), Code(10015), Code(0)});
+    return program;
+}
+
+Catalogue MakeCatalogue() {
+    Catalogue catalogue;
+    THero hero;
+    hero.Name = "Bench";
+    hero.Ranged = true;
+    hero.BaseStrength = 18;
+    hero.BaseAgility = 22;
+    hero.BaseIntelligence = 15;
+    hero.PrimaryAttribute = 2;
+    hero.StrengthGain = 1.9;
+    hero.AgilityGain = 2.9;
+    hero.IntelligenceGain = 1.5;
+    hero.DamageMin = 24;
+    hero.DamageMax = 36;
+    hero.BaseArmor = 1.5;
+    hero.BaseHpRegen = 0.75;
+    hero.BaseManaRegen = 0.01;
+    hero.BaseAttackTime = 1.7;
+    hero.MoveSpeed = 300;
+    hero.AttackRange = 600;
+    for (int m = 0; m < 4; ++m) {
+        TAbility& ability = hero.Abilities[m];
+        ability.Name = "Ability";
+        ability.HasData = true;
+        ability.LearnAura = static_cast<std::uint8_t>(m + 7);
+        for (int level = 0; level < 4; ++level) {
+            ability.LevelEffects[level] = LevelProgram(level + 1);
+        }
+    }
+    catalogue.Heroes.push_back(hero);
+
+    for (int a = 1; a <= 12; ++a) {
+        TAura aura;
+        aura.Name = "Aura";
+        aura.V0 = a;
+        aura.V1 = 5;
+        aura.V3 = 10;
+        aura.V5 = 200;
+        aura.V8 = 10;
+        catalogue.Auras.push_back(aura);
+    }
+    catalogue.OrbCategories = {"Cold", "Leech"};
+    catalogue.ItemOrbs = {TOrb{"Frost", 1, 30, 40, 0}, TOrb{"Leech", 2, 0, 0, 15}};
+    catalogue.RangedOrbTable = {TOrbPair{1, 1, 1}, TOrbPair{2, 1, 6}, TOrbPair{2, 2, 1}};
+    for (int i = 0; i < 6; ++i) {
+        TItem item;
+        item.Name = "Item " + std::to_string(i);
+        item.ImageIndex = i + 1;
+        item.Cost = 500;
+        item.OrbCode = static_cast<std::uint8_t>(i < 2 ? i + 1 : 0);
+        item.PassiveAuras = {static_cast<std::uint8_t>(i + 1)};
+        item.StackingEffects = ItemEffect(1001, {6});
+        Append(item.StackingEffects, ItemEffect(1016, {10}));
+        Append(item.StackingEffects, ItemEffect(1027, {10, 25, 0}));
+        item.UniqueEffects = ItemEffect(1013, {3});
+        Append(item.UniqueEffects, ItemEffect(1028, {15, 2}));
+        catalogue.Items.push_back(item);
+    }
+    return catalogue;
+}
+
+// 25 levels, six items with passive auras, four learn auras: ten auras.
+Calculator FullBuild(const Catalogue& catalogue) {
+    Calculator calc(catalogue);
+    calc.ChooseHero(1);
+    const int picks[] = {1, 2, 3, 1, 5, 4, 1, 2, 3, 1, 4, 2, 3, 2, 3, 4, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+    for (int pick : picks) {
+        calc.LevelUp(pick);
+    }
+    for (int slot = 1; slot <= 6; ++slot) {
+        calc.PlaceItem(slot, slot);
+    }
+    return calc;
+}
+
+void BM_ComputeStatsFullBuild(benchmark::State& bench) {
+    const Catalogue catalogue = MakeCatalogue();
+    BuildState state = FullBuild(catalogue).State();
+    int auras = 0;
+    for (const TCurAura& slot : state.AuraSlots) {
+        auras += slot.AuraNumber != 0 ? 1 : 0;
+    }
+    bench.counters["level"] = state.HeroLevel;
+    bench.counters["auras"] = auras;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(ComputeStats(catalogue, state));
+    }
+}
+BENCHMARK(BM_ComputeStatsFullBuild);
+
+// Dragging an item line changes the proc order, then everything recomputes.
+void BM_GestureAndRecompute(benchmark::State& bench) {
+    const Catalogue catalogue = MakeCatalogue();
+    Calculator calc = FullBuild(catalogue);
+    int from = 25;
+    for (auto _ : bench) {
+        calc.MoveBuildOrderLine(from, 30);
+        benchmark::DoNotOptimize(calc.Stats());
+        from = from == 25 ? 26 : 25;
+    }
+}
+BENCHMARK(BM_GestureAndRecompute);
+
+} // namespace

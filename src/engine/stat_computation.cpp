@@ -1,0 +1,318 @@
+#include "stat_computation.h"
+
+#include "effect_program.h"
+#include "float_conversion.h"
+#include "orb_rules.h"
+#include "proc_rules.h"
+#include "stat_run.h"
+
+#include <algorithm>
+
+namespace zephyr {
+namespace {
+
+constexpr int kHitPointsPerStrength = 19;
+constexpr int kBaseHitPoints = 150;
+constexpr int kManaPerIntelligence = 13;
+constexpr double kHpRegenPerStrength = 0.03;
+constexpr double kManaRegenPerIntelligence = 0.04;
+constexpr double kAgilityPerArmor = 7.0;
+constexpr double kArmorFactor = 0.06;
+constexpr double kBaseMagicFactor = 0.75;
+constexpr int kAttributesPerBonusLevel = 2;
+constexpr double kMoveSpeedCap = 522.0;
+constexpr int kRespawnPerLevel = 4;
+constexpr int kGoldLossPerLevel = 30;
+constexpr int kMaxAbilityLevel = 4;
+
+// Level of ability m as an index into its per-level tables; a tampered build
+// with more picks than the ability has levels uses the last one.
+int AbilityLevelIndex(const BuildState& state, int ability) {
+    return std::min<int>(AbilityLevel(state, ability), kMaxAbilityLevel);
+}
+
+bool AbilityCounts(const StatRun& run, int ability) {
+    return !run.hero.Abilities[ability - 1].NeedsActive || run.state.AbilityActive[ability - 1];
+}
+
+bool ValidAbilityOrb(const StatRun& run, int orb) {
+    return orb >= 1 && orb <= static_cast<int>(run.catalogue.AbilityOrbs.size());
+}
+
+void ApplyHeroBase(StatRun& run) {
+    const THero& hero = run.hero;
+    HeroStats& s = run.stats;
+    const double levelsGained = run.level - 1;
+    s.IsRanged = hero.Ranged;
+    s.StrengthBase = TruncToInt32(levelsGained * hero.StrengthGain + hero.BaseStrength);
+    s.AgilityBase = TruncToInt32(levelsGained * hero.AgilityGain + hero.BaseAgility);
+    s.IntelligenceBase = TruncToInt32(levelsGained * hero.IntelligenceGain + hero.BaseIntelligence);
+    s.StrengthGainShown = hero.StrengthGain;
+    s.AgilityGainShown = hero.AgilityGain;
+    s.IntelligenceGainShown = hero.IntelligenceGain;
+    run.HpRegenBase = hero.BaseHpRegen;
+    run.ManaRegenBase = hero.BaseManaRegen;
+    s.DamageLow = hero.DamageMin;
+    s.DamageHigh = hero.DamageMax;
+    s.ArmorBase = levelsGained * hero.AgilityGain / kAgilityPerArmor + hero.BaseArmor;
+    s.AttackCooldown = hero.BaseAttackTime;
+    s.MoveSpeed = hero.MoveSpeed;
+    s.AttackRange = hero.AttackRange;
+}
+
+void ApplyAbilityOrbsAndAttackType(StatRun& run) {
+    for (int m = 1; m <= kAbilityCount; ++m) {
+        const int level = AbilityLevelIndex(run.state, m);
+        if (level == 0) {
+            continue;
+        }
+        const TAbility& ability = run.hero.Abilities[m - 1];
+        if (ability.OrbCode != 0 && ValidAbilityOrb(run, ability.OrbCode)) {
+            run.FirstOrb = ability.OrbCode;
+            run.AbilityOrbFound = true;
+        }
+        if (!AbilityCounts(run, m)) {
+            continue;
+        }
+        if (ability.AttackTypeChange != 0) {
+            run.stats.IsRanged = ability.AttackTypeChange == 2;
+        }
+        const int levelOrb = ability.LevelOrbCodes[level - 1];
+        if (levelOrb != 0 && ValidAbilityOrb(run, levelOrb)) {
+            run.FirstOrb = levelOrb;
+            run.AbilityOrbFound = true;
+        }
+    }
+}
+
+void ApplyAuras(StatRun& run) {
+    HeroStats& s = run.stats;
+    for (const TCurAura& slot : run.state.AuraSlots) {
+        const TAura* aura = slot.AuraNumber != 0 ? run.catalogue.Aura(slot.AuraNumber) : nullptr;
+        if (aura == nullptr) {
+            continue;
+        }
+        AddSaturated(s.DamageBonus, s.IsRanged ? aura->V2 : aura->V1);
+        AddSaturated(run.DamagePercent, s.IsRanged ? aura->V4 : aura->V3);
+        s.ArmorBonus += aura->V5 / 100.0;
+        run.HpRegenFlat += aura->V6;
+        run.ManaRegenFlat += aura->V7 / 100.0;
+        AddSaturated(s.AttackSpeed, aura->V8);
+        AddSaturated(s.LifeSteal, s.IsRanged ? aura->V10 : aura->V9);
+    }
+}
+
+bool UniqueEffectsCount(const StatRun& run, int slot, const TItem& item) {
+    const BuildState& state = run.state;
+    const std::int32_t number = state.ItemSlots[slot - 1].ItemNumber;
+    if (item.Activatable && !state.SlotActive[slot - 1]) {
+        return false;
+    }
+    for (const AbilityItemLink& link : state.AbilityItemLinks) {
+        if (link.Linked && link.AbilityPrevails && link.LinkedItem == number) {
+            return false;
+        }
+    }
+    for (int earlier = 1; earlier < slot; ++earlier) {
+        if (state.ItemSlots[earlier - 1].ItemNumber == number) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ApplyItems(StatRun& run) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const TItem* item = run.catalogue.Item(run.state.ItemSlots[slot - 1].ItemNumber);
+        if (item == nullptr) {
+            continue;
+        }
+        AddSaturated(run.stats.TotalPrice, item->Cost);
+        if (item->OrbCode != 0 && run.catalogue.ItemOrb(item->OrbCode) != nullptr) {
+            if (run.FirstOrb == 0) {
+                run.FirstOrb = item->OrbCode;
+            } else if (run.SecondOrb == 0) {
+                run.SecondOrb = item->OrbCode;
+            }
+        }
+        RunEffectList(run, item->StackingEffects, slot, false);
+        if (UniqueEffectsCount(run, slot, *item)) {
+            RunEffectList(run, item->UniqueEffects, slot, true);
+        }
+    }
+}
+
+void ApplyAttributeLevels(StatRun& run) {
+    const int bonus = kAttributesPerBonusLevel * AbilityLevel(run.state, kAttributeBonus);
+    AddSaturated(run.stats.StrengthBonus, bonus);
+    AddSaturated(run.stats.AgilityBonus, bonus);
+    AddSaturated(run.stats.IntelligenceBonus, bonus);
+}
+
+void ApplyAbilities(StatRun& run) {
+    for (int m = 1; m <= kAbilityCount; ++m) {
+        const int level = AbilityLevelIndex(run.state, m);
+        if (level == 0 || !AbilityCounts(run, m)) {
+            continue;
+        }
+        const AbilityItemLink& link = run.state.AbilityItemLinks[m - 1];
+        if (link.Linked && !link.AbilityPrevails) {
+            continue;
+        }
+        const TEffectList& program = run.hero.Abilities[m - 1].LevelEffects[level - 1];
+        if (!program.empty()) {
+            RunLevelProgram(run, program, m);
+        }
+    }
+}
+
+std::int32_t Total(std::int32_t base, std::int32_t bonus) {
+    return SaturateToInt32(static_cast<std::int64_t>(base) + bonus);
+}
+
+void DeriveAttributesAndPools(StatRun& run) {
+    HeroStats& s = run.stats;
+    s.StrengthTotal = Total(s.StrengthBase, s.StrengthBonus);
+    s.AgilityTotal = Total(s.AgilityBase, s.AgilityBonus);
+    s.IntelligenceTotal = Total(s.IntelligenceBase, s.IntelligenceBonus);
+    AddSaturated(s.HitPoints, static_cast<std::int64_t>(kHitPointsPerStrength) * s.StrengthTotal +
+                                  kBaseHitPoints);
+    AddSaturated(s.Mana, static_cast<std::int64_t>(kManaPerIntelligence) * s.IntelligenceTotal);
+    s.HpRegen = run.HpRegenBase + run.HpRegenFlat + kHpRegenPerStrength * s.StrengthTotal;
+    s.ManaRegen =
+        (run.ManaRegenPercent / 100.0 + 1.0) * (kManaRegenPerIntelligence * s.IntelligenceTotal) +
+        run.ManaRegenBase + run.ManaRegenFlat - run.ManaDrain;
+}
+
+void ApplyPrimaryAttributeDamage(StatRun& run) {
+    HeroStats& s = run.stats;
+    std::int32_t base = 0;
+    std::int32_t bonus = 0;
+    switch (run.hero.PrimaryAttribute) {
+    case 1:
+        base = s.StrengthBase;
+        bonus = s.StrengthBonus;
+        break;
+    case 2:
+        base = s.AgilityBase;
+        bonus = s.AgilityBonus;
+        break;
+    case 3:
+        base = s.IntelligenceBase;
+        bonus = s.IntelligenceBonus;
+        break;
+    default:
+        return;
+    }
+    AddSaturated(s.DamageLow, base);
+    AddSaturated(s.DamageHigh, base);
+    AddSaturated(s.DamageBonus, bonus);
+    const double average = (static_cast<double>(s.DamageLow) + s.DamageHigh) / 2.0;
+    AddSaturated(s.DamageBonus, TruncToInt32((average + bonus) * run.DamagePercent / 100.0));
+}
+
+void DeriveDefenceAndMovement(StatRun& run) {
+    HeroStats& s = run.stats;
+    s.ArmorBonus += s.AgilityBonus / kAgilityPerArmor;
+    s.ArmorTotal = s.ArmorBase + s.ArmorBonus;
+    s.AttackCooldown =
+        s.AttackCooldown / ((static_cast<double>(s.AttackSpeed) + s.AgilityTotal) / 100.0 + 1.0);
+    s.PhysicalReduction = kArmorFactor * s.ArmorTotal / (1.0 + kArmorFactor * s.ArmorTotal);
+    const double abilityPart = 1.0 - run.AbilityMagicResist / 100.0;
+    s.BaseMagicalReduction = (1.0 - abilityPart * kBaseMagicFactor) * 100.0;
+    s.MagicalReduction =
+        (1.0 - abilityPart * kBaseMagicFactor * (1.0 - run.ItemMagicResist / 100.0)) * 100.0;
+    s.HpRegen -= (1.0 - s.MagicalReduction / 100.0) * run.HpDrain;
+    s.MoveSpeed =
+        std::min(kMoveSpeedCap, (run.SpeedFlat + s.MoveSpeed) * (run.SpeedPercent / 100.0 + 1.0));
+    AddSaturated(s.AttackRange, run.RangeBonus);
+}
+
+void DeriveChancesAndSurvival(StatRun& run) {
+    HeroStats& s = run.stats;
+    s.Evasion = run.EvasionPct / 100.0;
+    s.TriggeredEvasion = run.TriggeredEvasionPct / 100.0;
+    s.Miss = run.MissPct / 100.0;
+    s.Dodge = 1.0 - (1.0 - run.EvasionPct / 100.0) * (1.0 - run.TriggeredEvasionPct / 100.0) *
+                        (1.0 - run.MissPct / 100.0);
+    s.BashChance = 1.0 - run.BashNone;
+    s.CritChance = 1.0 - run.CritNone;
+    AddSaturated(s.LifeSteal, run.ItemLifeSteal);
+    if (s.Dodge != 1.0) {
+        const double hit = 1.0 - s.Dodge;
+        const std::int64_t ehp = static_cast<std::int64_t>(TruncToInt32(
+                                     (kArmorFactor * s.ArmorTotal + 1.0) * s.HitPoints / hit)) +
+                                 TruncToInt32(run.Shield / hit) + run.PhysEhpBonus;
+        s.PhysicalEhp = SaturateToInt32(ehp);
+    } else {
+        s.PhysicalEhp = -1;
+    }
+    if (s.MagicalReduction != 100.0) {
+        const std::int64_t ehp = static_cast<std::int64_t>(TruncToInt32(
+                                     s.HitPoints / (1.0 - s.MagicalReduction / 100.0))) +
+                                 run.Shield + run.MagicEhpBonus;
+        s.MagicalEhp = SaturateToInt32(ehp);
+    } else {
+        s.MagicalEhp = -1;
+    }
+    s.RespawnTime = kRespawnPerLevel * run.level;
+    s.GoldLoss = kGoldLossPerLevel * run.level;
+}
+
+void DeriveDamagePerSecond(StatRun& run) {
+    HeroStats& s = run.stats;
+    const BuildOrderCodes& order = run.state.BuildOrder;
+    s.BashDps = BashExtraDamage(run.Procs, order, s.IsRanged, s.BashChance) / s.AttackCooldown;
+    const double averageWhite = (static_cast<double>(s.DamageLow) + s.DamageHigh) / 2.0;
+    s.CritDps = CritExtraDamage(run.Procs, order, averageWhite + s.DamageBonus) / s.AttackCooldown;
+
+    AddSaturated(s.DamageBonus, run.DamageBonusLate);
+    AddSaturated(s.MagicDamage, run.MagicDamageLate);
+
+    s.BaseDps = (averageWhite + s.DamageBonus) / s.AttackCooldown;
+    s.MagicBaseDps = s.MagicDamage / s.AttackCooldown;
+    const double physProc = run.PhysProcDamage / s.AttackCooldown;
+    const double magicProc = run.MagicProcDamage / s.AttackCooldown;
+    // A melee hero's bash damage is magical, a ranged hero's physical.
+    if (s.IsRanged) {
+        s.PhysicalDps = s.BaseDps + s.BashDps + s.CritDps + run.PhysDpsFlat + physProc;
+        s.MagicalDps = s.MagicBaseDps + run.MagicDpsFlat + magicProc;
+    } else {
+        s.PhysicalDps = s.BaseDps + s.CritDps + run.PhysDpsFlat + physProc;
+        s.MagicalDps = s.MagicBaseDps + s.BashDps + run.MagicDpsFlat + magicProc;
+    }
+    if (run.OrbChance != 0) {
+        if (s.IsRanged) {
+            run.OrbChance = AdjustOrbChance(run.Procs, run.OrbChance);
+        }
+        s.MagicalDps += run.OrbChance / 100.0 * run.OrbDamage / s.AttackCooldown;
+    }
+}
+
+} // namespace
+
+HeroStats ComputeStats(const Catalogue& catalogue, BuildState& state) {
+    HeroStats stats;
+    const THero* hero = catalogue.Hero(state.CurrentHero);
+    if (hero == nullptr) {
+        return stats;
+    }
+    StatRun run(catalogue, state, *hero, stats);
+    run.level = std::clamp(state.HeroLevel, 1, kMaxHeroLevel);
+
+    ApplyHeroBase(run);                 // step 2
+    ApplyAbilityOrbsAndAttackType(run); // step 3
+    ApplyAuras(run);                    // step 4
+    ApplyItems(run);                    // step 5
+    ApplyAttributeLevels(run);          // step 6
+    ApplyAbilities(run);                // step 7
+    DeriveAttributesAndPools(run);      // step 8
+    ApplyPrimaryAttributeDamage(run);   // step 9
+    DeriveDefenceAndMovement(run);      // steps 10 to 16
+    DeriveChancesAndSurvival(run);      // steps 17 to 22
+    ResolveOrbs(run);                   // step 23
+    DeriveDamagePerSecond(run);         // steps 24 to 27
+    return stats;
+}
+
+} // namespace zephyr

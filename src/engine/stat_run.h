@@ -1,0 +1,63 @@
+#pragma once
+
+#include "build_state.h"
+#include "hero_stats.h"
+#include "proc_rules.h"
+
+#include "data/catalogue.h"
+
+#include <cstdint>
+
+namespace zephyr {
+
+// Everything one ComputeStats pass works on: the inputs, the results being
+// built and the accumulators that only live for the pass.
+struct StatRun {
+    StatRun(const Catalogue& catalogue_, BuildState& state_, const THero& hero_, HeroStats& stats_)
+        : catalogue(catalogue_), state(state_), hero(hero_), stats(stats_) {}
+
+    const Catalogue& catalogue;
+    BuildState& state;
+    const THero& hero;
+    HeroStats& stats;
+    int level = 1; // hero level used by the formulas, never below 1
+
+    std::int32_t DamagePercent = 0;
+    double HpRegenBase = 0;
+    double ManaRegenBase = 0;
+    double HpRegenFlat = 0;
+    double ManaRegenFlat = 0;
+    std::int32_t ManaRegenPercent = 0;
+    std::int32_t SpeedFlat = 0;
+    std::int32_t SpeedPercent = 0;
+    std::int32_t RangeBonus = 0;
+    std::int32_t ItemLifeSteal = 0;
+    std::int32_t PhysEhpBonus = 0;
+    std::int32_t MagicEhpBonus = 0;
+    std::int32_t PhysDpsFlat = 0;
+    std::int32_t MagicDpsFlat = 0;
+    std::int32_t ItemMagicResist = 0;
+    std::int32_t AbilityMagicResist = 0;
+    std::int32_t EvasionPct = 0;
+    std::int32_t MissPct = 0;
+    std::int32_t TriggeredEvasionPct = 0;
+    std::int32_t PhysProcDamage = 0;
+    std::int32_t MagicProcDamage = 0;
+    double HpDrain = 0;
+    double ManaDrain = 0;
+    std::int32_t DamageBonusLate = 0;
+    std::int32_t MagicDamageLate = 0;
+    std::int32_t Shield = 0;
+    double BashNone = 1.0;
+    double CritNone = 1.0;
+
+    std::int32_t FirstOrb = 0;
+    std::int32_t SecondOrb = 0;
+    bool AbilityOrbFound = false;
+    double OrbChance = 0;
+    double OrbDamage = 0;
+
+    ProcTable Procs{};
+};
+
+} // namespace zephyr

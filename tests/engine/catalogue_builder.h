@@ -1,0 +1,155 @@
+#pragma once
+
+#include "data/catalogue.h"
+
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace zephyr::test {
+
+inline TEffectToken Lit(double value) {
+    return TEffectToken{false, static_cast<std::int32_t>(std::llround(value * 100))};
+}
+inline TEffectToken Code(std::int32_t code) {
+    return TEffectToken{true, code};
+}
+inline TEffectToken Plus() {
+    return Code(2);
+}
+inline TEffectToken Minus() {
+    return Code(3);
+}
+inline TEffectToken Times() {
+    return Code(4);
+}
+inline TEffectToken Divide() {
+    return Code(5);
+}
+inline TEffectToken Var(std::int32_t variable) {
+    return Code(variable);
+}
+
+// An item-list effect: code, opening token, the literal arguments with
+// separators, end token (2n + 2 tokens).
+inline TEffectList ItemEffect(std::int32_t code, std::initializer_list<double> args) {
+    TEffectList list{Code(code), Code(8)};
+    bool first = true;
+    for (double arg : args) {
+        if (!first) {
+            list.push_back(Code(8));
+        }
+        list.push_back(Lit(arg));
+        first = false;
+    }
+    list.push_back(Code(0));
+    return list;
+}
+
+// A level-program effect whose arguments are formulas (token runs).
+inline TEffectList LevelEffect(std::int32_t code, std::initializer_list<TEffectList> args) {
+    TEffectList list{Code(code), Code(8)};
+    bool first = true;
+    for (const TEffectList& arg : args) {
+        if (!first) {
+            list.push_back(Code(8));
+        }
+        list.insert(list.end(), arg.begin(), arg.end());
+        first = false;
+    }
+    list.push_back(Code(0));
+    return list;
+}
+
+inline TEffectList Join(std::initializer_list<TEffectList> parts) {
+    TEffectList list;
+    for (const TEffectList& part : parts) {
+        list.insert(list.end(), part.begin(), part.end());
+    }
+    return list;
+}
+
+// A plain melee strength hero with round numbers.
+inline THero PlainHero(std::string name = "Tester") {
+    THero hero;
+    hero.Name = std::move(name);
+    hero.Ranged = false;
+    hero.BaseStrength = 20;
+    hero.BaseAgility = 15;
+    hero.BaseIntelligence = 10;
+    hero.PrimaryAttribute = 1;
+    hero.StrengthGain = 2;
+    hero.AgilityGain = 1.5;
+    hero.IntelligenceGain = 1;
+    hero.DamageMin = 30;
+    hero.DamageMax = 40;
+    hero.BaseArmor = 1;
+    hero.BaseHpRegen = 0.5;
+    hero.BaseManaRegen = 0.25;
+    hero.BaseAttackTime = 1.7;
+    hero.MoveSpeed = 300;
+    hero.AttackRange = 128;
+    for (int m = 0; m < 4; ++m) {
+        hero.Abilities[m].Name = "Ability " + std::to_string(m + 1);
+    }
+    return hero;
+}
+
+struct CatalogueBuilder {
+    Catalogue catalogue;
+
+    int AddHero(THero hero) {
+        catalogue.Heroes.push_back(std::move(hero));
+        return static_cast<int>(catalogue.Heroes.size());
+    }
+    THero& Hero(int number) { return catalogue.Heroes[number - 1]; }
+
+    int AddItem(TItem item) {
+        catalogue.Items.push_back(std::move(item));
+        const int number = static_cast<int>(catalogue.Items.size());
+        if (catalogue.ItemMenu.empty()) {
+            catalogue.ItemMenu.push_back(ShopMenuEntry{"Shop", 0, {}});
+        }
+        catalogue.ItemMenu.back().Entries.push_back(ItemMenuEntry{
+            catalogue.Items.back().Name, catalogue.Items.back().ImageIndex, number, {}});
+        return number;
+    }
+    int AddItem(std::string name, std::uint16_t cost = 100, TEffectList stacking = {},
+                TEffectList unique = {}) {
+        TItem item;
+        item.Name = std::move(name);
+        item.Cost = cost;
+        item.ImageIndex = static_cast<std::int32_t>(catalogue.Items.size()) + 10;
+        item.StackingEffects = std::move(stacking);
+        item.UniqueEffects = std::move(unique);
+        return AddItem(std::move(item));
+    }
+    TItem& Item(int number) { return catalogue.Items[number - 1]; }
+
+    int AddAura(std::string name, std::int32_t group) {
+        TAura aura;
+        aura.Name = std::move(name);
+        aura.V0 = group;
+        catalogue.Auras.push_back(aura);
+        return static_cast<int>(catalogue.Auras.size());
+    }
+    TAura& Aura(int number) { return catalogue.Auras[number - 1]; }
+
+    int AddCategory(std::string name) {
+        catalogue.OrbCategories.push_back(std::move(name));
+        return static_cast<int>(catalogue.OrbCategories.size());
+    }
+    int AddItemOrb(std::uint8_t category, std::int32_t chance, std::int32_t damage,
+                   std::int32_t lifeSteal) {
+        catalogue.ItemOrbs.push_back(TOrb{"Orb", category, chance, damage, lifeSteal});
+        return static_cast<int>(catalogue.ItemOrbs.size());
+    }
+    int AddAbilityOrb(std::string name) {
+        catalogue.AbilityOrbs.push_back(std::move(name));
+        return static_cast<int>(catalogue.AbilityOrbs.size());
+    }
+};
+
+} // namespace zephyr::test

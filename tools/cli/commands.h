@@ -8,5 +8,6 @@ namespace zephyr::cli {
 int RunDump(CliContext& ctx);
 int RunCheck(CliContext& ctx);
 int RunStats(CliContext& ctx);
+int RunPack(CliContext& ctx);
 
 } // namespace zephyr::cli

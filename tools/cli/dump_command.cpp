@@ -5,6 +5,7 @@
 #include "data/document_addresses.h"
 #include "data/ticker_lines.h"
 
+#include <functional>
 #include <ostream>
 
 namespace zephyr::cli {
@@ -40,15 +41,20 @@ std::optional<json> DumpTextFile(const CliContext& ctx, const DataLocation& loca
 
 int RunDump(CliContext& ctx) {
     const DataLocation location = TakeDataLocation(ctx);
+    const EffectStyle style =
+        TakeFlag(ctx.args, "effects-text") ? EffectStyle::Text : EffectStyle::Tokens;
     if (ctx.args.size() != 1) {
         throw UsageError{"dump needs exactly one of heroes, items, auras, orbs, dictionary, "
                          "addresses, ticker"};
     }
     const std::string what = ctx.args[0];
-    using Dumper = json (*)(const Catalogue&);
+    using Dumper = std::function<json(const Catalogue&)>;
     const std::pair<const char*, Dumper> catalogueDumps[] = {
-        {"heroes", HeroesJson}, {"items", ItemsJson},           {"auras", AurasJson},
-        {"orbs", OrbsJson},     {"dictionary", DictionaryJson},
+        {"heroes", [style](const Catalogue& c) { return HeroesJson(c, style); }},
+        {"items", [style](const Catalogue& c) { return ItemsJson(c, style); }},
+        {"auras", AurasJson},
+        {"orbs", OrbsJson},
+        {"dictionary", DictionaryJson},
     };
     std::optional<json> document;
     if (what == "addresses" || what == "ticker") {

@@ -17,10 +17,12 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"dump", "dump [--data DIR] heroes|items|auras|orbs|dictionary|addresses|ticker",
+    {"dump",
+     "dump [--data DIR] [--effects-text] heroes|items|auras|orbs|dictionary|addresses|ticker",
      zephyr::cli::RunDump},
     {"check", "check [--data DIR]", zephyr::cli::RunCheck},
     {"stats", "stats [--data DIR] [--decimal-separator C] [FILE|-]", zephyr::cli::RunStats},
+    {"pack", "pack SRC OUT | pack --synthetic SCALE OUT", zephyr::cli::RunPack},
 };
 
 // The running executable, whatever folder it was started from.

@@ -1,5 +1,7 @@
 #include "record_json.h"
 
+#include "effect_syntax.h"
+
 #include "data/cp1251.h"
 
 namespace zephyr::cli {
@@ -15,10 +17,17 @@ template <class Range> json Texts(const Range& texts) {
     return out;
 }
 
-json AbilityJson(const TAbility& a) {
+json ProgramJson(const TEffectList& program, pack::ProgramKind kind, EffectStyle style) {
+    if (style == EffectStyle::Tokens) {
+        return TokensJson(program);
+    }
+    return pack::DisassembleProgram(program, kind);
+}
+
+json AbilityJson(const TAbility& a, EffectStyle style) {
     json levels = json::array();
     for (const TEffectList& list : a.LevelEffects) {
-        levels.push_back(TokensJson(list));
+        levels.push_back(ProgramJson(list, pack::ProgramKind::Level, style));
     }
     return {{"Name", Text(a.Name)},
             {"ImagePath", Text(a.ImagePath)},
@@ -34,10 +43,10 @@ json AbilityJson(const TAbility& a) {
             {"LevelEffects", levels}};
 }
 
-json HeroJson(const THero& h) {
+json HeroJson(const THero& h, EffectStyle style) {
     json abilities = json::array();
     for (const TAbility& ability : h.Abilities) {
-        abilities.push_back(AbilityJson(ability));
+        abilities.push_back(AbilityJson(ability, style));
     }
     return {{"Name", Text(h.Name)},
             {"Ranged", h.Ranged},
@@ -59,17 +68,17 @@ json HeroJson(const THero& h) {
             {"Abilities", abilities}};
 }
 
-json ItemJson(const TItem& i) {
+json ItemJson(const TItem& i, EffectStyle style) {
     return {{"Name", Text(i.Name)},
             {"ImageIndex", i.ImageIndex},
             {"Cost", i.Cost},
             {"OrbCode", i.OrbCode},
             {"OnePerHero", i.OnePerHero},
             {"PassiveAuras", i.PassiveAuras},
-            {"StackingEffects", TokensJson(i.StackingEffects)},
+            {"StackingEffects", ProgramJson(i.StackingEffects, pack::ProgramKind::Item, style)},
             {"Activatable", i.Activatable},
             {"ActiveAuras", i.ActiveAuras},
-            {"UniqueEffects", TokensJson(i.UniqueEffects)}};
+            {"UniqueEffects", ProgramJson(i.UniqueEffects, pack::ProgramKind::Item, style)}};
 }
 
 json PairsJson(const std::vector<TOrbPair>& pairs) {
@@ -94,7 +103,7 @@ json TokensJson(const TEffectList& tokens) {
     return out;
 }
 
-json HeroesJson(const Catalogue& catalogue) {
+json HeroesJson(const Catalogue& catalogue, EffectStyle style) {
     json taverns = json::array();
     for (const TavernMenuEntry& tavern : catalogue.HeroMenu) {
         json numbers = json::array();
@@ -105,12 +114,12 @@ json HeroesJson(const Catalogue& catalogue) {
     }
     json heroes = json::array();
     for (const THero& hero : catalogue.Heroes) {
-        heroes.push_back(HeroJson(hero));
+        heroes.push_back(HeroJson(hero, style));
     }
     return {{"taverns", taverns}, {"heroes", heroes}};
 }
 
-json ItemsJson(const Catalogue& catalogue) {
+json ItemsJson(const Catalogue& catalogue, EffectStyle style) {
     json shops = json::array();
     for (const ShopMenuEntry& shop : catalogue.ItemMenu) {
         json entries = json::array();
@@ -129,7 +138,7 @@ json ItemsJson(const Catalogue& catalogue) {
     }
     json items = json::array();
     for (const TItem& item : catalogue.Items) {
-        items.push_back(ItemJson(item));
+        items.push_back(ItemJson(item, style));
     }
     return {{"shops", shops}, {"items", items}};
 }

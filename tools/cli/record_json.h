@@ -14,8 +14,12 @@ namespace zephyr::cli {
 nlohmann::json Text(std::string_view cp1251);
 nlohmann::json TokensJson(const TEffectList& tokens); // [[IsCode, Value], ...]
 
-nlohmann::json HeroesJson(const Catalogue& catalogue);
-nlohmann::json ItemsJson(const Catalogue& catalogue);
+// How effect programs are shown: token pairs, or the readable lines of the
+// data-pack sources ("Damage(P1 * 25)").
+enum class EffectStyle { Tokens, Text };
+
+nlohmann::json HeroesJson(const Catalogue& catalogue, EffectStyle style);
+nlohmann::json ItemsJson(const Catalogue& catalogue, EffectStyle style);
 nlohmann::json AurasJson(const Catalogue& catalogue);
 nlohmann::json OrbsJson(const Catalogue& catalogue);
 nlohmann::json DictionaryJson(const Catalogue& catalogue);

@@ -1,0 +1,74 @@
+#include "commands.h"
+
+#include "pack_sources.h"
+#include "pack_writer.h"
+#include "source_error.h"
+#include "synthetic_pack.h"
+
+#include "data/data_error.h"
+
+#include <QGuiApplication>
+
+#include <filesystem>
+#include <ostream>
+#include <unistd.h>
+
+namespace zephyr::cli {
+namespace {
+
+// Drawing text needs a GUI application; the offscreen platform needs no display.
+void EnsureGuiApplication() {
+    if (QGuiApplication::instance() != nullptr) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        // Qt wants a private runtime folder and warns without one.
+        const auto runtime = std::filesystem::temp_directory_path() /
+                             ("zephyrdex-runtime-" + std::to_string(::getuid()));
+        std::filesystem::create_directories(runtime);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.string()));
+    }
+    static int argc = 1;
+    static char name[] = "zephyrdex-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+}
+
+} // namespace
+
+int RunPack(CliContext& ctx) {
+    const std::optional<std::string> synthetic = TakeOption(ctx.args, "synthetic");
+    const std::size_t wanted = synthetic ? 1 : 2;
+    if (ctx.args.size() != wanted) {
+        throw UsageError{synthetic ? "pack --synthetic SCALE takes one folder: OUT"
+                                   : "pack takes two folders: SRC OUT"};
+    }
+    pack::PackSources sources;
+    try {
+        if (synthetic) {
+            int scale = 0;
+            try {
+                scale = std::stoi(*synthetic);
+            } catch (const std::exception&) {
+            }
+            if (scale < 1 || scale > 50) {
+                throw UsageError{"--synthetic takes a scale from 1 to 50"};
+            }
+            sources = pack::SyntheticPack(scale);
+        } else {
+            sources = pack::ReadPackSources(ctx.args[0]);
+        }
+        EnsureGuiApplication();
+        pack::WritePack(sources, ctx.args.back());
+    } catch (const pack::SourceError& error) {
+        ctx.err << error.what() << '\n';
+        return kExitProblems;
+    }
+    return kExitOk;
+}
+
+} // namespace zephyr::cli

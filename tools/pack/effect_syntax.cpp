@@ -1,0 +1,315 @@
+#include "effect_syntax.h"
+
+#include "engine/effect_program.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <stdexcept>
+
+namespace zephyr::pack {
+namespace {
+
+// Token after the code, never read by the interpreters.
+constexpr TEffectToken kOpener{true, 1};
+constexpr TEffectToken kSeparator{true, kSeparatorToken};
+constexpr TEffectToken kEnd{true, kEndToken};
+
+constexpr std::array<std::string_view, 38> kEffectNames = {
+    "AttackTime",
+    "Strength",
+    "Agility",
+    "Intelligence",
+    "NumberParam",
+    "YesNoParam",
+    "HitPoints",
+    "Mana",
+    "Damage",
+    "DamagePercent",
+    "HpRegen",
+    "ManaRegen",
+    "ManaRegenPercent",
+    "Armor",
+    "AttackSpeed",
+    "MoveSpeed",
+    "MoveSpeedPercent",
+    "Range",
+    "LifeSteal",
+    "PhysicalEhp",
+    "MagicalEhp",
+    "PhysicalDps",
+    "MagicalDps",
+    "MagicResist",
+    "Evasion",
+    "Miss",
+    "TriggeredEvasion",
+    "Bash",
+    "Crit",
+    "PhysicalProc",
+    "HpDrain",
+    "AttackTypeBash",
+    "ManaDrain",
+    "MagicalProc",
+    "LateDamage",
+    "LateMagicalDamage",
+    "RegenerationBase",
+    "Shield",
+};
+
+constexpr std::int32_t kFirstVariable = 10000;
+constexpr std::array<std::string_view, 16> kVariableNames = {
+    "BAT",   "STR", "AGI", "INT", "P1", "P2", "P3", "ZERO1",
+    "ZERO2", "HP",  "MP",  "L1",  "L2", "L3", "L4", "SPEED",
+};
+
+constexpr std::array<char, 4> kOperators = {'+', '-', '*', '/'};
+constexpr std::int32_t kFirstOperator = 2;
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::int32_t ParseHundredths(std::string_view text) {
+    const std::string s(text);
+    std::size_t used = 0;
+    double value = 0;
+    try {
+        value = std::stod(s, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != s.size() || s.empty() || s.find_first_of("eEnNxX") != std::string::npos) {
+        throw std::invalid_argument("\"" + s + "\" is not a number");
+    }
+    const double scaled = std::round(value * 100.0);
+    if (std::abs(scaled - value * 100.0) > 1e-6) {
+        throw std::invalid_argument("\"" + s + "\" has more than two decimals");
+    }
+    if (std::abs(scaled) > 2.1e9) {
+        throw std::invalid_argument("\"" + s + "\" is too large");
+    }
+    return static_cast<std::int32_t>(scaled);
+}
+
+// A formula: operands (numbers, variables) separated by operators.
+void AssembleFormula(std::string_view text, TEffectList& out) {
+    text = Trim(text);
+    if (text.empty()) {
+        throw std::invalid_argument("an argument is empty");
+    }
+    bool expectOperand = true;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t') {
+            ++i;
+            continue;
+        }
+        if (expectOperand) {
+            std::size_t end = i + 1;
+            while (end < text.size() && text[end] != ' ' &&
+                   std::find(kOperators.begin(), kOperators.end(), text[end]) == kOperators.end()) {
+                ++end;
+            }
+            const std::string_view word = text.substr(i, end - i);
+            const auto variable = std::find(kVariableNames.begin(), kVariableNames.end(), word);
+            if (variable != kVariableNames.end()) {
+                out.push_back(TEffectToken{
+                    true,
+                    kFirstVariable + static_cast<std::int32_t>(variable - kVariableNames.begin())});
+            } else if ((word[0] >= '0' && word[0] <= '9') || word[0] == '.' || word[0] == '-') {
+                out.push_back({false, ParseHundredths(word)});
+            } else {
+                throw std::invalid_argument("unknown variable \"" + std::string(word) +
+                                            "\" (known: BAT STR AGI INT P1 P2 P3 HP MP L1 L2 L3 "
+                                            "L4 SPEED)");
+            }
+            i = end;
+        } else {
+            const auto op = std::find(kOperators.begin(), kOperators.end(), c);
+            if (op == kOperators.end()) {
+                throw std::invalid_argument(std::string("expected + - * / but found \"") + c +
+                                            "\"");
+            }
+            out.push_back(TEffectToken{
+                true, kFirstOperator + static_cast<std::int32_t>(op - kOperators.begin())});
+            ++i;
+        }
+        expectOperand = !expectOperand;
+    }
+    if (expectOperand) {
+        throw std::invalid_argument("a formula ends with an operator");
+    }
+}
+
+std::string FormulaText(const TEffectToken* begin, const TEffectToken* end, bool& ok) {
+    std::string text;
+    bool expectOperand = true;
+    for (const TEffectToken* t = begin; t != end; ++t) {
+        if (expectOperand) {
+            if (!t->IsCode) {
+                text += FormatHundredths(t->Value);
+            } else if (t->Value >= kFirstVariable &&
+                       t->Value <
+                           kFirstVariable + static_cast<std::int32_t>(kVariableNames.size())) {
+                text += kVariableNames[static_cast<std::size_t>(t->Value - kFirstVariable)];
+            } else {
+                ok = false;
+                return {};
+            }
+        } else {
+            if (!t->IsCode || t->Value < kFirstOperator || t->Value > kFirstOperator + 3) {
+                ok = false;
+                return {};
+            }
+            text += std::string(" ") +
+                    kOperators[static_cast<std::size_t>(t->Value - kFirstOperator)] + " ";
+        }
+        expectOperand = !expectOperand;
+    }
+    ok = ok && !expectOperand;
+    return text;
+}
+
+std::string RawTokens(const TEffectToken* begin, const TEffectToken* end) {
+    std::string text = "Tokens(";
+    for (const TEffectToken* t = begin; t != end; ++t) {
+        if (t != begin) {
+            text += ", ";
+        }
+        text += t->IsCode ? "c" + std::to_string(t->Value) : FormatHundredths(t->Value);
+    }
+    return text + ")";
+}
+
+} // namespace
+
+std::string_view EffectName(std::int32_t code) {
+    if (code < kFirstEffectCode ||
+        code >= kFirstEffectCode + static_cast<std::int32_t>(kEffectNames.size())) {
+        return {};
+    }
+    return kEffectNames[static_cast<std::size_t>(code - kFirstEffectCode)];
+}
+
+std::int32_t EffectCode(std::string_view name) {
+    const auto found = std::find(kEffectNames.begin(), kEffectNames.end(), name);
+    return found == kEffectNames.end()
+               ? 0
+               : kFirstEffectCode + static_cast<std::int32_t>(found - kEffectNames.begin());
+}
+
+std::string FormatHundredths(std::int32_t hundredths) {
+    const std::int64_t value = hundredths;
+    const std::int64_t magnitude = value < 0 ? -value : value;
+    std::string text = (value < 0 ? "-" : "") + std::to_string(magnitude / 100);
+    const std::int64_t fraction = magnitude % 100;
+    if (fraction != 0) {
+        text += '.';
+        text += static_cast<char>('0' + fraction / 10);
+        if (fraction % 10 != 0) {
+            text += static_cast<char>('0' + fraction % 10);
+        }
+    }
+    return text;
+}
+
+void AssembleEffect(std::string_view line, ProgramKind kind, TEffectList& program) {
+    line = Trim(line);
+    const std::size_t open = line.find('(');
+    if (open == std::string_view::npos || line.back() != ')') {
+        throw std::invalid_argument("an effect is written Name(argument, ...)");
+    }
+    const std::string_view name = Trim(line.substr(0, open));
+    const std::int32_t code = EffectCode(name);
+    if (code == 0) {
+        throw std::invalid_argument("unknown effect \"" + std::string(name) + "\"");
+    }
+    std::vector<std::string_view> arguments;
+    std::string_view rest = line.substr(open + 1, line.size() - open - 2);
+    if (!Trim(rest).empty()) {
+        std::size_t comma;
+        while ((comma = rest.find(',')) != std::string_view::npos) {
+            arguments.push_back(rest.substr(0, comma));
+            rest.remove_prefix(comma + 1);
+        }
+        arguments.push_back(rest);
+    }
+    const int wanted = EffectArgumentCount(code);
+    if (static_cast<int>(arguments.size()) != wanted) {
+        throw std::invalid_argument(std::string(name) + " takes " + std::to_string(wanted) +
+                                    " argument" + (wanted == 1 ? "" : "s") + ", found " +
+                                    std::to_string(arguments.size()));
+    }
+    program.push_back({true, code});
+    program.push_back(kOpener);
+    for (std::size_t k = 0; k < arguments.size(); ++k) {
+        if (k > 0) {
+            program.push_back(kSeparator);
+        }
+        if (kind == ProgramKind::Item) {
+            program.push_back({false, ParseHundredths(Trim(arguments[k]))});
+        } else {
+            AssembleFormula(arguments[k], program);
+        }
+    }
+    program.push_back(kEnd);
+}
+
+std::vector<std::string> DisassembleProgram(const TEffectList& program, ProgramKind kind) {
+    std::vector<std::string> lines;
+    const TEffectToken* const begin = program.data();
+    const TEffectToken* const end = begin + program.size();
+    const TEffectToken* t = begin;
+    const TEffectToken* rawStart = nullptr;
+    const auto flushRaw = [&](const TEffectToken* upTo) {
+        if (rawStart != nullptr) {
+            lines.push_back(RawTokens(rawStart, upTo));
+            rawStart = nullptr;
+        }
+    };
+    while (t != end) {
+        const std::string_view name = t->IsCode ? EffectName(t->Value) : std::string_view();
+        const int count = name.empty() ? 0 : EffectArgumentCount(t->Value);
+        bool ok = !name.empty() && end - t >= 2 && t[1] == kOpener;
+        std::string text = std::string(name) + "(";
+        const TEffectToken* cursor = t + 2;
+        for (int k = 0; ok && k < count; ++k) {
+            const std::int32_t stop = k + 1 < count ? kSeparatorToken : kEndToken;
+            const TEffectToken* argEnd = cursor;
+            while (argEnd != end && !(argEnd->IsCode && argEnd->Value == stop)) {
+                ++argEnd;
+            }
+            if (kind == ProgramKind::Item && argEnd - cursor != 1) {
+                ok = false;
+                break;
+            }
+            if (argEnd == end && stop == kSeparatorToken) {
+                ok = false;
+                break;
+            }
+            text += (k > 0 ? ", " : "") + FormulaText(cursor, argEnd, ok);
+            cursor = argEnd == end ? end : argEnd + 1;
+        }
+        if (ok) {
+            flushRaw(t);
+            lines.push_back(text + ")");
+            t = cursor;
+        } else {
+            if (rawStart == nullptr) {
+                rawStart = t;
+            }
+            ++t;
+        }
+    }
+    flushRaw(end);
+    return lines;
+}
+
+} // namespace zephyr::pack

@@ -1,0 +1,24 @@
+#include "pack_sources.h"
+
+#include "source_readers.h"
+
+namespace zephyr::pack {
+
+PackSources ReadPackSources(const std::filesystem::path& folder) {
+    PackSources pack;
+    SourceNames names;
+    // Generated pages that sources may link to.
+    for (const char* generated : {"Main.html"}) {
+        names.documents.insert(generated);
+    }
+    ReadOrbSources(folder, pack, names);
+    ReadAuraSources(folder, pack, names);
+    ReadItemSources(folder, pack, names);
+    ReadHeroSources(folder, pack, names);
+    ReadDocumentSources(folder, pack, names);
+    ReadDictionarySources(folder, pack, names);
+    ReadTickerSource(folder, pack);
+    return pack;
+}
+
+} // namespace zephyr::pack

@@ -33,7 +33,7 @@ protected:
                              {TAura{"Haste", 3}, "Data\\images\\auras\\c.jpg"},
                              {TAura{"Guard", 4}, "Data\\images\\auras\\d.jpg"}};
         pack_.orbs->Categories = {{"Frost", "Data\\images\\orbs\\f.jpg"}};
-        pack_.orbs->AbilityOrbs = {{"Searing", "Data\\images\\orbs\\s.jpg"}};
+        pack_.orbs->AbilityOrbs = {{"Cinder", "Data\\images\\orbs\\s.jpg"}};
         pack_.orbs->MeleeResults = {1};
         pack_.orbs->RangedResults = {2};
         pack_.orbs->AbilityResults = {6};

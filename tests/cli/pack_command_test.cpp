@@ -64,6 +64,16 @@ TEST_F(PackCommand, SourceErrorsNameFileAndLine) {
     EXPECT_EQ(run.err, "datapack/items/01-armory.zds:9: Damage takes 1 argument, found 2\n");
 }
 
+TEST_F(PackCommand, BrokenDocumentLinksAreSourceErrors) {
+    testing::ReplaceInFile(Sources() / "documents/articles/ambush.html", "<p>",
+                           "<p><a href=\"guide_items.html\">x</a>");
+    const auto run = RunCli("pack " + Sources().string() + " " + Data());
+    EXPECT_EQ(run.exitCode, 1);
+    // From articles/ the guide is one folder up.
+    EXPECT_EQ(run.err, "documents/articles/ambush.html:0: the link \"guide_items.html\" reaches "
+                       "no document\n");
+}
+
 TEST_F(PackCommand, SyntheticPackIsComplete) {
     ASSERT_EQ(RunCli("pack --synthetic 1 " + Data()).exitCode, 0);
     const auto checked = RunCli("check --data " + Data());

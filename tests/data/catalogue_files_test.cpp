@@ -46,7 +46,7 @@ OrbsFile SampleOrbs() {
     file.Categories = {{"Frost", "Data\\images\\orbs\\frost.jpg"},
                        {"Poison", "Data\\images\\orbs\\poison.jpg"},
                        {"Fire", ""}};
-    file.AbilityOrbs = {{"Searing", "a.jpg"}, {"Leech", "b.jpg"}};
+    file.AbilityOrbs = {{"Cinder", "a.jpg"}, {"Leech", "b.jpg"}};
     file.MeleeResults = {1, 2, 3, 4, 5, 6};
     file.RangedResults = {6, 5, 4, 3, 2, 1};
     file.AbilityResults = {0, 1, 2, 0, 1, 2};

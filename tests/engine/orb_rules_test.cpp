@@ -104,7 +104,7 @@ TEST_F(OrbRulesTest, RuleThreeTakesTheFirstSlotWithAnOrb) {
 }
 
 TEST_F(OrbRulesTest, AbilityOrbAloneShowsItsOwnPicture) {
-    const int ability = b.AddAbilityOrb("Searing Arrows");
+    const int ability = b.AddAbilityOrb("Cinder Darts");
     this->ability(1).OrbCode = static_cast<std::uint8_t>(ability);
     Learn({1});
     const HeroStats s = Compute();
@@ -113,7 +113,7 @@ TEST_F(OrbRulesTest, AbilityOrbAloneShowsItsOwnPicture) {
 }
 
 TEST_F(OrbRulesTest, AbilityOrbAgainstItemOrb) {
-    const int ability = b.AddAbilityOrb("Searing Arrows");
+    const int ability = b.AddAbilityOrb("Cinder Darts");
     this->ability(1).OrbCode = static_cast<std::uint8_t>(ability);
     Pair(b.catalogue.AbilityOrbTable, ability, 2, 6);
     Learn({1});

@@ -13,7 +13,7 @@ void WriteSampleSources(const std::filesystem::path& folder) {
     WriteFile(folder / "heroes/01-lodge.zds", R"(tavern: Sunrise Lodge
 
 hero: Ashen Warden
-  attack: melee
+  attack: melee  # or ranged
   primary: strength
   strength: 22 + 2.7
   agility: 15 + 1.5
@@ -40,7 +40,7 @@ hero: Ashen Warden
     linked item: Ring - Small
     active aura: Haste
     level 1:
-      orb: Searing Arrows
+      orb: Cinder Darts
       Crit(20, 2)
   ability: Quiet
   ability: Inferno
@@ -79,15 +79,15 @@ aura: Haste
 )");
     WriteFile(folder / "orbs.zds", R"(category: Frost
 category: Venom
-ability orb: Searing Arrows
+ability orb: Cinder Darts
 melee: Frost, Frost = 1
 melee: Venom, Frost = 1
 melee: Venom, Venom = 5
 ranged: Frost, Frost = 1
 ranged: Frost, Venom = 1
 ranged: Venom, Venom = 2
-ability: Searing Arrows, Frost = 6
-ability: Searing Arrows, Venom = 3
+ability: Cinder Darts, Frost = 6
+ability: Cinder Darts, Venom = 3
 item orb: Chill
   category: Frost
   chance: 100

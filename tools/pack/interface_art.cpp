@@ -123,7 +123,7 @@ QImage Attribute(int attribute) {
     p.setBrush(g);
     p.setPen(QPen(kGold, 1.5));
     p.drawEllipse(QRectF(2, 2, 30, 30));
-    CentredText(p, QRectF(2, 2, 30, 30), QStringLiteral("САИ").mid(attribute - 1, 1), 15, kText);
+    CentredText(p, QRectF(2, 2, 30, 30), QStringLiteral("СЛИ").mid(attribute - 1, 1), 15, kText);
     return image;
 }
 

@@ -1,9 +1,11 @@
 #include "pack_documents.h"
 
 #include "effect_syntax.h"
+#include "source_error.h"
 
 #include "data/cp1251.h"
 
+#include <filesystem>
 #include <sstream>
 
 namespace zephyr::pack {
@@ -191,6 +193,29 @@ void ReplaceMarker(std::string& body, const std::string& marker, const std::stri
     }
 }
 
+// Every relative link of every page must reach another page; calculator
+// links, web addresses and anchors are the viewer's business.
+void CheckLinks(const std::map<std::string, std::string>& pages) {
+    for (const auto& [name, page] : pages) {
+        const std::filesystem::path folder = std::filesystem::path(name).parent_path();
+        for (std::size_t at = page.find("href=\""); at != std::string::npos;
+             at = page.find("href=\"", at + 1)) {
+            const std::size_t start = at + 6;
+            const std::string target = page.substr(start, page.find('"', start) - start);
+            if (target.empty() || target[0] == '#' || target.rfind("calc", 0) == 0 ||
+                target.rfind("BackCalc", 0) == 0 || target.find(':') != std::string::npos) {
+                continue;
+            }
+            const std::string file = target.substr(0, target.find_first_of("?#"));
+            const std::string resolved = (folder / file).lexically_normal().generic_string();
+            if (pages.count(resolved) == 0) {
+                throw SourceError("documents/" + name, 0,
+                                  "the link \"" + target + "\" reaches no document");
+            }
+        }
+    }
+}
+
 } // namespace
 
 std::map<std::string, std::string> BuildDocuments(const PackSources& pack) {
@@ -204,6 +229,7 @@ std::map<std::string, std::string> BuildDocuments(const PackSources& pack) {
         pages[document.fileName] = Page(document.title, body, nested ? "../" : "");
     }
     pages["Main.html"] = MainPage(pack);
+    CheckLinks(pages);
     for (auto& [name, page] : pages) {
         page = Cp1251FromUtf8(page);
     }

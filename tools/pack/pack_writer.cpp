@@ -66,12 +66,20 @@ std::string Encode(const Picture& picture, std::string_view stored) {
 } // namespace
 
 void WritePack(const PackSources& pack, const std::filesystem::path& dataFolder) {
+    // Everything that can fail on the sources is built before anything is written.
+    const std::map<std::string, std::string> documents = BuildDocuments(pack);
+    const std::string taverns = WriteTavernsFile(pack.taverns);
+    const std::string shops = WriteShopsFile(pack.shops);
+    const std::string auras = WriteAursFile(pack.aurs);
+    const std::string orbs = WriteOrbsFile(pack.orbs);
+    const std::string dictionary = WriteDictionaryFile(pack.dictionary);
+
     std::filesystem::create_directories(dataFolder);
-    WriteBytes(dataFolder / "Taverns.dat", WriteTavernsFile(pack.taverns));
-    WriteBytes(dataFolder / "Shops.dat", WriteShopsFile(pack.shops));
-    WriteBytes(dataFolder / "Aurs.dat", WriteAursFile(pack.aurs));
-    WriteBytes(dataFolder / "Orbs.dat", WriteOrbsFile(pack.orbs));
-    WriteBytes(dataFolder / "Dictionary.dat", WriteDictionaryFile(pack.dictionary));
+    WriteBytes(dataFolder / "Taverns.dat", taverns);
+    WriteBytes(dataFolder / "Shops.dat", shops);
+    WriteBytes(dataFolder / "Aurs.dat", auras);
+    WriteBytes(dataFolder / "Orbs.dat", orbs);
+    WriteBytes(dataFolder / "Dictionary.dat", dictionary);
 
     std::string ticker;
     for (const std::string& line : pack.tickerLines) {
@@ -93,7 +101,7 @@ void WritePack(const PackSources& pack, const std::filesystem::path& dataFolder)
             WriteBytes(Inside(dataFolder, stored), Encode(picture, stored));
         }
     }
-    for (const auto& [name, page] : BuildDocuments(pack)) {
+    for (const auto& [name, page] : documents) {
         WriteBytes(dataFolder / "documents" / name, page);
     }
 }

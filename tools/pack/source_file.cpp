@@ -53,7 +53,16 @@ std::vector<SourceLine> ReadSourceFile(const std::filesystem::path& path,
         if (end == std::string::npos) {
             end = text.size();
         }
-        std::string physical = Trim(text.substr(start, end - start));
+        std::string physical = text.substr(start, end - start);
+        // A trailing comment starts at a '#' with a space on both sides.
+        for (std::size_t at = physical.find(" #"); at != std::string::npos;
+             at = physical.find(" #", at + 1)) {
+            if (at + 2 == physical.size() || physical[at + 2] == ' ' || physical[at + 2] == '\t') {
+                physical.erase(at);
+                break;
+            }
+        }
+        physical = Trim(physical);
         start = end + 1;
         ++number;
         if (pending.empty() && (physical.empty() || physical[0] == '#')) {

@@ -1,5 +1,6 @@
 #include "pack_documents.h"
 
+#include "effect_descriptions.h"
 #include "effect_syntax.h"
 #include "source_error.h"
 
@@ -17,7 +18,7 @@ const char* const kStyle =
     "h1{color:#E77817;font-size:19px;margin:0 0 10px 0}h2{color:#E7A040;font-size:15px;"
     "margin:16px 0 6px 0}table{border-collapse:collapse}td,th{border:1px solid #3A3540;"
     "padding:3px 7px;font-size:12px}th{color:#F5FF00;text-align:left}hr{border:0;"
-    "border-top:1px solid #817879}.effects{color:#B6DDC7;font-family:monospace}"
+    "border-top:1px solid #817879}.effects{color:#B6DDC7}"
     ".nav{margin-bottom:12px;font-size:12px}";
 
 std::string Escape(const std::string& text) {
@@ -77,10 +78,12 @@ std::string Number(double value) {
     return out.str();
 }
 
-std::string ProgramHtml(const TEffectList& program, ProgramKind kind) {
+std::string ProgramHtml(const TEffectList& program, ProgramKind kind,
+                        const std::vector<std::string>& captions = {}) {
+    EffectDescriber describer(captions);
     std::string html;
     for (const std::string& line : DisassembleProgram(program, kind)) {
-        html += "<div class=\"effects\">" + Escape(line) + "</div>";
+        html += "<div class=\"effects\">" + Escape(describer.Describe(line)) + "</div>";
     }
     return html.empty() ? "—" : html;
 }
@@ -111,9 +114,14 @@ std::string HeroSection(const THero& h) {
     s += "<h2>Способности</h2><table><tr><th>Способность</th><th>Уровень 1</th><th>Уровень 2</th>"
          "<th>Уровень 3</th><th>Уровень 4</th></tr>";
     for (const TAbility& a : h.Abilities) {
+        std::vector<std::string> captions;
+        for (const std::string& caption : a.ParamCaptions) {
+            captions.push_back(Utf8FromCp1251(caption));
+        }
         s += "<tr><td>" + U(a.Name) + "</td>";
         for (const TEffectList& level : a.LevelEffects) {
-            s += "<td>" + (a.HasData ? ProgramHtml(level, ProgramKind::Level) : std::string("—")) +
+            s += "<td>" +
+                 (a.HasData ? ProgramHtml(level, ProgramKind::Level, captions) : std::string("—")) +
                  "</td>";
         }
         s += "</tr>";

@@ -148,4 +148,20 @@ void BM_GestureAndRecompute(benchmark::State& bench) {
 }
 BENCHMARK(BM_GestureAndRecompute);
 
+// A hostile catalogue: every level program of every ability is 65535 number
+// definitions without separators. The walk must stay linear in the list.
+void BM_ComputeStatsHostilePrograms(benchmark::State& bench) {
+    Catalogue catalogue = MakeCatalogue();
+    for (TAbility& ability : catalogue.Heroes[0].Abilities) {
+        for (TEffectList& level : ability.LevelEffects) {
+            level = TEffectList(65535, Code(1004));
+        }
+    }
+    BuildState state = FullBuild(catalogue).State();
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(ComputeStats(catalogue, state));
+    }
+}
+BENCHMARK(BM_ComputeStatsHostilePrograms)->Unit(benchmark::kMillisecond);
+
 } // namespace

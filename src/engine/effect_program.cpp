@@ -268,6 +268,30 @@ std::size_t FindToken(std::span<const TEffectToken> list, std::size_t from, std:
     return list.size();
 }
 
+// Finds the separator that ends argument k of an effect in a level program.
+// An effect that misses a separator is retried one token later, so a plain
+// search would scan the rest of the list again for every token and a hostile
+// program of 65535 tokens would stall every click. Along one walk the search
+// for argument k only ever starts further on, and no separator lies between
+// the start of the last search and its result, so that result stands for
+// every start up to it: each finder reads each token at most once.
+class SeparatorFinder {
+public:
+    std::size_t Next(std::span<const TEffectToken> list, std::size_t from) {
+        if (!valid_ || from < from_ || from > at_) {
+            from_ = from;
+            at_ = FindToken(list, from, kSeparatorToken);
+            valid_ = true;
+        }
+        return at_;
+    }
+
+private:
+    bool valid_ = false;
+    std::size_t from_ = 0;
+    std::size_t at_ = 0;
+};
+
 } // namespace
 
 int EffectArgumentCount(std::int32_t code) {
@@ -322,6 +346,7 @@ void RunLevelProgram(StatRun& run, std::span<const TEffectToken> list, int abili
         return;
     }
     const EffectSource source{ListKind::Level, ability};
+    std::array<SeparatorFinder, kMaxArguments> separators{};
     int paramCounter = 0;
     std::size_t i = 0;
     while (i < list.size()) {
@@ -333,9 +358,11 @@ void RunLevelProgram(StatRun& run, std::span<const TEffectToken> list, int abili
             continue;
         }
         const int count = EffectArgumentCount(code);
-        std::array<double, kMaxArguments> args{};
+        // Every argument's run is found before any is evaluated: an effect
+        // that turns out incomplete costs no formula work.
+        std::array<std::size_t, kMaxArguments> runStart{};
+        std::array<std::size_t, kMaxArguments> runEnd{};
         std::size_t start = i + 2;
-        std::size_t next = list.size();
         bool complete = true;
         for (int k = 0; k < count; ++k) {
             if (start >= list.size()) {
@@ -344,19 +371,25 @@ void RunLevelProgram(StatRun& run, std::span<const TEffectToken> list, int abili
             }
             const bool lastArgument = k + 1 == count;
             const std::size_t end =
-                FindToken(list, start, lastArgument ? kEndToken : kSeparatorToken);
+                lastArgument ? FindToken(list, start, kEndToken) : separators[k].Next(list, start);
             if (!lastArgument && end == list.size()) {
                 complete = false;
                 break;
             }
-            args[k] = EvaluateFormula(run, list.subspan(start, end - start), ability);
+            runStart[k] = start;
+            runEnd[k] = end;
             start = end + 1;
-            next = std::min(end + 1, list.size());
         }
         if (!complete) {
             ++i;
             continue;
         }
+        std::array<double, kMaxArguments> args{};
+        for (int k = 0; k < count; ++k) {
+            args[k] =
+                EvaluateFormula(run, list.subspan(runStart[k], runEnd[k] - runStart[k]), ability);
+        }
+        const std::size_t next = std::min(runEnd[count - 1] + 1, list.size());
         if (code == kNumberParamCode || code == kYesNoParamCode) {
             DefineParameter(run, ability, paramCounter, code, args.data());
         } else {

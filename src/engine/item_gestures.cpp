@@ -83,9 +83,17 @@ bool Calculator::RemoveItem(int slot) {
         return false;
     }
     const std::int32_t item = state_.ItemSlots[slot - 1].ItemNumber;
-    for (AbilityItemLink& link : state_.AbilityItemLinks) {
-        if (link.Linked && link.LinkedItem == item) {
-            link.AbilityPrevails = true;
+    bool twin = false;
+    for (int s = 1; s <= kSlotCount; ++s) {
+        twin = twin || (s != slot && state_.ItemSlots[s - 1].ItemNumber == item);
+    }
+    // Copies are on or off together: while one stays, the link keeps the
+    // winner that the last switch chose.
+    if (!twin) {
+        for (AbilityItemLink& link : state_.AbilityItemLinks) {
+            if (link.Linked && link.LinkedItem == item) {
+                link.AbilityPrevails = true;
+            }
         }
     }
     if (const TItem* record = catalogue_->Item(item)) {
@@ -94,10 +102,6 @@ bool Calculator::RemoveItem(int slot) {
         }
         // The activation added its auras once for all copies; they go with
         // the last activated copy.
-        bool twin = false;
-        for (int s = 1; s <= kSlotCount; ++s) {
-            twin = twin || (s != slot && state_.ItemSlots[s - 1].ItemNumber == item);
-        }
         if (state_.SlotActive[slot - 1] && !twin) {
             for (std::uint8_t aura : record->ActiveAuras) {
                 WithdrawAura(*catalogue_, state_, aura);

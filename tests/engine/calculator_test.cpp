@@ -432,6 +432,24 @@ TEST_F(CalculatorTest, SlotItemActivationDecidesTheLink) {
     EXPECT_EQ(calc.Stats().AttackSpeed, 30);
 }
 
+TEST_F(CalculatorTest, RemovingOneOfTwoActivatedCopiesKeepsTheItemPrevailing) {
+    b.Hero(paladin).Abilities[1].LinkItem = static_cast<std::uint8_t>(mask);
+    LevelTo({2});
+    ASSERT_TRUE(calc.ToggleAbility(2));
+    ASSERT_TRUE(calc.PlaceItem(1, mask));
+    ASSERT_TRUE(calc.PlaceItem(2, mask));
+    ASSERT_TRUE(calc.ToggleSlot(1));
+    EXPECT_EQ(calc.Stats().AttackSpeed, 40);
+    ASSERT_TRUE(calc.RemoveItem(1));
+    // The copy left in slot 2 is still switched on, so the item still wins.
+    EXPECT_TRUE(calc.SlotPicture(2).GoldFrame);
+    EXPECT_FALSE(calc.State().AbilityItemLinks[1].AbilityPrevails);
+    EXPECT_EQ(calc.Stats().AttackSpeed, 40);
+    ASSERT_TRUE(calc.RemoveItem(2));
+    EXPECT_TRUE(calc.State().AbilityItemLinks[1].AbilityPrevails);
+    EXPECT_EQ(calc.Stats().AttackSpeed, 30);
+}
+
 TEST_F(CalculatorTest, OrbPictureChoice) {
     EXPECT_EQ(calc.OrbPicture().Kind, OrbPictureKind::NoOrb);
     b.AddCategory("Cold");

@@ -153,6 +153,24 @@ TEST_F(EffectProgramTest, ArgumentReadsTheTokenTwoPlacesOnWhateverItIs) {
     EXPECT_EQ(Compute().StrengthBonus, 6);
 }
 
+// A level program can hold 65535 tokens. Effects whose separators never come
+// are retried one token later; each retry must not rescan the rest of the
+// list, or a hostile catalogue stalls every click for many seconds.
+// Each walk step must not rescan the rest of the list (the time is reported
+// by the engine benchmark); here the result must be that nothing is defined.
+TEST_F(EffectProgramTest, LongProgramsWithoutSeparatorsDefineNothing) {
+    ability(1).LevelEffects[0] = TEffectList(65535, Code(1004));
+    // Every definition finds the one separator (the opening token of the last
+    // effect) and then misses its second one.
+    ability(2).LevelEffects[0] =
+        Join({TEffectList(65531, Code(1004)), LevelEffect(1001, {{Lit(4)}})});
+    Learn({1, 2});
+    const HeroStats s = Compute();
+    EXPECT_FALSE(state.AbilityParams[0][0].Used);
+    EXPECT_FALSE(state.AbilityParams[1][0].Used);
+    EXPECT_EQ(s.StrengthBonus, 4);
+}
+
 // Random token lists over every list of a full build: nothing may crash or
 // read outside its list, whatever the catalogue holds.
 TEST_F(EffectProgramTest, HostileProgramsNeverCrash) {

@@ -6,4 +6,4 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)"
-exec build/release/bin/zephyrdex-cli check "$@"
+exec build/release/bin/zephyrdex "$@"

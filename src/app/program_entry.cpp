@@ -1,0 +1,64 @@
+#include "program_entry.h"
+
+#include "splash_form.h"
+
+#include "ui/application_style.h"
+#include "ui/texts.h"
+
+#include <QApplication>
+
+namespace zephyr::app {
+
+std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
+    ui::PrepareApplication();
+
+    auto splash = std::make_unique<SplashForm>(options.location);
+    splash->show();
+    splash->repaint();
+
+    QApplication::setApplicationName(QStringLiteral("Zephyrdex"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zephyrdex"));
+
+    ui::SetupHooks hooks;
+    hooks.messageBox = options.messageBox;
+    hooks.status = [&splash, &options](const std::string& text) {
+        splash->SetStatus(text);
+        if (options.statusSeen) {
+            options.statusSeen(splash->Status());
+        }
+    };
+    auto window = std::make_unique<ui::MainWindow>(options.location, std::move(hooks));
+
+    splash->hide();
+    splash.reset();
+    if (window->Outcome() == ui::SetupOutcome::EndProgram) {
+        return nullptr;
+    }
+    window->show();
+    return window;
+}
+
+int RunProgram(const ProgramOptions& options) {
+    std::unique_ptr<ui::MainWindow> window = StartProgram(options);
+    if (window == nullptr) {
+        return 1;
+    }
+    return QApplication::exec();
+}
+
+DataLocation LocationFromArguments(const QStringList& arguments) {
+    std::optional<std::filesystem::path> dataFolder;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--data") && i + 1 < arguments.size()) {
+            dataFolder = std::filesystem::path(arguments[i + 1].toStdString());
+            ++i;
+        } else if (argument.startsWith(QLatin1String("--data="))) {
+            dataFolder = std::filesystem::path(argument.mid(7).toStdString());
+        }
+    }
+    return DataLocation::ForExecutable(
+        std::filesystem::path(QCoreApplication::applicationFilePath().toStdString()), dataFolder);
+}
+
+} // namespace zephyr::app

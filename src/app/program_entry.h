@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/main_window.h"
+
+#include "data/data_location.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace zephyr::app {
+
+struct ProgramOptions {
+    DataLocation location;
+    ui::MessageBoxFunction messageBox; // empty: plain message boxes
+    // Every status text the splash showed, in order (for tests).
+    std::function<void(const QString& status)> statusSeen;
+};
+
+// Steps 2 to 6 of the program entry: hint delay, splash, title, main window
+// set-up behind the splash, splash released. Returns the shown main window,
+// or nothing when the set-up ended the program.
+std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options);
+
+// The whole run: start-up, then the event loop until the main window closes.
+int RunProgram(const ProgramOptions& options);
+
+// Reads "--data DIR" like the command-line tool does.
+DataLocation LocationFromArguments(const QStringList& arguments);
+
+} // namespace zephyr::app

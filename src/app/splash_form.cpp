@@ -1,0 +1,58 @@
+#include "splash_form.h"
+
+#include "controls/picture_control.h"
+#include "data/data_error.h"
+#include "ui/cell_list.h"
+#include "ui/texts.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace zephyr::app {
+
+SplashForm::SplashForm(const DataLocation& location)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("Form3"));
+    setFixedSize(250, 200);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    image1_ = new controls::PictureControl(this);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setGeometry(0, 0, 250, 200);
+    try {
+        image1_->SetPicture(
+            ui::LoadInterfacePicture(location, "Data\\Images\\design\\SplashImage.jpg"));
+    } catch (const DataError&) {
+        // The splash goes on without its picture.
+    }
+
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->move(8, 184);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    label1_->setFont(font);
+    QPalette grey = label1_->palette();
+    grey.setColor(QPalette::WindowText, QColor(145, 145, 145));
+    label1_->setPalette(grey);
+    label1_->resize(234, 13);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void SplashForm::SetStatus(const std::string& text) {
+    label1_->setText(ui::FromCp1251(text));
+    repaint();
+}
+
+QString SplashForm::Status() const {
+    return label1_->text();
+}
+
+} // namespace zephyr::app

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/data_location.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QLabel;
+
+namespace zephyr::controls {
+class PictureControl;
+}
+
+namespace zephyr::app {
+
+// TForm3: the small borderless window with the status line that stays up
+// while the catalogues and pictures load.
+class SplashForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit SplashForm(const DataLocation& location);
+
+    // Sets the status line (Windows-1251) and repaints at once: no events
+    // are processed while loading goes on.
+    void SetStatus(const std::string& text);
+    QString Status() const;
+
+private:
+    controls::PictureControl* image1_;
+    QLabel* label1_;
+};
+
+} // namespace zephyr::app

@@ -1,0 +1,51 @@
+#include "picture_control.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zephyr::controls {
+
+PictureControl::PictureControl(QWidget* parent) : QWidget(parent) {}
+
+void PictureControl::SetPicture(const QImage& picture, std::optional<QColor> transparent) {
+    if (transparent && !picture.isNull()) {
+        QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = transparent->rgb() & 0xFFFFFFu;
+        for (int y = 0; y < keyed.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+            for (int x = 0; x < keyed.width(); ++x) {
+                if ((line[x] & 0xFFFFFFu) == key) {
+                    line[x] = 0;
+                }
+            }
+        }
+        picture_ = keyed;
+    } else {
+        picture_ = picture;
+    }
+    update();
+}
+
+void PictureControl::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_);
+}
+
+void PictureControl::mousePressEvent(QMouseEvent* event) {
+    pressed_ = true;
+    emit MouseDown(event);
+}
+
+void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) {
+        emit Clicked();
+    }
+}
+
+} // namespace zephyr::controls

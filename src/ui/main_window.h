@@ -1,0 +1,138 @@
+#pragma once
+
+#include "calculator_panel.h"
+#include "message_box.h"
+#include "panel_pictures.h"
+
+#include "controls/image_ex.h"
+#include "controls/my_color_map.h"
+#include "data/catalogue.h"
+#include "data/data_location.h"
+#include "data/document_addresses.h"
+#include "engine/calculator.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenuBar;
+
+namespace zephyr::ui {
+
+struct TNavHistory {
+    std::string Url; // Windows-1251
+    std::int32_t ScrollTop = 0;
+};
+
+// What the set-up needs from the program around it.
+struct SetupHooks {
+    MessageBoxFunction messageBox;
+    // The splash status line (Windows-1251), repainted at once.
+    std::function<void(const std::string& text)> status;
+};
+
+enum class SetupOutcome {
+    Completed,   // every step ran
+    Interrupted, // an error ended the set-up early; the window opens with what was done
+    EndProgram,  // a required design file is missing: the program ends
+};
+
+// TForm1: the borderless skinned main window with the calculator panel, the
+// search panel, the document viewer and the navigation bar.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(DataLocation location, SetupHooks hooks);
+    ~MainWindow() override;
+
+    SetupOutcome Outcome() const { return outcome_; }
+    bool CalculatorReady() const { return calculatorReady_; }
+    const Catalogue& Catalog() const { return catalogue_; }
+    CalculatorPanel* Panel() const { return mainScrollBox_; }
+    const std::vector<TNavHistory>& NavHistory() const { return navHistory_; }
+    int NavIndex() const { return navIndex_; }
+    const DocumentAddresses& Addresses() const { return addresses_; }
+
+    // The window-wide preamble of every click and mouse-down handler.
+    void ClickGate(QObject* sender);
+
+    // Starts the window move by the mouse; replaceable for tests.
+    void SetSystemMoveFunction(std::function<bool()> move) { systemMove_ = std::move(move); }
+
+private:
+    // Window shell (window_shell.cpp).
+    void BuildShell();
+    void BuildMenuBar();
+    void BuildNavigationBar();
+    void Image3MouseDown();
+    void ImageEx3Click();
+    void ImageEx4Click();
+    void SetButtonPicture(controls::ImageEx* button, ButtonGroup group, ButtonState state);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Set-up (main_window_setup.cpp).
+    void FormCreate();
+    void RunSetupSteps();
+    void DisableCalculator(bool alsoDictionary);
+    void LoadDesignPictures();
+    void FallBackAfterError();
+
+    // History and menu commands (navigation.cpp).
+    void RecordHistory(const std::string& address);
+    void GoBack();
+    void GoNext();
+    void ShowEntry(const TNavHistory& entry);
+    void UpdateNavButtons();
+    void Action7Execute();
+    void Action4Execute();
+    void Action12Execute();
+    void DocumentCommand(QAction* action);
+
+    DataLocation location_;
+    SetupHooks hooks_;
+    SetupOutcome outcome_ = SetupOutcome::Completed;
+    bool calculatorReady_ = true;
+    int setupStep_ = 0;
+    bool heroShown_ = false;
+
+    Catalogue catalogue_;
+    std::unique_ptr<Calculator> calculator_;
+    DocumentAddresses addresses_;
+    PanelPictures pictures_;
+    std::unique_ptr<controls::MyColorMap> colorMap_;
+
+    controls::PictureControl* image5_ = nullptr;
+    controls::PictureControl* image6_ = nullptr;
+    controls::PictureControl* image7_ = nullptr;
+    controls::PictureControl* image8_ = nullptr;
+    QWidget* scrollBox2_ = nullptr;
+    controls::PictureControl* image3_ = nullptr;
+    controls::ImageEx* imageEx3_ = nullptr;
+    controls::ImageEx* imageEx4_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QAction* action7_ = nullptr;
+    QAction* action4_ = nullptr;
+    QAction* action12_ = nullptr;
+    QWidget* webBrowser1_ = nullptr;
+    QWidget* searchScrollBox_ = nullptr;
+    QWidget* scrollBoxNavigation_ = nullptr;
+    controls::ImageEx* imageNavBack_ = nullptr;
+    controls::ImageEx* imageNavNext_ = nullptr;
+    controls::ImageEx* imageNavLink_ = nullptr;
+    CalculatorPanel* mainScrollBox_ = nullptr;
+
+    std::vector<TNavHistory> navHistory_;
+    int navIndex_ = -1;
+
+    std::function<bool()> systemMove_;
+    bool gating_ = false;
+    bool swallowRightRelease_ = false;
+};
+
+} // namespace zephyr::ui

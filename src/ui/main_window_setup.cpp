@@ -1,0 +1,204 @@
+#include "main_window.h"
+
+#include "texts.h"
+
+#include "data/data_error.h"
+#include "data/interface_pictures.h"
+#include "data/load_all.h"
+#include "data/ticker_lines.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+namespace zephyr::ui {
+namespace {
+
+const QColor kLime(0, 255, 0);
+const QColor kBlack(0, 0, 0);
+
+QString CalculatorFailedText() {
+    return QStringLiteral("Ошибка данных! Не удалось загрузить калькулятор!");
+}
+
+QString MissingDesignText() {
+    return QStringLiteral("Ошибка при загрузке программы. Необходимые файлы не найдены.");
+}
+
+// An error raised inside the set-up: its own text is shown, the remaining
+// steps are skipped.
+struct SetupError {
+    QString text;
+};
+
+} // namespace
+
+void MainWindow::FormCreate() {
+    try {
+        RunSetupSteps();
+    } catch (const SetupError& error) {
+        hooks_.messageBox(this, error.text);
+        outcome_ = SetupOutcome::Interrupted;
+    } catch (const DataError& error) {
+        hooks_.messageBox(this, QString::fromStdString(error.what()));
+        outcome_ = SetupOutcome::Interrupted;
+    }
+    if (outcome_ == SetupOutcome::Interrupted) {
+        FallBackAfterError();
+    }
+}
+
+void MainWindow::DisableCalculator(bool alsoDictionary) {
+    calculatorReady_ = false;
+    action7_->setEnabled(false);
+    if (alsoDictionary) {
+        action4_->setEnabled(false);
+    }
+    mainScrollBox_->hide();
+}
+
+void MainWindow::RunSetupSteps() {
+    // 1-2: the calculator is assumed ready; the panels are black already.
+    setupStep_ = 1;
+    calculatorReady_ = true;
+
+    // 3: the running line's texts; without them the calculator is off.
+    setupStep_ = 3;
+    std::optional<std::vector<std::string>> lines = ReadTickerLines(location_);
+    if (lines) {
+        mainScrollBox_->LoadTickerLines(std::move(*lines));
+    } else {
+        hooks_.messageBox(this, CalculatorFailedText());
+        DisableCalculator(false);
+    }
+
+    // 4: the grid's captions, even when the calculator is unavailable.
+    setupStep_ = 4;
+    mainScrollBox_->WriteGridCaptions();
+
+    // 7: the catalogues.
+    setupStep_ = 7;
+    LoadOptions options{location_, true, hooks_.status};
+    LoadAllResult loaded = LoadAll(options);
+    catalogue_ = std::move(loaded.catalogue);
+    calculator_ = std::make_unique<Calculator>(catalogue_);
+    mainScrollBox_->SetCalculator(calculator_.get());
+    pictures_.TakeCatalogueLists(catalogue_);
+    mainScrollBox_->BuildPickerMenus(catalogue_);
+    if (loaded.failure) {
+        if (loaded.failure->kind != LoadFailureKind::MissingFile) {
+            throw SetupError{QString::fromStdString(loaded.failure->message)};
+        }
+        hooks_.messageBox(this, CalculatorFailedText());
+        DisableCalculator(true);
+    }
+
+    // 8
+    setupStep_ = 8;
+    if (hooks_.status) {
+        hooks_.status(ToCp1251(QStringLiteral("Загрузка дизайна...")));
+    }
+
+    // 9: the document addresses; the start page waits for the viewer.
+    setupStep_ = 9;
+    std::optional<DocumentAddresses> addresses = ReadDocumentAddresses(location_);
+    if (!addresses) {
+        throw SetupError{
+            QStringLiteral("Cannot open file \"%1\".")
+                .arg(QString::fromStdString(location_.DataFile("Address.dat").string()))};
+    }
+    addresses_ = std::move(*addresses);
+
+    // 10: every required design file, before any is loaded.
+    setupStep_ = 10;
+    for (const std::string_view stored : RequiredDesignPictures()) {
+        if (!location_.Find(stored)) {
+            hooks_.messageBox(this, MissingDesignText());
+            outcome_ = SetupOutcome::EndProgram;
+            return;
+        }
+    }
+
+    // 11-12: frames, background, statistic pictures and the fixed lists.
+    setupStep_ = 11;
+    LoadDesignPictures();
+
+    // 13: the menu bar's colour scheme.
+    setupStep_ = 13;
+    colorMap_ = std::make_unique<controls::MyColorMap>(this, palette());
+    menuBar_->setStyleSheet(colorMap_->StyleSheet());
+
+    // 14: the button pictures and every button's first picture.
+    setupStep_ = 14;
+    pictures_.Buttons.Load(location_);
+    SetButtonPicture(imageEx3_, ButtonGroup::Close, ButtonState::Passive);
+    SetButtonPicture(imageEx4_, ButtonGroup::Minimize, ButtonState::Passive);
+    SetButtonPicture(imageNavLink_, ButtonGroup::Link, ButtonState::Passive);
+    SetButtonPicture(imageNavBack_, ButtonGroup::Back, ButtonState::Disabled);
+    SetButtonPicture(imageNavNext_, ButtonGroup::Next, ButtonState::Disabled);
+    mainScrollBox_->GiveButtonsFirstPictures();
+
+    // 15: hero 1. Without heroes there is nothing to calculate.
+    setupStep_ = 15;
+    if (catalogue_.Heroes.empty()) {
+        DisableCalculator(false);
+    } else {
+        mainScrollBox_->ChooseHero(1);
+        heroShown_ = true;
+    }
+
+    // 16: the history starts on the calculator.
+    setupStep_ = 16;
+    navHistory_ = {TNavHistory{"calc", 0}};
+    navIndex_ = 0;
+    UpdateNavButtons();
+
+    // 17: the search list is filled by the search panel once it exists.
+    setupStep_ = 17;
+}
+
+void MainWindow::LoadDesignPictures() {
+    const auto load = [this](std::string_view stored) {
+        return LoadInterfacePicture(location_, stored);
+    };
+    image5_->SetPicture(load("Data\\Images\\design\\FormTop.bmp"));
+    const QImage side = load("Data\\Images\\design\\FormLeft.bmp");
+    image6_->SetPicture(side);
+    image7_->SetPicture(side);
+    image8_->SetPicture(load("Data\\Images\\design\\FormBottom.bmp"));
+    mainScrollBox_->SetBackground(load("Data\\Images\\design\\MainMask.bmp"));
+    image3_->SetPicture(load("Data\\images\\design\\headers\\FormCaption.bmp"));
+    mainScrollBox_->SetStatPictures(load("Data\\images\\stats\\hero_a.jpg"),
+                                    load("Data\\images\\stats\\hero_d.jpg"),
+                                    load("Data\\images\\stats\\A.gif"));
+
+    pictures_.Other64.Clear();
+    pictures_.Other64.Add(load("Data\\images\\skills\\skill000.jpg"), kLime);
+    pictures_.Frames.Clear();
+    pictures_.Frames.Add(load("Data\\images\\design\\gold_border64.bmp"), kLime);
+    pictures_.Frames.Add(load("Data\\images\\design\\bronze_border64.bmp"), kLime);
+    pictures_.Other36.Clear();
+    pictures_.Other36.Add(load("Data\\images\\design\\EmptySlot.JPG"), kBlack);
+    pictures_.Other36.Add(load("Data\\images\\design\\gold_border36.bmp"), kLime);
+    pictures_.Other36.Add(load("Data\\images\\design\\bronze_border36.bmp"), kLime);
+    pictures_.Other30.Clear();
+    pictures_.Other30.Add(load("Data\\images\\orbs\\noneattack.bmp"), kBlack);
+    pictures_.Other30.Add(load("Data\\images\\design\\no_orb.bmp"), kBlack);
+    pictures_.Levels.Clear();
+    pictures_.Levels.Add(load("Data\\images\\design\\Levels.bmp"), kBlack);
+}
+
+void MainWindow::FallBackAfterError() {
+    // The steps already done stay done. A calculator whose pictures or hero
+    // never arrived cannot be offered; the documents stay usable, and the
+    // history still starts on the calculator entry so Back and Next agree.
+    if (!heroShown_) {
+        DisableCalculator(false);
+    }
+    if (navHistory_.empty()) {
+        navHistory_ = {TNavHistory{"calc", 0}};
+        navIndex_ = 0;
+    }
+    UpdateNavButtons();
+}
+
+} // namespace zephyr::ui

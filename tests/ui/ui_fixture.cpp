@@ -1,0 +1,136 @@
+#include "ui_fixture.h"
+
+#include "pack_builder.h"
+#include "pack_sources.h"
+#include "pack_writer.h"
+#include "synthetic_pack.h"
+
+#include "data/cp1251.h"
+
+#include <QAction>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdlib>
+#include <random>
+
+namespace zephyr::uitest {
+namespace {
+
+std::filesystem::path NewTempFolder(const char* stem) {
+    std::random_device seed;
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / (std::string(stem) + std::to_string(seed()));
+    std::filesystem::create_directories(path);
+    return path;
+}
+
+struct FolderRemover {
+    std::vector<std::filesystem::path> folders;
+    ~FolderRemover() {
+        for (const auto& folder : folders) {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder, ignored);
+        }
+    }
+};
+
+FolderRemover& Removals() {
+    static FolderRemover remover;
+    return remover;
+}
+
+} // namespace
+
+const std::filesystem::path& SyntheticPackFolder() {
+    static const std::filesystem::path folder = [] {
+        std::filesystem::path path = NewTempFolder("zephyr-ui-synthetic-");
+        Removals().folders.push_back(path);
+        pack::PackSources sources = pack::SyntheticPack(1);
+        // The generated heroes take no activation; the first hero's second
+        // ability is made one that must be switched on, with an aura.
+        TAbility& switched = sources.taverns.Taverns.at(0).Heroes.at(0).Hero.Abilities[1];
+        switched.NeedsActive = true;
+        switched.ActiveAura = 3;
+        pack::WritePack(sources, path / "Data");
+        return path;
+    }();
+    return folder;
+}
+
+const std::filesystem::path& SamplePackFolder() {
+    static const std::filesystem::path folder = []() -> std::filesystem::path {
+        try {
+            const pack::PackSources sources = pack::ReadPackSources(ZEPHYR_SAMPLE_SOURCES);
+            std::filesystem::path path = NewTempFolder("zephyr-ui-sample-");
+            Removals().folders.push_back(path);
+            pack::WritePack(sources, path / "Data");
+            return path;
+        } catch (const std::exception&) {
+            return {};
+        }
+    }();
+    return folder;
+}
+
+PackCopy::PackCopy(const std::filesystem::path& source, const std::vector<std::string>& leaveOut)
+    : path_(NewTempFolder("zephyr-ui-copy-")) {
+    std::filesystem::copy(source, path_, std::filesystem::copy_options::recursive);
+    for (const std::string& file : leaveOut) {
+        std::filesystem::remove(path_ / file);
+    }
+}
+
+PackCopy::~PackCopy() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+StartedProgram StartOn(const std::filesystem::path& folder) {
+    StartedProgram started;
+    app::ProgramOptions options{
+        testing::PackBuilder::LocationOf(folder),
+        [&started](QWidget*, const QString& text) { started.messages << text; },
+        [&started](const QString& status) { started.statuses << status; }};
+    started.window = app::StartProgram(options);
+    if (started.window != nullptr) {
+        started.window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(started.window.get()));
+    }
+    return started;
+}
+
+QMenu* OpenPopup() {
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+bool ClickMenuEntry(QMenu* menu, const QString& text) {
+    if (menu == nullptr) {
+        return false;
+    }
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text && action->isVisible()) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return true;
+        }
+    }
+    return false;
+}
+
+void CloseAllPopups() {
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+}
+
+std::filesystem::path ScreenshotFolder() {
+    std::filesystem::path folder = ZEPHYR_UI_SCREENSHOTS;
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+QString Utf8(const std::string& cp1251) {
+    return QString::fromStdString(Utf8FromCp1251(cp1251));
+}
+
+} // namespace zephyr::uitest

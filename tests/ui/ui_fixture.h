@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/program_entry.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace zephyr::uitest {
+
+// A complete generated pack (catalogues, interface art, texts), written once
+// per test run; hero 1's second ability needs switching on. Read-only: tests that remove files work
+// on a copy.
+const std::filesystem::path& SyntheticPackFolder();
+
+// The sample pack compiled from the project's sources, or empty when the
+// sources do not compile.
+const std::filesystem::path& SamplePackFolder();
+
+// A copy of a pack folder without the given files (paths below the folder).
+class PackCopy {
+public:
+    PackCopy(const std::filesystem::path& source, const std::vector<std::string>& leaveOut);
+    ~PackCopy();
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The program started on a pack folder, its message boxes and splash texts
+// recorded instead of shown.
+struct StartedProgram {
+    std::unique_ptr<ui::MainWindow> window;
+    QStringList messages;
+    QStringList statuses;
+
+    ui::MainWindow& W() const { return *window; }
+    template <class T> T* Find(const char* name) const {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+};
+
+StartedProgram StartOn(const std::filesystem::path& folder);
+
+// The popup menu currently open, or null.
+QMenu* OpenPopup();
+// Clicks an entry of an open popup menu by its text.
+bool ClickMenuEntry(QMenu* menu, const QString& text);
+void CloseAllPopups();
+
+// Where the screenshots go.
+std::filesystem::path ScreenshotFolder();
+
+QString Utf8(const std::string& cp1251);
+
+} // namespace zephyr::uitest

@@ -106,8 +106,10 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
                         PixelFont("Comic Sans MS", 17));
     label3_->setFixedSize(177, 29);
     label3_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label2_ = MakeLabel("Label2", QString(), 88, 157, QColor(131, 120, 178),
-                        PixelFont("Comic Sans MS", 13));
+    QFont levelFont = PixelFont("Comic Sans MS", 13);
+    // The substitute font runs "lvl" together into an "M" at this size.
+    levelFont.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
+    label2_ = MakeLabel("Label2", QString(), 88, 157, QColor(131, 120, 178), levelFont);
     label2_->setFixedSize(73, 18);
     label2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 

@@ -205,7 +205,7 @@ QImage MainMask() {
     panel(QRectF(40, 30, 370, 200), QString());                   // hero block
     panel(QRectF(436, 60, 114, 168), QStringLiteral("Предметы")); // six slots
     panel(QRectF(10, 236, 404, 88), QString());                   // abilities
-    panel(QRectF(416, 238, 150, 86), QString());                  // orb
+    panel(QRectF(412, 238, 162, 86), QString());                  // orb
     panel(QRectF(580, 30, 190, 370), QStringLiteral("Порядок прокачки"));
     panel(QRectF(576, 386, 204, 138), QString()); // parameter editors
     panel(QRectF(14, 352, 544, 170), QString());  // statistics
@@ -274,8 +274,8 @@ const std::map<std::string, Drawer, std::less<>>& Drawers() {
             {"edit_right", 23, 27,
              [](QPainter& p, const QRectF& r, const QColor& ink) { Triangle(p, r, ink, false); },
              false},
-            {"back", 50, 20, TextGlyph(QStringLiteral("◄ Назад"), 10), true},
-            {"next", 50, 20, TextGlyph(QStringLiteral("Вперёд ►"), 10), true},
+            {"back", 50, 20, TextGlyph(QStringLiteral("◄ Назад"), 8), true},
+            {"next", 50, 20, TextGlyph(QStringLiteral("Вперёд ►"), 8), true},
             {"link", 100, 20, TextGlyph(QStringLiteral("zephyrdex.example"), 9), false},
         };
         for (const Face& face : faces) {

@@ -147,6 +147,26 @@ QImage StatIcon(bool attack) {
     return image;
 }
 
+// The attribute bonus: the three attribute colours around a plus.
+QImage AttributeBonus() {
+    QImage image = NewCanvas(64, 64);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    Tile(p, QRectF(0.5, 0.5, 63, 63), kPanel, 6);
+    const QPointF centres[] = {{32, 17}, {18, 41}, {46, 41}};
+    for (int attribute = 1; attribute <= 3; ++attribute) {
+        const QPointF c = centres[attribute - 1];
+        QRadialGradient g(c - QPointF(3, 3), 12);
+        g.setColorAt(0, AttributeColour(attribute).lighter(160));
+        g.setColorAt(1, AttributeColour(attribute).darker(180));
+        p.setBrush(g);
+        p.setPen(QPen(kGold, 1));
+        p.drawEllipse(c, 10, 10);
+    }
+    CentredText(p, QRectF(20, 22, 24, 22), QStringLiteral("+"), 20, kText);
+    return image;
+}
+
 QImage EmptySlot() {
     QImage image = NewCanvas(36, 36, QColor(0, 0, 0));
     QPainter p(&image);
@@ -245,7 +265,7 @@ const std::map<std::string, Drawer, std::less<>>& Drawers() {
         d[design + "no_orb.bmp"] = [] { return NoPicture(30, QStringLiteral("—")); };
         d[design + "splashimage.jpg"] = Splash;
         d["data\\images\\orbs\\noneattack.bmp"] = [] { return NoPicture(30, QStringLiteral("×")); };
-        d["data\\images\\skills\\skill000.jpg"] = [] { return NoPicture(64, QStringLiteral("?")); };
+        d["data\\images\\skills\\skill000.jpg"] = AttributeBonus;
         d["data\\images\\stats\\hero_a.jpg"] = [] { return StatIcon(true); };
         d["data\\images\\stats\\hero_d.jpg"] = [] { return StatIcon(false); };
         d["data\\images\\stats\\s.gif"] = [] { return Attribute(1); };

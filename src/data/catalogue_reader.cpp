@@ -9,10 +9,6 @@ bool CatalogueReader::Open(const std::filesystem::path& path) {
     return file_.Open(path);
 }
 
-void CatalogueReader::Fail(const std::string& reason) const {
-    throw DataError(name_, reason, file_.Position());
-}
-
 void CatalogueReader::Truncated(const char* what, std::uint64_t offset) const {
     throw DataError(name_, std::string("file ends inside ") + what, offset);
 }

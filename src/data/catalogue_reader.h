@@ -26,8 +26,6 @@ public:
     std::string FixedText(std::size_t width, const char* what);
     TEffectList Tokens(const char* what); // count word, then the tokens
 
-    [[noreturn]] void Fail(const std::string& reason) const;
-
 private:
     [[noreturn]] void Truncated(const char* what, std::uint64_t offset) const;
 

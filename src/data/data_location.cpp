@@ -50,6 +50,17 @@ bool IsAbsolute(std::string_view stored) {
            (stored.size() > 1 && stored[1] == ':');
 }
 
+// Stored paths start with the Data folder's name; it stands for whatever
+// folder holds the data, which need not be called "Data". Returns the rest.
+std::optional<std::string_view> BelowDataFolder(std::string_view storedPath) {
+    const std::size_t slash = storedPath.find_first_of("\\/");
+    const std::string_view first = storedPath.substr(0, slash);
+    if (UpperCaseCyr(first) != "DATA") {
+        return std::nullopt;
+    }
+    return slash == std::string_view::npos ? std::string_view() : storedPath.substr(slash + 1);
+}
+
 } // namespace
 
 std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& base,
@@ -95,17 +106,6 @@ DataLocation DataLocation::ForExecutable(const std::filesystem::path& executable
 
 std::filesystem::path DataLocation::DataFile(std::string_view name) const {
     return FindIgnoringCase(dataFolder_, name).value_or(dataFolder_ / Utf8FromCp1251(name));
-}
-
-// Stored paths start with the Data folder's name; it stands for whatever
-// folder holds the data, which need not be called "Data". Returns the rest.
-static std::optional<std::string_view> BelowDataFolder(std::string_view storedPath) {
-    const std::size_t slash = storedPath.find_first_of("\\/");
-    const std::string_view first = storedPath.substr(0, slash);
-    if (UpperCaseCyr(first) != "DATA") {
-        return std::nullopt;
-    }
-    return slash == std::string_view::npos ? std::string_view() : storedPath.substr(slash + 1);
 }
 
 std::filesystem::path DataLocation::AgainstProgramFolder(std::string_view storedPath) const {

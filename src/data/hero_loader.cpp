@@ -20,10 +20,10 @@ bool LoadHeroes(const LoadOptions& options, Catalogue& catalogue) {
     if (!file) {
         return false;
     }
-    std::vector<THero> heroes = catalogue.Heroes;
+    std::vector<THero> heroes;
     std::vector<TavernMenuEntry> menu;
-    ImageList heroes64 = catalogue.Heroes64;
-    ImageList heroes32 = catalogue.Heroes32;
+    ImageList heroes64{64, 64, {}};
+    ImageList heroes32{32, 32, {}};
     for (TavernFileEntry& tavern : file->Taverns) {
         TavernMenuEntry tavernEntry{tavern.Name, {}};
         for (HeroFileEntry& entry : tavern.Heroes) {
@@ -42,7 +42,7 @@ bool LoadHeroes(const LoadOptions& options, Catalogue& catalogue) {
         menu.push_back(std::move(tavernEntry));
     }
     catalogue.Heroes = std::move(heroes);
-    catalogue.HeroMenu.insert(catalogue.HeroMenu.end(), menu.begin(), menu.end());
+    catalogue.HeroMenu = std::move(menu);
     catalogue.Heroes64 = std::move(heroes64);
     catalogue.Heroes32 = std::move(heroes32);
     return true;

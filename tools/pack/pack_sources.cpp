@@ -7,10 +7,8 @@ namespace zephyr::pack {
 PackSources ReadPackSources(const std::filesystem::path& folder) {
     PackSources pack;
     SourceNames names;
-    // Generated pages that sources may link to.
-    for (const char* generated : {"Main.html"}) {
-        names.documents.insert(generated);
-    }
+    // The generated page that sources may link to besides the written ones.
+    names.documents.insert("Main.html");
     ReadOrbSources(folder, pack, names);
     ReadAuraSources(folder, pack, names);
     ReadItemSources(folder, pack, names);

@@ -50,7 +50,7 @@ double VariableValue(const StatRun& run, std::int32_t variable, int ability) {
     case 10014:
         return AbilityLevel(run.state, variable - 10010);
     case 10015:
-        return std::min(522.0, (run.SpeedFlat + s.MoveSpeed) * (1.0 + run.SpeedPercent / 100.0));
+        return run.CappedMoveSpeed();
     default:
         return 0.0;
     }

@@ -20,7 +20,6 @@ constexpr double kAgilityPerArmor = 7.0;
 constexpr double kArmorFactor = 0.06;
 constexpr double kBaseMagicFactor = 0.75;
 constexpr int kAttributesPerBonusLevel = 2;
-constexpr double kMoveSpeedCap = 522.0;
 constexpr int kRespawnPerLevel = 4;
 constexpr int kGoldLossPerLevel = 30;
 constexpr int kMaxAbilityLevel = 4;
@@ -223,8 +222,7 @@ void DeriveDefenceAndMovement(StatRun& run) {
     s.MagicalReduction =
         (1.0 - abilityPart * kBaseMagicFactor * (1.0 - run.ItemMagicResist / 100.0)) * 100.0;
     s.HpRegen -= (1.0 - s.MagicalReduction / 100.0) * run.HpDrain;
-    s.MoveSpeed =
-        std::min(kMoveSpeedCap, (run.SpeedFlat + s.MoveSpeed) * (run.SpeedPercent / 100.0 + 1.0));
+    s.MoveSpeed = run.CappedMoveSpeed();
     AddSaturated(s.AttackRange, run.RangeBonus);
 }
 

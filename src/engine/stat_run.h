@@ -6,6 +6,7 @@
 
 #include "data/catalogue.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace zephyr {
@@ -58,6 +59,12 @@ struct StatRun {
     double OrbDamage = 0;
 
     ProcTable Procs{};
+
+    // Movement speed with the flat and percentage bonuses so far, capped: the
+    // final statistic and the formulas' SPEED variable are the same value.
+    double CappedMoveSpeed() const {
+        return std::min(522.0, (SpeedFlat + stats.MoveSpeed) * (1.0 + SpeedPercent / 100.0));
+    }
 };
 
 } // namespace zephyr

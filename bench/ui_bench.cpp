@@ -7,6 +7,7 @@
 #include "synthetic_pack.h"
 
 #include "controls/picture_control.h"
+#include "ui/web_engine_environment.h"
 
 #include <QApplication>
 #include <QTest>
@@ -25,6 +26,7 @@ QApplication& Application() {
     static char* argv[] = {name, nullptr};
     static QApplication* application = [] {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        zephyr::ui::PrepareWebEngine();
         return new QApplication(argc, argv);
     }();
     return *application;
@@ -64,7 +66,7 @@ const std::filesystem::path& SampleFolder() {
 }
 
 zephyr::app::ProgramOptions OptionsFor(const std::filesystem::path& folder) {
-    return {zephyr::testing::PackBuilder::LocationOf(folder), [](QWidget*, const QString&) {}, {}};
+    return {zephyr::testing::PackBuilder::LocationOf(folder), [](QWidget*, const QString&) {}, {}, {}, {}};
 }
 
 void StartUp(benchmark::State& state, const std::filesystem::path& folder) {

@@ -6,7 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libjpeg62-turbo-dev libgif-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev fonts-dejavu-core
+    qt6-base-dev qt6-webengine-dev fonts-dejavu-core
     qt6-qpa-plugins fonts-liberation fonts-comic-neue
 )
 

@@ -21,6 +21,8 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
 
     ui::SetupHooks hooks;
     hooks.messageBox = options.messageBox;
+    hooks.viewers = options.viewers;
+    hooks.openExternal = options.openExternal;
     hooks.status = [&splash, &options](const std::string& text) {
         splash->SetStatus(text);
         if (options.statusSeen) {

@@ -17,6 +17,10 @@ struct ProgramOptions {
     ui::MessageBoxFunction messageBox; // empty: plain message boxes
     // Every status text the splash showed, in order (for tests).
     std::function<void(const QString& status)> statusSeen;
+    // The HTML viewers (empty: the real browser engine) and the system
+    // shell's open (empty: the desktop's).
+    ui::ViewerFactory viewers;
+    std::function<void(const QUrl& url)> openExternal;
 };
 
 // Steps 2 to 6 of the program entry: hint delay, splash, title, main window

@@ -3,6 +3,7 @@
 #include "byte_helpers.h"
 #include "cp1251.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace zephyr {
@@ -84,6 +85,20 @@ std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::pat
         }
     }
     return current;
+}
+
+bool IsInsideFolder(const std::filesystem::path& folder, const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::filesystem::path base = std::filesystem::weakly_canonical(folder, ec);
+    if (ec) {
+        return false;
+    }
+    const std::filesystem::path real = std::filesystem::weakly_canonical(path, ec);
+    if (ec) {
+        return false;
+    }
+    const auto [end, ignored] = std::mismatch(base.begin(), base.end(), real.begin(), real.end());
+    return end == base.end();
 }
 
 DataLocation::DataLocation(std::filesystem::path programFolder, std::filesystem::path dataFolder,

@@ -46,4 +46,7 @@ private:
 std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& base,
                                                       std::string_view relative);
 
+// Whether `path`, with links and ".." resolved, lies inside `folder`.
+bool IsInsideFolder(const std::filesystem::path& folder, const std::filesystem::path& path);
+
 } // namespace zephyr

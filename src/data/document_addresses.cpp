@@ -19,6 +19,11 @@ const std::array<std::string, kDocumentKeyCount>& DocumentKeyNames() {
     return names;
 }
 
+const std::string& SiteKeyName() {
+    static const std::string name = Cp1251FromUtf8("О проекте.Сайт");
+    return name;
+}
+
 DocumentAddresses ParseDocumentAddresses(std::string_view text) {
     DocumentAddresses addresses;
     const auto& names = DocumentKeyNames();
@@ -33,6 +38,10 @@ DocumentAddresses ParseDocumentAddresses(std::string_view text) {
             if (!value.empty()) {
                 addresses.DefaultPage = value;
             }
+            continue;
+        }
+        if (key == SiteKeyName()) {
+            addresses.Site = value;
             continue;
         }
         for (std::size_t k = 0; k < names.size(); ++k) {

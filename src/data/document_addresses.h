@@ -26,6 +26,8 @@ struct DocumentAddresses {
     std::array<std::string, kDocumentKeyCount> Values;
     // The start page: the value of the last non-empty "Default" line, or empty.
     std::string DefaultPage;
+    // The project's web site, opened by the link button; empty in older files.
+    std::string Site;
 
     const std::string& Get(DocumentKey key) const { return Values[static_cast<std::size_t>(key)]; }
 };
@@ -34,6 +36,8 @@ struct DocumentAddresses {
 const std::array<std::string, kDocumentKeyCount>& DocumentKeyNames();
 // The key of the start page line.
 inline constexpr std::string_view kDefaultDocumentKey = "Default";
+// The key of the project's web site ("О проекте.Сайт"), Windows-1251.
+const std::string& SiteKeyName();
 
 // Parses the lines of Address.dat: split at the first "=", both sides trimmed
 // of spaces and control bytes, keys compared exactly; later lines win.

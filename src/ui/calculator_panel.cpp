@@ -316,10 +316,14 @@ void CalculatorPanel::WireGestures() {
     connect(imageEx8_, &controls::PictureControl::MouseDown, this, [this] { ImageEx8MouseDown(); });
     connect(imageEx7_, &controls::PictureControl::MouseDown, this, [this] { ImageEx7MouseDown(); });
     // The document buttons open their pages with the document viewer.
-    connect(imageEx2_, &controls::PictureControl::MouseDown, this,
-            [this] { clickGate_(imageEx2_); });
-    connect(imageEx6_, &controls::PictureControl::MouseDown, this,
-            [this] { clickGate_(imageEx6_); });
+    connect(imageEx2_, &controls::PictureControl::MouseDown, this, [this] {
+        clickGate_(imageEx2_);
+        emit DescriptionRequested();
+    });
+    connect(imageEx6_, &controls::PictureControl::MouseDown, this, [this] {
+        clickGate_(imageEx6_);
+        emit FormulasRequested();
+    });
     WireHover(imageEx2_, ButtonGroup::Description);
     WireHover(imageEx6_, ButtonGroup::Formula);
     WireHover(imageEx7_, ButtonGroup::Reset);

@@ -66,6 +66,11 @@ public:
     void SetTickerRandom(Ticker::RandomFunction random);
     QTimer* TickerTimer() const { return timer1_; }
 
+signals:
+    // The hero description and formulas buttons, after the click gate.
+    void DescriptionRequested();
+    void FormulasRequested();
+
 private:
     // Construction (calculator_panel.cpp).
     QLabel* MakeLabel(const char* name, const QString& text, int x, int y, const QColor& colour,

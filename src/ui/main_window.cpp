@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "web_engine_environment.h"
+
 #include <QApplication>
 #include <QScreen>
 #include <QWindow>
@@ -21,6 +23,9 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
     if (!hooks_.messageBox) {
         hooks_.messageBox = PlainMessageBox();
     }
+    if (!hooks_.viewers) {
+        hooks_.viewers = WebEngineViewers(location_);
+    }
     systemMove_ = [this] {
         QWindow* window = windowHandle();
         return window != nullptr && window->startSystemMove();
@@ -29,6 +34,9 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
     BuildShell();
     mainScrollBox_ = new CalculatorPanel(this, pictures_, location_,
                                          [this](QObject* sender) { ClickGate(sender); });
+    connect(mainScrollBox_, &CalculatorPanel::DescriptionRequested, this,
+            [this] { ImageEx2Click(); });
+    connect(mainScrollBox_, &CalculatorPanel::FormulasRequested, this, [this] { ImageEx6Click(); });
     BuildMenuBar();
     BuildNavigationBar();
     scrollBoxNavigation_->raise();
@@ -44,6 +52,8 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    // The viewer's engine pieces go before the window's other children.
+    webBrowser1_.reset();
 }
 
 } // namespace zephyr::ui

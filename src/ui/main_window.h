@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator_panel.h"
+#include "html_viewer.h"
 #include "message_box.h"
 #include "panel_pictures.h"
 
@@ -22,6 +23,7 @@
 
 class QAction;
 class QMenuBar;
+class QUrl;
 
 namespace zephyr::ui {
 
@@ -35,6 +37,11 @@ struct SetupHooks {
     MessageBoxFunction messageBox;
     // The splash status line (Windows-1251), repainted at once.
     std::function<void(const std::string& text)> status;
+    // Makes the HTML viewers; empty: the real browser engine.
+    ViewerFactory viewers;
+    // The system shell's open: web addresses, the help file, the project's
+    // site. Empty: the desktop's default handlers.
+    std::function<void(const QUrl& url)> openExternal;
 };
 
 enum class SetupOutcome {
@@ -58,6 +65,7 @@ public:
     const std::vector<TNavHistory>& NavHistory() const { return navHistory_; }
     int NavIndex() const { return navIndex_; }
     const DocumentAddresses& Addresses() const { return addresses_; }
+    HtmlViewer* WebBrowser1() const { return webBrowser1_.get(); }
 
     // The window-wide preamble of every click and mouse-down handler.
     void ClickGate(QObject* sender);
@@ -83,16 +91,32 @@ private:
     void LoadDesignPictures();
     void FallBackAfterError();
 
-    // History and menu commands (navigation.cpp).
+    // History (navigation.cpp).
     void RecordHistory(const std::string& address);
     void GoBack();
     void GoNext();
-    void ShowEntry(const TNavHistory& entry);
+    void StepTo(int index);
+    void RememberScroll();
     void UpdateNavButtons();
+    void WebBrowser1DocumentComplete();
+
+    // The document viewer's link protocol (web_browser_hook.cpp).
+    void WebBrowser1BeforeNavigate2(const std::string& address, bool& cancel);
+    void SelectHeroByLink(const std::string& linkName);
+
+    // Menu commands and document buttons (document_commands.cpp).
     void Action7Execute();
     void Action4Execute();
     void Action12Execute();
-    void DocumentCommand(QAction* action);
+    void Action3Execute(QAction* action);
+    void DocumentCommand(QAction* action, DocumentKey key);
+    void ImageEx2Click();
+    void ImageEx6Click();
+    void ImageNavLinkClick();
+    void OpenExternal(const QUrl& url);
+    // Reading keys and the mouse's back and forward buttons; true when used.
+    bool ReadingShortcut(QEvent* event);
+    bool DocumentShown() const;
 
     DataLocation location_;
     SetupHooks hooks_;
@@ -119,7 +143,7 @@ private:
     QAction* action7_ = nullptr;
     QAction* action4_ = nullptr;
     QAction* action12_ = nullptr;
-    QWidget* webBrowser1_ = nullptr;
+    std::unique_ptr<HtmlViewer> webBrowser1_;
     QWidget* searchScrollBox_ = nullptr;
     QWidget* scrollBoxNavigation_ = nullptr;
     controls::ImageEx* imageNavBack_ = nullptr;
@@ -129,6 +153,10 @@ private:
 
     std::vector<TNavHistory> navHistory_;
     int navIndex_ = -1;
+    // The next navigation the hook sees is a history step or the start page.
+    bool navFromHistory_ = false;
+    // A history step's offset, applied when its page has finished loading.
+    std::optional<TNavHistory> pendingScroll_;
 
     std::function<bool()> systemMove_;
     bool gating_ = false;

@@ -98,7 +98,8 @@ void MainWindow::RunSetupSteps() {
         hooks_.status(ToCp1251(QStringLiteral("Загрузка дизайна...")));
     }
 
-    // 9: the document addresses; the start page waits for the viewer.
+    // 9: the document addresses and the start page, which is not in the
+    // history. The viewer loads it while the set-up goes on.
     setupStep_ = 9;
     std::optional<DocumentAddresses> addresses = ReadDocumentAddresses(location_);
     if (!addresses) {
@@ -107,6 +108,10 @@ void MainWindow::RunSetupSteps() {
                 .arg(QString::fromStdString(location_.DataFile("Address.dat").string()))};
     }
     addresses_ = std::move(*addresses);
+    if (!addresses_.DefaultPage.empty()) {
+        navFromHistory_ = true;
+        webBrowser1_->Navigate(addresses_.DefaultPage);
+    }
 
     // 10: every required design file, before any is loaded.
     setupStep_ = 10;

@@ -1,21 +1,25 @@
 #include "main_window.h"
 
-#include <QAction>
+#include "link_protocol.h"
 
 namespace zephyr::ui {
-namespace {
 
-bool IsCalculatorEntry(const std::string& url) {
-    return url.rfind("calc", 0) == 0 || url.rfind("BackCalc", 0) == 0;
+void MainWindow::RememberScroll() {
+    // The offset belongs to the page being left, so the entry that shows it
+    // keeps it for the way back.
+    if (navIndex_ < 0 || navIndex_ >= static_cast<int>(navHistory_.size())) {
+        return;
+    }
+    TNavHistory& current = navHistory_[static_cast<std::size_t>(navIndex_)];
+    if (!IsCalculatorEntry(current.Url) && !IsSearchEntry(current.Url) &&
+        current.Url == webBrowser1_->Address()) {
+        current.ScrollTop = webBrowser1_->ScrollTop();
+    }
 }
-
-bool IsSearchEntry(const std::string& url) {
-    return url.rfind("dictionary", 0) == 0;
-}
-
-} // namespace
 
 void MainWindow::RecordHistory(const std::string& address) {
+    RememberScroll();
+    pendingScroll_.reset();
     if (navIndex_ == static_cast<int>(navHistory_.size()) - 1) {
         navHistory_.emplace_back();
     } else {
@@ -37,7 +41,10 @@ void MainWindow::UpdateNavButtons() {
                      next ? ButtonState::Passive : ButtonState::Disabled);
 }
 
-void MainWindow::ShowEntry(const TNavHistory& entry) {
+void MainWindow::StepTo(int index) {
+    RememberScroll();
+    navIndex_ = index;
+    const TNavHistory entry = navHistory_[static_cast<std::size_t>(index)];
     if (IsCalculatorEntry(entry.Url)) {
         mainScrollBox_->show();
         searchScrollBox_->hide();
@@ -45,60 +52,34 @@ void MainWindow::ShowEntry(const TNavHistory& entry) {
         mainScrollBox_->hide();
         searchScrollBox_->show();
     } else {
-        // Documents show in the viewer beneath both panels.
+        // The viewer beneath both panels; the offset waits for the page, and
+        // the window stays responsive meanwhile.
         mainScrollBox_->hide();
         searchScrollBox_->hide();
+        navFromHistory_ = true;
+        pendingScroll_ = entry;
+        webBrowser1_->Navigate(entry.Url);
     }
+    UpdateNavButtons();
 }
 
 void MainWindow::GoBack() {
-    if (navIndex_ <= 0) {
-        return;
+    if (navIndex_ > 0) {
+        StepTo(navIndex_ - 1);
     }
-    --navIndex_;
-    ShowEntry(navHistory_[static_cast<std::size_t>(navIndex_)]);
-    UpdateNavButtons();
 }
 
 void MainWindow::GoNext() {
-    if (navIndex_ + 1 >= static_cast<int>(navHistory_.size())) {
-        return;
+    if (navIndex_ + 1 < static_cast<int>(navHistory_.size())) {
+        StepTo(navIndex_ + 1);
     }
-    ++navIndex_;
-    ShowEntry(navHistory_[static_cast<std::size_t>(navIndex_)]);
-    UpdateNavButtons();
 }
 
-void MainWindow::Action7Execute() {
-    ClickGate(action7_);
-    if (!calculatorReady_) {
-        return;
+void MainWindow::WebBrowser1DocumentComplete() {
+    if (pendingScroll_ && webBrowser1_->Address() == pendingScroll_->Url) {
+        webBrowser1_->ScrollBy(pendingScroll_->ScrollTop);
+        pendingScroll_.reset();
     }
-    searchScrollBox_->hide();
-    if (mainScrollBox_->isHidden()) {
-        RecordHistory("calc");
-    }
-    mainScrollBox_->show();
-}
-
-void MainWindow::Action4Execute() {
-    ClickGate(action4_);
-    mainScrollBox_->hide();
-    if (searchScrollBox_->isHidden()) {
-        RecordHistory("dictionary");
-    }
-    searchScrollBox_->show();
-}
-
-void MainWindow::Action12Execute() {
-    ClickGate(action12_);
-    close();
-}
-
-void MainWindow::DocumentCommand(QAction* action) {
-    // The documents open once the viewer exists; until then the command
-    // only passes the gate.
-    ClickGate(action);
 }
 
 } // namespace zephyr::ui

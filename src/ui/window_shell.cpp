@@ -41,7 +41,12 @@ controls::ImageEx* Button(QWidget* parent, const char* name, const QRect& geomet
 
 void MainWindow::BuildShell() {
     // The viewer lies beneath both panels; it shows when they are hidden.
-    webBrowser1_ = BlackBox(this, "WebBrowser1", QRect(3, 47, 794, 525));
+    webBrowser1_ = hooks_.viewers(this, QStringLiteral("WebBrowser1"));
+    webBrowser1_->Widget()->setGeometry(3, 47, 794, 525);
+    webBrowser1_->SetBeforeNavigate([this](const std::string& address, bool& cancel) {
+        WebBrowser1BeforeNavigate2(address, cancel);
+    });
+    webBrowser1_->SetLoadFinished([this] { WebBrowser1DocumentComplete(); });
     searchScrollBox_ = BlackBox(this, "SearchScrollBox", QRect(3, 47, 794, 525));
     searchScrollBox_->hide();
 
@@ -94,16 +99,16 @@ void MainWindow::BuildMenuBar() {
     application->addSeparator();
     action12_ = action(application, "Action12", QStringLiteral("Выход"));
     QMenu* information = menuBar_->addMenu(QStringLiteral("Информация"));
-    QMenu* project = menuBar_->addMenu(QStringLiteral("О проекте"));
-    QList<QAction*> documents = {
-        action(information, "Action2", QStringLiteral("Герои")),
-        action(information, "Action5", QStringLiteral("Предметы")),
-        action(information, "Action1", QStringLiteral("Крипы")),
-        action(information, "Action6", QStringLiteral("Статьи")),
-        action(project, "Action3", QStringLiteral("Справка")),
+    const std::pair<QAction*, DocumentKey> documents[] = {
+        {action(information, "Action2", QStringLiteral("Герои")), DocumentKey::HeroesGuide},
+        {action(information, "Action5", QStringLiteral("Предметы")), DocumentKey::ItemsGuide},
+        {action(information, "Action1", QStringLiteral("Крипы")), DocumentKey::CreepsGuide},
+        {action(information, "Action6", QStringLiteral("Статьи")), DocumentKey::ArticlesIndex},
     };
+    QMenu* project = menuBar_->addMenu(QStringLiteral("О проекте"));
+    QAction* action3 = action(project, "Action3", QStringLiteral("Справка"));
     project->addSeparator();
-    documents << action(project, "Action11", QStringLiteral("О программе"));
+    QAction* action11 = action(project, "Action11", QStringLiteral("О программе"));
     for (QMenu* menu : {application, information, project}) {
         menu->setFont(font);
     }
@@ -111,9 +116,12 @@ void MainWindow::BuildMenuBar() {
     connect(action7_, &QAction::triggered, this, [this] { Action7Execute(); });
     connect(action4_, &QAction::triggered, this, [this] { Action4Execute(); });
     connect(action12_, &QAction::triggered, this, [this] { Action12Execute(); });
-    for (QAction* document : documents) {
+    connect(action3, &QAction::triggered, this, [this, action3] { Action3Execute(action3); });
+    connect(action11, &QAction::triggered, this,
+            [this, action11] { DocumentCommand(action11, DocumentKey::About); });
+    for (const auto& [document, key] : documents) {
         connect(document, &QAction::triggered, this,
-                [this, document] { DocumentCommand(document); });
+                [this, document = document, key = key] { DocumentCommand(document, key); });
     }
 }
 
@@ -147,6 +155,8 @@ void MainWindow::BuildNavigationBar() {
     hover(imageNavBack_, ButtonGroup::Back);
     hover(imageNavNext_, ButtonGroup::Next);
     hover(imageNavLink_, ButtonGroup::Link);
+    connect(imageNavLink_, &controls::PictureControl::Clicked, this,
+            [this] { ImageNavLinkClick(); });
 }
 
 void MainWindow::SetButtonPicture(controls::ImageEx* button, ButtonGroup group, ButtonState state) {
@@ -200,11 +210,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
                        type == QEvent::MouseButtonDblClick;
-    if (!(mouse || type == QEvent::ContextMenu) || !watched->isWidgetType()) {
+    const bool key = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
+    if (!(mouse || key || type == QEvent::ContextMenu) || !watched->isWidgetType()) {
         return false;
     }
     auto* widget = static_cast<QWidget*>(watched);
     if (widget->window() != this) {
+        return false;
+    }
+    if (ReadingShortcut(event)) {
+        return true;
+    }
+    if (key) {
         return false;
     }
     // A right-button click on the inactive window is discarded: it must not

@@ -94,7 +94,8 @@ TEST_F(CliCommands, DumpTextFiles) {
     const json addresses = Dump("addresses");
     EXPECT_EQ(addresses["Руководство.Герои"], "Data\\documents\\page1.html");
     EXPECT_EQ(addresses["Default"], "Data\\documents\\Main.html?pageid=start");
-    EXPECT_EQ(addresses.size(), 8u);
+    EXPECT_EQ(addresses["О проекте.Сайт"], "");
+    EXPECT_EQ(addresses.size(), 9u);
     EXPECT_EQ(Dump("ticker")["lines"], json({"First tip", "Second tip"}));
 }
 

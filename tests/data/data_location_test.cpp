@@ -61,5 +61,17 @@ TEST_F(DataLocationTest, DefaultDataFolderIsBesideTheExecutable) {
     EXPECT_EQ(location.DataFile("Orbs.dat"), program_.Path() / "bin/data/Orbs.dat");
 }
 
+TEST_F(DataLocationTest, InsideFolderSeesThroughDotsAndLinks) {
+    WriteFile(program_.Path() / "Data/documents/a.html", "x");
+    WriteFile(program_.Path() / "secret.txt", "x");
+    const auto data = program_.Path() / "Data";
+    EXPECT_TRUE(IsInsideFolder(data, data / "documents/a.html"));
+    EXPECT_TRUE(IsInsideFolder(data, data / "documents/../documents/a.html"));
+    EXPECT_FALSE(IsInsideFolder(data, data / "documents/../../secret.txt"));
+    EXPECT_FALSE(IsInsideFolder(data / "documents", data / "documents-2/a.html"));
+    std::filesystem::create_directory_symlink(program_.Path(), data / "up");
+    EXPECT_FALSE(IsInsideFolder(data, data / "up/secret.txt"));
+}
+
 } // namespace
 } // namespace zephyr

@@ -47,5 +47,12 @@ TEST(DocumentAddresses, EmptyDefaultLeavesNoStartPage) {
     EXPECT_EQ(ParseDocumentAddresses("Default=\r\n").DefaultPage, "");
 }
 
+TEST(DocumentAddresses, SiteKeyIsOptional) {
+    EXPECT_EQ(ParseDocumentAddresses(W("Default=x.html\r\n")).Site, "");
+    const DocumentAddresses addresses = ParseDocumentAddresses(
+        W("О проекте.Сайт = https://zephyrdex.example/a=b \r\nо проекте.сайт=https://other/\r\n"));
+    EXPECT_EQ(addresses.Site, "https://zephyrdex.example/a=b");
+}
+
 } // namespace
 } // namespace zephyr

@@ -91,7 +91,8 @@ StartedProgram StartOn(const std::filesystem::path& folder) {
     app::ProgramOptions options{
         testing::PackBuilder::LocationOf(folder),
         [&started](QWidget*, const QString& text) { started.messages << text; },
-        [&started](const QString& status) { started.statuses << status; }};
+        [&started](const QString& status) { started.statuses << status; },
+        started.viewers.Factory(), [&started](const QUrl& url) { started.opened.push_back(url); }};
     started.window = app::StartProgram(options);
     if (started.window != nullptr) {
         started.window->activateWindow();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fake_viewer.h"
+
 #include "app/program_entry.h"
 #include "ui/main_window.h"
 
@@ -7,6 +9,7 @@
 #include <QMenu>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -46,9 +49,15 @@ private:
 // The program started on a pack folder, its message boxes and splash texts
 // recorded instead of shown.
 struct StartedProgram {
+    FakeViewers viewers;
     std::unique_ptr<ui::MainWindow> window;
     QStringList messages;
     QStringList statuses;
+    std::vector<QUrl> opened; // handed to the system shell
+
+    FakeViewer& Viewer(const char* name = "WebBrowser1") const {
+        return *viewers.Get(QString::fromLatin1(name));
+    }
 
     ui::MainWindow& W() const { return *window; }
     template <class T> T* Find(const char* name) const {

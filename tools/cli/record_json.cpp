@@ -201,6 +201,7 @@ json AddressesJson(const DocumentAddresses& addresses) {
         out[Utf8FromCp1251(names[k])] = Text(addresses.Values[k]);
     }
     out[std::string(kDefaultDocumentKey)] = Text(addresses.DefaultPage);
+    out[Utf8FromCp1251(SiteKeyName())] = Text(addresses.Site);
     return out;
 }
 

@@ -252,6 +252,7 @@ std::string AddressTable() {
            "Механика.Формулы калькулятора=Data\\documents\\formulas.html\r\n"
            "О проекте.О программе=Data\\documents\\about.html\r\n"
            "О проекте.Помощь=Data\\documents\\help.html\r\n"
+           "О проекте.Сайт=https://zephyrdex.example/\r\n"
            "Default=Data\\documents\\Main.html\r\n";
 }
 

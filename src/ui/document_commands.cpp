@@ -1,0 +1,172 @@
+#include "main_window.h"
+
+#include "link_protocol.h"
+#include "texts.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace zephyr::ui {
+namespace {
+
+const std::string kHeroPage = "Data\\documents\\Main.html?pageid=heroes&heroid=";
+
+bool IsWebAddress(const QUrl& url) {
+    return url.isValid() &&
+           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+}
+
+} // namespace
+
+void MainWindow::OpenExternal(const QUrl& url) {
+    if (hooks_.openExternal) {
+        hooks_.openExternal(url);
+    } else {
+        QDesktopServices::openUrl(url);
+    }
+}
+
+void MainWindow::Action7Execute() {
+    ClickGate(action7_);
+    if (!calculatorReady_) {
+        return;
+    }
+    searchScrollBox_->hide();
+    if (mainScrollBox_->isHidden()) {
+        RecordHistory("calc");
+    }
+    mainScrollBox_->show();
+}
+
+void MainWindow::Action4Execute() {
+    ClickGate(action4_);
+    mainScrollBox_->hide();
+    if (searchScrollBox_->isHidden()) {
+        RecordHistory("dictionary");
+    }
+    searchScrollBox_->show();
+}
+
+void MainWindow::Action12Execute() {
+    ClickGate(action12_);
+    close();
+}
+
+void MainWindow::DocumentCommand(QAction* action, DocumentKey key) {
+    ClickGate(action);
+    mainScrollBox_->hide();
+    searchScrollBox_->hide();
+    const std::string& value = addresses_.Get(key);
+    if (!value.empty()) {
+        webBrowser1_->Navigate(value);
+    }
+}
+
+void MainWindow::Action3Execute(QAction* action) {
+    ClickGate(action);
+    const std::string& value = addresses_.Get(DocumentKey::Help);
+    if (value.empty()) {
+        return;
+    }
+    // The help file is handed to the desktop only when it is a file of the
+    // Data folder: a downloaded table must not start arbitrary programs.
+    const std::optional<std::filesystem::path> file = location_.Find(value);
+    std::error_code ec;
+    if (!file || !std::filesystem::is_regular_file(*file, ec)) {
+        return;
+    }
+    if (!IsInsideFolder(location_.DataFolder(), *file)) {
+        return;
+    }
+    OpenExternal(QUrl::fromLocalFile(QString::fromStdString(file->string())));
+}
+
+void MainWindow::ImageEx2Click() {
+    Calculator* calculator = mainScrollBox_->Calc();
+    const THero* hero =
+        calculator == nullptr ? nullptr : catalogue_.Hero(calculator->State().CurrentHero);
+    if (hero == nullptr) {
+        return;
+    }
+    webBrowser1_->Navigate(kHeroPage + WithoutSpaces(hero->Name));
+    mainScrollBox_->hide();
+}
+
+void MainWindow::ImageEx6Click() {
+    mainScrollBox_->hide();
+    const std::string& value = addresses_.Get(DocumentKey::CalculatorFormulas);
+    if (!value.empty()) {
+        webBrowser1_->Navigate(value);
+    }
+}
+
+void MainWindow::ImageNavLinkClick() {
+    const QUrl site(FromCp1251(addresses_.Site));
+    if (IsWebAddress(site)) {
+        OpenExternal(site);
+    }
+}
+
+bool MainWindow::DocumentShown() const {
+    return mainScrollBox_->isHidden() && searchScrollBox_->isHidden();
+}
+
+bool MainWindow::ReadingShortcut(QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        if (button == Qt::BackButton || button == Qt::ForwardButton) {
+            button == Qt::BackButton ? GoBack() : GoNext();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        return button == Qt::BackButton || button == Qt::ForwardButton;
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) {
+        return false;
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool press = event->type() == QEvent::KeyPress;
+    const auto take = [&](auto&& action) {
+        if (press) {
+            action();
+        } else {
+            event->accept(); // the key press comes to us, not to a shortcut
+        }
+        return true;
+    };
+    if (key->matches(QKeySequence::Back)) {
+        return take([this] { GoBack(); });
+    }
+    if (key->matches(QKeySequence::Forward)) {
+        return take([this] { GoNext(); });
+    }
+    if (!DocumentShown()) {
+        return false;
+    }
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    if (key->matches(QKeySequence::Find)) {
+        return take([this] { webBrowser1_->OpenFindBar(); });
+    }
+    if (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        switch (key->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            return take([this] { webBrowser1_->Zoom(+1); });
+        case Qt::Key_Minus:
+            return take([this] { webBrowser1_->Zoom(-1); });
+        case Qt::Key_0:
+            return take([this] { webBrowser1_->Zoom(0); });
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+} // namespace zephyr::ui

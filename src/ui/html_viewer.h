@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QWidget;
+
+namespace zephyr::ui {
+
+// What the program asks of an embedded HTML viewer. Addresses are
+// Windows-1251 text: either a path relative to the program folder as the
+// data files store them ("Data\documents\x.html?q=1"), or a full address as
+// the viewer itself reports it.
+class HtmlViewer {
+public:
+    // Runs before every navigation, the program's own Navigate calls
+    // included; setting `cancel` stops it. Written pages do not pass here.
+    using BeforeNavigate = std::function<void(const std::string& address, bool& cancel)>;
+    // A page that went ahead has finished loading (a cancelled or failed
+    // navigation does not count).
+    using LoadFinished = std::function<void()>;
+    // The mouse's back (-1) or forward (+1) button, or the matching keys,
+    // pressed over the viewer.
+    using HistoryStep = std::function<void(int direction)>;
+
+    virtual ~HtmlViewer() = default;
+
+    virtual QWidget* Widget() = 0;
+
+    // Asks the hook, then loads the address when it was not cancelled.
+    virtual void Navigate(const std::string& address) = 0;
+    // The address of the page shown or being loaded; empty before the first.
+    virtual std::string Address() const = 0;
+    // Replaces the page with generated HTML (Windows-1251).
+    virtual void WritePage(std::string html) = 0;
+    // Links inside written pages arrive at the hook as this base followed by
+    // their relative address.
+    virtual std::string PageBase() const = 0;
+
+    // Vertical scroll offset of the page in pixels, and a relative scroll.
+    virtual int ScrollTop() const = 0;
+    virtual void ScrollBy(int dy) = 0;
+
+    // Reading aids: zoom in (+1), out (-1) or back to 100 % (0); the find bar.
+    virtual void Zoom(int step) = 0;
+    virtual void OpenFindBar() = 0;
+
+    void SetBeforeNavigate(BeforeNavigate hook) { beforeNavigate_ = std::move(hook); }
+    void SetLoadFinished(LoadFinished hook) { loadFinished_ = std::move(hook); }
+    void SetHistoryStep(HistoryStep hook) { historyStep_ = std::move(hook); }
+
+protected:
+    // True when the hook let the navigation go ahead.
+    bool AskBeforeNavigate(const std::string& address) {
+        bool cancel = false;
+        if (beforeNavigate_) {
+            beforeNavigate_(address, cancel);
+        }
+        return !cancel;
+    }
+    void NotifyLoadFinished() {
+        if (loadFinished_) {
+            loadFinished_();
+        }
+    }
+    void NotifyHistoryStep(int direction) {
+        if (historyStep_) {
+            historyStep_(direction);
+        }
+    }
+
+private:
+    BeforeNavigate beforeNavigate_;
+    LoadFinished loadFinished_;
+    HistoryStep historyStep_;
+};
+
+// Makes the viewer called `name` (its widget's object name) inside `parent`.
+using ViewerFactory =
+    std::function<std::unique_ptr<HtmlViewer>(QWidget* parent, const QString& name)>;
+
+} // namespace zephyr::ui

@@ -1,0 +1,17 @@
+#include "local_content_interceptor.h"
+
+#include "document_scheme.h"
+
+namespace zephyr::ui {
+
+void LocalContentInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
+    const QString scheme = info.requestUrl().scheme();
+    if (scheme == QLatin1String(kDocumentScheme) || scheme == QLatin1String("data") ||
+        scheme == QLatin1String("blob") || scheme == QLatin1String("about")) {
+        return;
+    }
+    ++blocked_;
+    info.block(true);
+}
+
+} // namespace zephyr::ui

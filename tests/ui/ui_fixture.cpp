@@ -92,7 +92,8 @@ StartedProgram StartOn(const std::filesystem::path& folder) {
         testing::PackBuilder::LocationOf(folder),
         [&started](QWidget*, const QString& text) { started.messages << text; },
         [&started](const QString& status) { started.statuses << status; },
-        started.viewers.Factory(), [&started](const QUrl& url) { started.opened.push_back(url); }};
+        started.viewers.Factory(),
+        [opened = started.opened](const QUrl& url) { opened->push_back(url); }};
     started.window = app::StartProgram(options);
     if (started.window != nullptr) {
         started.window->activateWindow();

@@ -53,7 +53,8 @@ struct StartedProgram {
     std::unique_ptr<ui::MainWindow> window;
     QStringList messages;
     QStringList statuses;
-    std::vector<QUrl> opened; // handed to the system shell
+    // Handed to the system shell; shared, so a moved program keeps recording.
+    std::shared_ptr<std::vector<QUrl>> opened = std::make_shared<std::vector<QUrl>>();
 
     FakeViewer& Viewer(const char* name = "WebBrowser1") const {
         return *viewers.Get(QString::fromLatin1(name));

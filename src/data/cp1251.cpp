@@ -82,6 +82,23 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     return cp;
 }
 
+// The Windows-1251 byte of a code point; U+FFFD (also what malformed input
+// decodes to) has none.
+std::optional<char> ByteOf(char32_t cp) {
+    if (cp < 0x80) {
+        return static_cast<char>(cp);
+    }
+    if (cp >= 0x0410 && cp <= 0x044F) {
+        return static_cast<char>(0xC0 + (cp - 0x0410));
+    }
+    for (std::size_t k = 0; k < kHighTable.size(); ++k) {
+        if (kHighTable[k] == cp && cp != 0xFFFD) {
+            return static_cast<char>(0x80 + k);
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string Utf8FromCp1251(std::string_view text) {
@@ -98,21 +115,21 @@ std::string Cp1251FromUtf8(std::string_view text) {
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        const char32_t cp = NextCodePoint(text, i);
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp >= 0x0410 && cp <= 0x044F) {
-            out += static_cast<char>(0xC0 + (cp - 0x0410));
-        } else {
-            char byte = '?';
-            for (std::size_t k = 0; k < kHighTable.size(); ++k) {
-                if (kHighTable[k] == cp && cp != 0xFFFD) {
-                    byte = static_cast<char>(0x80 + k);
-                    break;
-                }
-            }
-            out += byte;
+        out += ByteOf(NextCodePoint(text, i)).value_or('?');
+    }
+    return out;
+}
+
+std::optional<std::string> CheckedCp1251FromUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::optional<char> byte = ByteOf(NextCodePoint(text, i));
+        if (!byte) {
+            return std::nullopt;
         }
+        out += *byte;
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,5 +10,8 @@ namespace zephyr {
 std::string Utf8FromCp1251(std::string_view text);
 // Characters that Windows-1251 cannot hold, and malformed UTF-8, become '?'.
 std::string Cp1251FromUtf8(std::string_view text);
+// Nothing when the text holds malformed UTF-8 or a character that Windows-1251
+// cannot hold; for input from outside the program, where '?' would hide a typo.
+std::optional<std::string> CheckedCp1251FromUtf8(std::string_view text);
 
 } // namespace zephyr

@@ -44,6 +44,14 @@ TEST(Cp1251, KnownCharacters) {
     EXPECT_EQ(Cp1251FromUtf8("\xD0"), "?"); // cut sequence
 }
 
+TEST(Cp1251, CheckedConversionRefusesWhatItCannotHold) {
+    EXPECT_EQ(CheckedCp1251FromUtf8("€ Ёж?"), std::string("\x88 \xA8\xE6?"));
+    EXPECT_EQ(CheckedCp1251FromUtf8(""), std::string());
+    EXPECT_EQ(CheckedCp1251FromUtf8("a漢"), std::nullopt);
+    EXPECT_EQ(CheckedCp1251FromUtf8("\xEF\xBF\xBD"), std::nullopt); // U+FFFD has no byte
+    EXPECT_EQ(CheckedCp1251FromUtf8("\xD0"), std::nullopt);         // cut sequence
+}
+
 TEST(TrimControl, BothEnds) {
     EXPECT_EQ(TrimControl(std::string_view("\0 a b\x20\x1F", 7)), "a b");
     EXPECT_EQ(TrimControl("   "), "");

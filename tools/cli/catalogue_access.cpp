@@ -23,4 +23,15 @@ std::optional<Catalogue> LoadRecords(const CliContext& ctx, const DataLocation& 
     return std::move(result.catalogue);
 }
 
+std::optional<std::vector<TSlang>> LoadDictionary(const CliContext& ctx,
+                                                  const DataLocation& location) {
+    Catalogue catalogue;
+    if (!LoadSlang(LoadOptions{location, false, {}}, catalogue)) {
+        ctx.err << "zephyrdex-cli: " << location.DataFile("Dictionary.dat").string()
+                << ": cannot open the file\n";
+        return std::nullopt;
+    }
+    return std::move(catalogue.SlangWords);
+}
+
 } // namespace zephyr::cli

@@ -6,6 +6,7 @@
 #include "data/data_location.h"
 
 #include <optional>
+#include <vector>
 
 namespace zephyr::cli {
 
@@ -16,5 +17,10 @@ DataLocation TakeDataLocation(CliContext& ctx);
 // Loads every catalogue's records without pictures. On failure prints the
 // message to ctx.err and returns nothing (the command then exits 1).
 std::optional<Catalogue> LoadRecords(const CliContext& ctx, const DataLocation& location);
+
+// Loads Dictionary.dat alone, all the dictionary commands need. A missing file
+// is printed to ctx.err and gives nothing; a malformed one throws DataError.
+std::optional<std::vector<TSlang>> LoadDictionary(const CliContext& ctx,
+                                                  const DataLocation& location);
 
 } // namespace zephyr::cli

@@ -9,5 +9,7 @@ int RunDump(CliContext& ctx);
 int RunCheck(CliContext& ctx);
 int RunStats(CliContext& ctx);
 int RunPack(CliContext& ctx);
+int RunSearch(CliContext& ctx);
+int RunArticle(CliContext& ctx);
 
 } // namespace zephyr::cli

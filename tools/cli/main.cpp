@@ -22,6 +22,8 @@ constexpr Command kCommands[] = {
      zephyr::cli::RunDump},
     {"check", "check [--data DIR]", zephyr::cli::RunCheck},
     {"stats", "stats [--data DIR] [--decimal-separator C] [FILE|-]", zephyr::cli::RunStats},
+    {"search", "search [--data DIR] [--category N] [--html] QUERY", zephyr::cli::RunSearch},
+    {"article", "article [--data DIR] N", zephyr::cli::RunArticle},
     {"pack", "pack SRC OUT | pack --synthetic SCALE OUT", zephyr::cli::RunPack},
 };
 

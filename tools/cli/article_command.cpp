@@ -1,0 +1,38 @@
+#include "catalogue_access.h"
+#include "commands.h"
+#include "int_argument.h"
+
+#include "dictionary/article_page.h"
+
+#include <ostream>
+
+namespace zephyr::cli {
+
+int RunArticle(CliContext& ctx) {
+    const DataLocation location = TakeDataLocation(ctx);
+    if (ctx.args.size() != 1) {
+        throw UsageError{"article needs exactly one entry number (-1 for the empty page)"};
+    }
+    const std::optional<int> entry = ParseIntArgument(ctx.args[0]);
+    if (!entry) {
+        throw UsageError{"'" + ctx.args[0] + "' is not an entry number"};
+    }
+    const std::optional<std::vector<TSlang>> words = LoadDictionary(ctx, location);
+    if (!words) {
+        return kExitProblems;
+    }
+    const bool inside = *entry >= 0 && static_cast<std::size_t>(*entry) < words->size();
+    if (*entry != -1 && !inside) {
+        ctx.err << "zephyrdex-cli: article: there is no entry " << *entry << "; ";
+        if (words->empty()) {
+            ctx.err << "the dictionary is empty\n";
+        } else {
+            ctx.err << "the dictionary has entries 0 to " << words->size() - 1 << '\n';
+        }
+        return kExitUsage;
+    }
+    ctx.out << ArticlePage(*words, *entry);
+    return kExitOk;
+}
+
+} // namespace zephyr::cli

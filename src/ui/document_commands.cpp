@@ -146,6 +146,13 @@ bool MainWindow::ReadingShortcut(QEvent* event) {
     if (key->matches(QKeySequence::Forward)) {
         return take([this] { GoNext(); });
     }
+    if (key->key() == Qt::Key_L &&
+        (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier && action4_->isEnabled()) {
+        return take([this] {
+            Action4Execute();
+            searchScrollBox_->FocusSearchText();
+        });
+    }
     if (!DocumentShown()) {
         return false;
     }

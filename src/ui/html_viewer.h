@@ -22,9 +22,6 @@ public:
     // A page that went ahead has finished loading (a cancelled or failed
     // navigation does not count).
     using LoadFinished = std::function<void()>;
-    // The mouse's back (-1) or forward (+1) button, or the matching keys,
-    // pressed over the viewer.
-    using HistoryStep = std::function<void(int direction)>;
 
     virtual ~HtmlViewer() = default;
 
@@ -44,13 +41,15 @@ public:
     virtual int ScrollTop() const = 0;
     virtual void ScrollBy(int dy) = 0;
 
+    // Runs a script in the page shown (nothing waits for it).
+    virtual void RunScript(const std::string& script) = 0;
+
     // Reading aids: zoom in (+1), out (-1) or back to 100 % (0); the find bar.
     virtual void Zoom(int step) = 0;
     virtual void OpenFindBar() = 0;
 
     void SetBeforeNavigate(BeforeNavigate hook) { beforeNavigate_ = std::move(hook); }
     void SetLoadFinished(LoadFinished hook) { loadFinished_ = std::move(hook); }
-    void SetHistoryStep(HistoryStep hook) { historyStep_ = std::move(hook); }
 
 protected:
     // True when the hook let the navigation go ahead.
@@ -66,16 +65,10 @@ protected:
             loadFinished_();
         }
     }
-    void NotifyHistoryStep(int direction) {
-        if (historyStep_) {
-            historyStep_(direction);
-        }
-    }
 
 private:
     BeforeNavigate beforeNavigate_;
     LoadFinished loadFinished_;
-    HistoryStep historyStep_;
 };
 
 // Makes the viewer called `name` (its widget's object name) inside `parent`.

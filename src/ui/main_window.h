@@ -4,6 +4,7 @@
 #include "html_viewer.h"
 #include "message_box.h"
 #include "panel_pictures.h"
+#include "search_panel.h"
 
 #include "controls/image_ex.h"
 #include "controls/my_color_map.h"
@@ -66,6 +67,7 @@ public:
     int NavIndex() const { return navIndex_; }
     const DocumentAddresses& Addresses() const { return addresses_; }
     HtmlViewer* WebBrowser1() const { return webBrowser1_.get(); }
+    SearchPanel* Search() const { return searchScrollBox_; }
 
     // The window-wide preamble of every click and mouse-down handler.
     void ClickGate(QObject* sender);
@@ -144,7 +146,7 @@ private:
     QAction* action4_ = nullptr;
     QAction* action12_ = nullptr;
     std::unique_ptr<HtmlViewer> webBrowser1_;
-    QWidget* searchScrollBox_ = nullptr;
+    SearchPanel* searchScrollBox_ = nullptr;
     QWidget* scrollBoxNavigation_ = nullptr;
     controls::ImageEx* imageNavBack_ = nullptr;
     controls::ImageEx* imageNavNext_ = nullptr;

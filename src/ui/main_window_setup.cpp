@@ -157,8 +157,10 @@ void MainWindow::RunSetupSteps() {
     navIndex_ = 0;
     UpdateNavButtons();
 
-    // 17: the search list is filled by the search panel once it exists.
+    // 17: the first list holds every term.
     setupStep_ = 17;
+    searchScrollBox_->SetDictionary(catalogue_.SlangWords);
+    searchScrollBox_->BuildSearchList();
 }
 
 void MainWindow::LoadDesignPictures() {
@@ -202,6 +204,10 @@ void MainWindow::FallBackAfterError() {
     if (navHistory_.empty()) {
         navHistory_ = {TNavHistory{"calc", 0}};
         navIndex_ = 0;
+    }
+    if (setupStep_ < 17) {
+        searchScrollBox_->SetDictionary(catalogue_.SlangWords);
+        searchScrollBox_->BuildSearchList();
     }
     UpdateNavButtons();
 }

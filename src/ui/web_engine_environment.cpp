@@ -39,6 +39,10 @@ WebEngineEnvironment::WebEngineEnvironment(DataLocation location)
     settings->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
     settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
     settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+    // Pages name Windows faces (Verdana, Tahoma); what they fall back to is
+    // the sans face the window's substitutions use.
+    settings->setFontFamily(QWebEngineSettings::StandardFont, QStringLiteral("DejaVu Sans"));
+    settings->setFontFamily(QWebEngineSettings::SansSerifFont, QStringLiteral("DejaVu Sans"));
 }
 
 WebEngineEnvironment::~WebEngineEnvironment() {

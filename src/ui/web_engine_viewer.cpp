@@ -2,6 +2,7 @@
 
 #include "document_scheme.h"
 #include "find_bar.h"
+#include "texts.h"
 #include "viewer_view.h"
 #include "web_engine_environment.h"
 
@@ -136,6 +137,10 @@ void WebEngineViewer::ScrollBy(int dy) {
     if (dy != 0) {
         page_->runJavaScript(QStringLiteral("window.scrollBy(0, %1);").arg(dy));
     }
+}
+
+void WebEngineViewer::RunScript(const std::string& script) {
+    page_->runJavaScript(FromCp1251(script));
 }
 
 void WebEngineViewer::Zoom(int step) {

@@ -33,6 +33,7 @@ public:
     std::string PageBase() const override;
     int ScrollTop() const override;
     void ScrollBy(int dy) override;
+    void RunScript(const std::string& script) override;
     void Zoom(int step) override;
     void OpenFindBar() override;
 

@@ -47,7 +47,14 @@ void MainWindow::BuildShell() {
         WebBrowser1BeforeNavigate2(address, cancel);
     });
     webBrowser1_->SetLoadFinished([this] { WebBrowser1DocumentComplete(); });
-    searchScrollBox_ = BlackBox(this, "SearchScrollBox", QRect(3, 47, 794, 525));
+    SearchPanel::Hooks search;
+    search.clickGate = [this](QObject* sender) { ClickGate(sender); };
+    search.openDocument = [this](const std::string& storedPath) {
+        searchScrollBox_->hide();
+        webBrowser1_->Navigate(storedPath);
+    };
+    search.openExternal = [this](const QUrl& url) { OpenExternal(url); };
+    searchScrollBox_ = new SearchPanel(this, hooks_.viewers, std::move(search));
     searchScrollBox_->hide();
 
     image5_ = Picture(this, "Image5", QRect(0, 0, 800, 3));

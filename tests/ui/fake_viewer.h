@@ -29,6 +29,7 @@ public:
     std::string PageBase() const override;
     int ScrollTop() const override { return scrollTop_; }
     void ScrollBy(int dy) override;
+    void RunScript(const std::string& script) override { scripts.push_back(script); }
     void Zoom(int step) override { zooms.push_back(step); }
     void OpenFindBar() override { ++findBarOpened; }
 
@@ -45,6 +46,7 @@ public:
     std::vector<std::string> pages;       // what WritePage was given
     std::vector<int> scrolls;
     std::vector<int> zooms;
+    std::vector<std::string> scripts;
     int findBarOpened = 0;
 
 private:

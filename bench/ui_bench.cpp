@@ -1,10 +1,8 @@
-// Start-up to the shown main window, and one click on the calculator panel
-// to the finished repaint, on the generated pack and the sample pack.
+// One click on the calculator panel to the finished repaint, on the
+// generated pack and the sample pack (start-up is browser_bench's).
 #include "app/program_entry.h"
+#include "bench_packs.h"
 #include "pack_builder.h"
-#include "pack_sources.h"
-#include "pack_writer.h"
-#include "synthetic_pack.h"
 
 #include "controls/picture_control.h"
 #include "ui/web_engine_environment.h"
@@ -16,72 +14,18 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 
 namespace {
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "zephyr_ui_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        zephyr::ui::PrepareWebEngine();
-        return new QApplication(argc, argv);
-    }();
-    return *application;
-}
-
-std::filesystem::path NewFolder(const char* stem) {
-    std::random_device seed;
-    auto path = std::filesystem::temp_directory_path() / (stem + std::to_string(seed()));
-    std::filesystem::create_directories(path);
-    return path;
-}
-
-const std::filesystem::path& SyntheticFolder() {
-    static const std::filesystem::path folder = [] {
-        Application();
-        auto path = NewFolder("zephyr-bench-synthetic-");
-        zephyr::pack::WritePack(zephyr::pack::SyntheticPack(1), path / "Data");
-        return path;
-    }();
-    return folder;
-}
-
-const std::filesystem::path& SampleFolder() {
-    static const std::filesystem::path folder = []() -> std::filesystem::path {
-        Application();
-        try {
-            const auto sources = zephyr::pack::ReadPackSources(
-                std::filesystem::path(__FILE__).parent_path().parent_path() / "datapack");
-            auto path = NewFolder("zephyr-bench-sample-");
-            zephyr::pack::WritePack(sources, path / "Data");
-            return path;
-        } catch (const std::exception&) {
-            return {};
-        }
-    }();
-    return folder;
-}
+using zephyr::bench::SampleFolder;
+using zephyr::bench::SyntheticFolder;
 
 zephyr::app::ProgramOptions OptionsFor(const std::filesystem::path& folder) {
-    return {zephyr::testing::PackBuilder::LocationOf(folder), [](QWidget*, const QString&) {}, {}, {}, {}};
-}
-
-void StartUp(benchmark::State& state, const std::filesystem::path& folder) {
-    if (folder.empty()) {
-        state.SkipWithError("the sample pack does not compile");
-        return;
-    }
-    for (auto _ : state) {
-        auto window = zephyr::app::StartProgram(OptionsFor(folder));
-        QApplication::processEvents(); // the first paint of the shown window
-        benchmark::DoNotOptimize(window.get());
-        state.PauseTiming();
-        window.reset();
-        state.ResumeTiming();
-    }
+    return {zephyr::testing::PackBuilder::LocationOf(folder),
+            [](QWidget*, const QString&) {},
+            {},
+            {},
+            {}};
 }
 
 void ClickToRepaint(benchmark::State& state, const std::filesystem::path& folder) {
@@ -102,12 +46,6 @@ void ClickToRepaint(benchmark::State& state, const std::filesystem::path& folder
     }
 }
 
-void BM_StartUpSynthetic(benchmark::State& state) {
-    StartUp(state, SyntheticFolder());
-}
-void BM_StartUpSample(benchmark::State& state) {
-    StartUp(state, SampleFolder());
-}
 void BM_ClickToRepaintSynthetic(benchmark::State& state) {
     ClickToRepaint(state, SyntheticFolder());
 }
@@ -115,9 +53,22 @@ void BM_ClickToRepaintSample(benchmark::State& state) {
     ClickToRepaint(state, SampleFolder());
 }
 
-BENCHMARK(BM_StartUpSynthetic)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StartUpSample)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClickToRepaintSynthetic)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClickToRepaintSample)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+int main(int argc, char** argv) {
+    // The browser engine's scheme and switches go before the application
+    // object; offscreen unless the caller chose a platform.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    zephyr::ui::PrepareWebEngine();
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -41,7 +41,7 @@ protected:
         viewer_ = dynamic_cast<ui::WebEngineViewer*>(window_->WebBrowser1());
         ASSERT_NE(viewer_, nullptr);
         // The start page comes by itself.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("Main.html"); }, kWaitMs));
+        ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("Main.html"); }, kWaitMs));
     }
     void SetUp() override {
         ASSERT_FALSE(SamplePackFolder().empty());
@@ -59,7 +59,7 @@ protected:
             result = value;
             done = true;
         });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kWaitMs)) << script.toStdString();
+        EXPECT_TRUE(WaitInEventLoop([&] { return done; }, kWaitMs)) << script.toStdString();
         return result;
     }
     void Trigger(const char* action) {
@@ -79,14 +79,14 @@ TEST_F(RealViewer, ShowsADocumentInItsEncodingAndFollowsACalcLinkFromIt) {
     Start(copy_->Path());
     EXPECT_EQ(window_->NavHistory().size(), 1u);
     Trigger("Action2");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("guide_heroes.html"); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("guide_heroes.html"); }, kWaitMs));
     EXPECT_TRUE(Eval(QStringLiteral("document.body.innerText"))
                     .toString()
                     .contains(QStringLiteral("Таверны")));
     const THero& hero = window_->Catalog().Heroes.at(2);
     const QString link = QString::fromStdString("calc_" + ui::WithoutSpaces(hero.Name));
     Eval(QStringLiteral("document.querySelector('a[href=\"%1\"]').click(); true").arg(link));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return CalculatorShown(); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return CalculatorShown(); }, kWaitMs));
     EXPECT_EQ(window_->Panel()->Calc()->State().CurrentHero, 3);
     ASSERT_EQ(window_->NavHistory().size(), 3u);
     EXPECT_EQ(window_->NavHistory()[2].Url, link.toStdString());
@@ -97,17 +97,17 @@ TEST_F(RealViewer, ShowsADocumentInItsEncodingAndFollowsACalcLinkFromIt) {
 TEST_F(RealViewer, BackAndNextRestoreTheOffsetOfEachPage) {
     Start(copy_->Path());
     Trigger("Action2");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("guide_heroes.html"); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("guide_heroes.html"); }, kWaitMs));
     Eval(QStringLiteral("window.scrollTo(0, 240); true"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return viewer_->ScrollTop() == 240; }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return viewer_->ScrollTop() == 240; }, kWaitMs));
     Eval(QStringLiteral("document.querySelector('a[href=\"formulas.html\"]').click(); true"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("formulas.html"); }, kWaitMs));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return viewer_->ScrollTop() == 0; }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("formulas.html"); }, kWaitMs));
+    EXPECT_TRUE(WaitInEventLoop([this] { return viewer_->ScrollTop() == 0; }, kWaitMs));
     QTest::mouseClick(window_->findChild<QWidget*>(QStringLiteral("ImageNavBack")), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("guide_heroes.html"); }, kWaitMs));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return viewer_->ScrollTop() == 240; }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("guide_heroes.html"); }, kWaitMs));
+    EXPECT_TRUE(WaitInEventLoop([this] { return viewer_->ScrollTop() == 240; }, kWaitMs));
     QTest::mouseClick(window_->findChild<QWidget*>(QStringLiteral("ImageNavNext")), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("formulas.html"); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("formulas.html"); }, kWaitMs));
     EXPECT_EQ(window_->NavHistory().size(), 3u);
     EXPECT_EQ(window_->NavIndex(), 2);
 }
@@ -126,18 +126,18 @@ TEST_F(RealViewer, NetworkResourcesAreNeverFetchedAndFilesOutsideDataNeverServed
     std::ofstream(copy_->Path() / "secret.html") << "<html><body>TOP SECRET</body></html>";
     Start(copy_->Path());
     viewer_->Navigate("Data\\documents\\remote.html");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("remote.html"); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("remote.html"); }, kWaitMs));
     QTest::qWait(500);
     EXPECT_FALSE(server.hasPendingConnections());
     EXPECT_TRUE(opened_.empty()); // a frame's source is not a click
     // Only the reader's own click leaves, through the system browser.
     Eval(QStringLiteral("location.href = '%1x.html'; true").arg(remote));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !opened_.empty(); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return !opened_.empty(); }, kWaitMs));
     EXPECT_EQ(opened_[0], QUrl(remote + QStringLiteral("x.html")));
     EXPECT_FALSE(server.hasPendingConnections());
 
     viewer_->Navigate("Data\\..\\secret.html");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("secret.html"); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("secret.html"); }, kWaitMs));
     const QString text = Eval(QStringLiteral("document.body.innerText")).toString();
     EXPECT_FALSE(text.contains(QStringLiteral("TOP SECRET")));
     EXPECT_TRUE(text.contains(QStringLiteral("Документ не найден")));
@@ -149,9 +149,9 @@ TEST_F(RealViewer, ANewWindowRequestOpensHereThroughTheHook) {
                   "</body></html>");
     Start(copy_->Path());
     viewer_->Navigate("Data\\documents\\blank.html");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("blank.html"); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("blank.html"); }, kWaitMs));
     Eval(QStringLiteral("document.getElementById('a').click(); true"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("about.html"); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("about.html"); }, kWaitMs));
     ASSERT_EQ(window_->NavHistory().size(), 3u);
     EXPECT_TRUE(window_->NavHistory()[2].Url.ends_with("about.html"));
 }
@@ -159,16 +159,16 @@ TEST_F(RealViewer, ANewWindowRequestOpensHereThroughTheHook) {
 TEST_F(RealViewer, FindsTextInThePage) {
     Start(copy_->Path());
     Trigger("Action2");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Loaded("guide_heroes.html"); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("guide_heroes.html"); }, kWaitMs));
     QTest::keyClick(viewer_->View(), Qt::Key_F, Qt::ControlModifier);
     ui::FindBar* bar = viewer_->Finder();
     ASSERT_TRUE(bar->isVisible());
     bar->Field()->insert(QStringLiteral("Таверн"));
-    EXPECT_TRUE(QTest::qWaitFor(
+    EXPECT_TRUE(WaitInEventLoop(
         [bar] { return bar->Result()->text().startsWith(QStringLiteral("1 из ")); }, kWaitMs))
         << bar->Result()->text().toStdString();
     bar->Field()->insert(QStringLiteral("щщщ"));
-    EXPECT_TRUE(QTest::qWaitFor(
+    EXPECT_TRUE(WaitInEventLoop(
         [bar] { return bar->Result()->text() == QStringLiteral("не найдено"); }, kWaitMs));
     QTest::keyClick(bar->Field(), Qt::Key_Escape);
     EXPECT_FALSE(bar->isVisible());

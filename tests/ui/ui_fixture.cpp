@@ -8,7 +8,9 @@
 #include "data/cp1251.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdlib>
@@ -129,6 +131,23 @@ std::filesystem::path ScreenshotFolder() {
     std::filesystem::path folder = ZEPHYR_UI_SCREENSHOTS;
     std::filesystem::create_directories(folder);
     return folder;
+}
+
+bool WaitInEventLoop(const std::function<bool()>& done, int timeoutMs) {
+    if (done()) {
+        return true;
+    }
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done()) {
+            loop.quit();
+        }
+    });
+    poll.start(1);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return done();
 }
 
 QString Utf8(const std::string& cp1251) {

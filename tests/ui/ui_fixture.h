@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -78,5 +79,10 @@ void CloseAllPopups();
 std::filesystem::path ScreenshotFolder();
 
 QString Utf8(const std::string& cp1251);
+
+// Runs the event loop until `done` holds or `timeoutMs` pass. Unlike
+// QTest::qWaitFor it waits inside a real loop, as the program does: the
+// browser engine's tasks then run at their own pace instead of once a second.
+bool WaitInEventLoop(const std::function<bool()>& done, int timeoutMs);
 
 } // namespace zephyr::uitest

@@ -6,7 +6,6 @@
 #include "viewer_view.h"
 #include "web_engine_environment.h"
 
-#include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 
 #include <algorithm>
@@ -58,11 +57,9 @@ WebEngineViewer::WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environme
     frame->findBar = findBar_;
 
     QObject::connect(page_, &QWebEnginePage::loadFinished, frame_, [this](bool ok) {
-        if (!ok) {
-            return;
+        if (ok) {
+            NotifyLoadFinished();
         }
-        page_->history()->clear();
-        NotifyLoadFinished();
     });
     QObject::connect(
         page_, &QWebEnginePage::newWindowRequested, frame_,
@@ -100,6 +97,11 @@ bool WebEngineViewer::AcceptNavigation(const QUrl& url, QWebEnginePage::Navigati
                                        bool mainFrame) {
     if (mainFrame && url == written_) {
         return true;
+    }
+    // The engine's own history (a script's history.back()) would step
+    // around the program's.
+    if (type == QWebEnginePage::NavigationTypeBackForward) {
+        return false;
     }
     if (mainFrame && pastHook_ &&
         (type == QWebEnginePage::NavigationTypeTyped || url == *pastHook_)) {

@@ -18,8 +18,8 @@ class WebEngineEnvironment;
 
 // An HtmlViewer on the real browser engine. Navigations the program starts
 // pass the hook at once, as clicks do, so that the history's flags apply to
-// the navigation they were set for; the engine's own history is emptied
-// after every page, so nothing but the program's history can step back.
+// the navigation they were set for; the engine's own history never steps, so
+// only the program's history goes back and forth.
 class WebEngineViewer : public HtmlViewer {
 public:
     WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environment, QWidget* parent,

@@ -3,17 +3,24 @@
 #include "pack_builder.h"
 #include "ui_fixture.h"
 
+#include "controls/edit1.h"
 #include "data/cp1251.h"
 #include "ui/find_bar.h"
 #include "ui/link_protocol.h"
+#include "ui/search_panel.h"
 #include "ui/web_engine_viewer.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <QTimer>
+#include <QWebEngineHistory>
 #include <QWebEngineView>
 
 #include <fstream>
@@ -52,10 +59,11 @@ protected:
         return viewer_->Address().ends_with(page) && !viewer_->View()->page()->isLoading();
     }
     // Runs a script in the page and waits for its result.
-    QVariant Eval(const QString& script) {
+    QVariant Eval(const QString& script) { return Eval(viewer_, script); }
+    QVariant Eval(ui::WebEngineViewer* viewer, const QString& script) {
         QVariant result;
         bool done = false;
-        viewer_->View()->page()->runJavaScript(script, [&](const QVariant& value) {
+        viewer->View()->page()->runJavaScript(script, [&](const QVariant& value) {
             result = value;
             done = true;
         });
@@ -172,6 +180,113 @@ TEST_F(RealViewer, FindsTextInThePage) {
         [bar] { return bar->Result()->text() == QStringLiteral("не найдено"); }, kWaitMs));
     QTest::keyClick(bar->Field(), Qt::Key_Escape);
     EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(RealViewer, TheEngineOffersOnlyOurMenuAndKeepsNoHistoryOfItsOwn) {
+    Start(copy_->Path());
+    Trigger("Action2");
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("guide_heroes.html"); }, kWaitMs));
+    Eval(QStringLiteral("document.querySelector('a[href=\"formulas.html\"]').click(); true"));
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("formulas.html"); }, kWaitMs));
+    // A script's history.back() would step around the program's history.
+    Eval(QStringLiteral("history.back(); true"));
+    QTest::qWait(200);
+    EXPECT_TRUE(Loaded("formulas.html"));
+    EXPECT_EQ(window_->NavHistory().size(), 3u);
+
+    QStringList entries;
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&entries, &poll] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions()) {
+                entries << action->text();
+            }
+            poll.stop();
+            menu->close();
+        }
+    });
+    poll.start(5);
+    // A right click in the page, as the engine reports it.
+    QTest::mouseClick(viewer_->View()->focusProxy(), Qt::RightButton, {}, QPoint(40, 40));
+    WaitInEventLoop([&entries] { return !entries.isEmpty(); }, kWaitMs);
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("Копировать"), QStringLiteral("Выделить всё")}));
+
+    QTest::keyClick(viewer_->View()->focusProxy(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(viewer_->View()->zoomFactor(), 1.1);
+    QTest::keyClick(viewer_->View()->focusProxy(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(viewer_->View()->zoomFactor(), 1.0);
+}
+
+class RealSearchPanel : public RealViewer {
+protected:
+    void Open() {
+        Start(copy_->Path());
+        Trigger("Action4");
+        panel_ = window_->Search();
+        list_ = dynamic_cast<ui::WebEngineViewer*>(panel_->ListViewer());
+        article_ = dynamic_cast<ui::WebEngineViewer*>(panel_->ArticleViewer());
+        ASSERT_NE(list_, nullptr);
+        ASSERT_NE(article_, nullptr);
+    }
+    bool Settled(ui::WebEngineViewer* viewer) const { return !viewer->View()->page()->isLoading(); }
+    int Rows() {
+        return Eval(list_, QStringLiteral("document.querySelectorAll('tr').length")).toInt();
+    }
+    QString ArticleText() {
+        return Eval(article_, QStringLiteral("document.body.innerText")).toString();
+    }
+
+    ui::SearchPanel* panel_ = nullptr;
+    ui::WebEngineViewer* list_ = nullptr;
+    ui::WebEngineViewer* article_ = nullptr;
+};
+
+TEST_F(RealSearchPanel, AFastBurstEndsOnTheLastQuery) {
+    Open();
+    for (const char* query : {"a", "ag", "agi", "a", "ag"}) {
+        panel_->SearchText()->setText(QString::fromLatin1(query));
+    }
+    const std::size_t hits = panel_->Hits().size();
+    ASSERT_GE(hits, 2u);
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] { return Settled(list_) && Settled(article_) && Rows() == static_cast<int>(hits); },
+        kWaitMs));
+    const TSlang& first =
+        window_->Catalog().SlangWords.at(static_cast<std::size_t>(panel_->Hits().front().Entry));
+    EXPECT_TRUE(ArticleText().contains(Utf8(first.Terms.front())));
+}
+
+TEST_F(RealSearchPanel, ARowClickShowsItsArticleAndAnArticleLinkItsDocument) {
+    Open();
+    const auto& words = window_->Catalog().SlangWords;
+    int entry = -1;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (!words[i].Links.empty() && !words[i].Links.front().Target.starts_with("calc")) {
+            entry = static_cast<int>(i);
+            break;
+        }
+    }
+    ASSERT_GE(entry, 0);
+    ASSERT_TRUE(WaitInEventLoop([&] { return Settled(list_) && Rows() > entry; }, kWaitMs));
+    Eval(list_, QStringLiteral("document.querySelector('a[href=\"ShowInfo%1\"]').click(); true")
+                    .arg(entry));
+    ASSERT_TRUE(WaitInEventLoop([&] { return panel_->ArticleEntry() == entry; }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            return Settled(article_) &&
+                   ArticleText().contains(
+                       Utf8(words[static_cast<std::size_t>(entry)].Links.front().Caption));
+        },
+        kWaitMs));
+    Eval(article_, QStringLiteral("document.querySelector('a').click(); true"));
+    const std::string target = words[static_cast<std::size_t>(entry)].Links.front().Target;
+    ASSERT_TRUE(WaitInEventLoop([&] { return panel_->isHidden(); }, kWaitMs));
+    EXPECT_TRUE(WaitInEventLoop([&] { return Loaded(target); }, kWaitMs)) << viewer_->Address();
+    QTest::mouseClick(window_->findChild<QWidget*>(QStringLiteral("ImageNavBack")), Qt::LeftButton);
+    EXPECT_FALSE(panel_->isHidden());
+    EXPECT_EQ(panel_->ArticleEntry(), entry);
 }
 
 } // namespace

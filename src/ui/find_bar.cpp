@@ -12,7 +12,8 @@ namespace zephyr::ui {
 
 FindBar::FindBar(QWebEnginePage* page, QWidget* parent) : QWidget(parent), page_(page) {
     setObjectName(QStringLiteral("FindBar"));
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_StyledBackground); // the style sheet paints the bar
+
     setStyleSheet(QStringLiteral(
         "#FindBar { background-color: #000000; border: 1px solid #817879; }"
         "QLabel { color: #FFEBCD; }"

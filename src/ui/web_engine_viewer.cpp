@@ -75,21 +75,14 @@ QWebEngineView* WebEngineViewer::View() const {
     return view_;
 }
 
-void WebEngineViewer::LoadPastHook(const QUrl& url) {
-    pastHook_ = url;
-    page_->load(url);
-}
-
 void WebEngineViewer::Navigate(const std::string& address) {
-    const QUrl url = DocumentUrl(address);
-    if (AskBeforeNavigate(AddressOfUrl(url))) {
-        LoadPastHook(url);
-    }
+    Follow(DocumentUrl(address));
 }
 
 void WebEngineViewer::Follow(const QUrl& url) {
     if (AskBeforeNavigate(AddressOfUrl(url))) {
-        LoadPastHook(url);
+        pastHook_ = url;
+        page_->load(url);
     }
 }
 

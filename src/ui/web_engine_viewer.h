@@ -42,9 +42,9 @@ public:
 
 private:
     bool AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool mainFrame);
-    // A link that asked for a new window opens here, through the hook.
+    // Asks the hook and loads: the program's navigations, and links that
+    // asked for a new window, which open here.
     void Follow(const QUrl& url);
-    void LoadPastHook(const QUrl& url);
 
     std::shared_ptr<WebEngineEnvironment> environment_;
     QString name_;

@@ -10,7 +10,6 @@
 #include "controls/edit1.h"
 
 #include "ui/search_panel.h"
-#include "ui/web_engine_environment.h"
 #include "ui/web_engine_viewer.h"
 
 #include <QAction>
@@ -25,7 +24,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -343,18 +341,3 @@ BENCHMARK(BM_SearchKeystrokeSynthetic)->Unit(benchmark::kMillisecond)->Iteration
 BENCHMARK(BM_SearchKeystrokeSyntheticEverything)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // The browser engine's scheme and switches go before the application
-    // object; offscreen unless the caller chose a platform.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    zephyr::ui::PrepareWebEngine();
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

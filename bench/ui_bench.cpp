@@ -5,14 +5,12 @@
 #include "pack_builder.h"
 
 #include "controls/picture_control.h"
-#include "ui/web_engine_environment.h"
 
 #include <QApplication>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -57,18 +55,3 @@ BENCHMARK(BM_ClickToRepaintSynthetic)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClickToRepaintSample)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // The browser engine's scheme and switches go before the application
-    // object; offscreen unless the caller chose a platform.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    zephyr::ui::PrepareWebEngine();
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,0 +1,23 @@
+// main() of the benchmarks that start the program.
+#include "ui/web_engine_environment.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    // The browser engine's scheme and switches go before the application
+    // object; offscreen unless the caller chose a platform.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    zephyr::ui::PrepareWebEngine();
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -11,13 +11,16 @@ FramePicture::FramePicture(QWidget* parent, const char* name, const QRect& geome
 }
 
 void FramePicture::paintEvent(QPaintEvent*) {
+    // A rectangle drawn from (1, 1) with a pen two pixels wide: a ring two
+    // pixels wide at the picture's edges.
     QPainter painter(this);
-    QPen pen(QColor(0x81, 0x78, 0x79));
-    pen.setWidth(2);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    // From (1, 1) to the picture's width and height.
-    painter.drawRect(QRectF(1, 1, width() - 1, height() - 1));
+    const QColor colour(0x81, 0x78, 0x79);
+    const int w = width();
+    const int h = height();
+    painter.fillRect(0, 0, w, 2, colour);
+    painter.fillRect(0, h - 2, w, 2, colour);
+    painter.fillRect(0, 0, 2, h, colour);
+    painter.fillRect(w - 2, 0, 2, h, colour);
 }
 
 } // namespace zephyr::ui

@@ -10,6 +10,7 @@
 #include "ui/category_selector.h"
 #include "ui/link_protocol.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QLabel>
 #include <QTest>
@@ -57,6 +58,35 @@ TEST_F(SearchPanelTest, TheFirstListHoldsEveryTerm) {
     EXPECT_EQ(p_.Find<QWidget>("WebBrowser2")->geometry(), QRect(18, 58, 229, 453));
     EXPECT_EQ(p_.Find<QWidget>("WebBrowser3")->geometry(), QRect(249, 58, 526, 453));
     EXPECT_EQ(Panel().Selector()->count(), 8);
+}
+
+TEST_F(SearchPanelTest, FramesAndSelectorEntriesAreDrawnByThePanel) {
+    OpenDictionary();
+    const QImage panel = p_.Find<QWidget>("SearchScrollBox")->grab().toImage();
+    const QColor frame(0x81, 0x78, 0x79);
+    for (const QPoint& at : {QPoint(16, 200), QPoint(17, 200), QPoint(247, 200), QPoint(100, 56),
+                             QPoint(100, 57), QPoint(100, 511), QPoint(100, 512), QPoint(775, 200),
+                             QPoint(776, 200), QPoint(500, 512)}) {
+        EXPECT_EQ(panel.pixelColor(at), frame) << at.x() << "," << at.y();
+    }
+    for (const QPoint& at :
+         {QPoint(18, 200), QPoint(246, 200), QPoint(100, 58), QPoint(774, 200)}) {
+        EXPECT_EQ(panel.pixelColor(at), QColor(Qt::black)) << at.x() << "," << at.y();
+    }
+
+    ui::CategorySelector* selector = Panel().Selector();
+    selector->showPopup();
+    QAbstractItemView* list = selector->view();
+    const QRect middle = list->visualRect(selector->model()->index(3, 0));
+    const QRect last = list->visualRect(selector->model()->index(7, 0));
+    EXPECT_EQ(middle.height(), ui::CategorySelector::kItemHeight);
+    const QImage entries = list->viewport()->grab().toImage();
+    const int y = middle.center().y();
+    EXPECT_EQ(entries.pixelColor(middle.left(), y), QColor(Qt::white));
+    EXPECT_EQ(entries.pixelColor(middle.right(), y), QColor(Qt::white));
+    EXPECT_EQ(entries.pixelColor(middle.right() - 1, y), QColor(Qt::black));
+    EXPECT_EQ(entries.pixelColor(middle.center().x(), last.bottom()), QColor(Qt::white));
+    selector->hidePopup();
 }
 
 TEST_F(SearchPanelTest, EveryKeystrokeAndAreaChangeRebuildsBothPages) {

@@ -1,15 +1,18 @@
 #include "data_error.h"
 
+#include "message_text.h"
+
 namespace zephyr {
 namespace {
 
 std::string Describe(const std::string& file, const std::string& reason,
                      const std::optional<std::uint64_t>& offset) {
-    std::string text = file;
+    // Names and paths come from the data: no raw control bytes in a message.
+    std::string text = MessageText(file);
     if (offset) {
         text += " (offset " + std::to_string(*offset) + ")";
     }
-    return text + ": " + reason;
+    return text + ": " + MessageText(reason);
 }
 
 } // namespace

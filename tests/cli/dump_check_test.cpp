@@ -150,5 +150,55 @@ TEST_F(CliCommands, CheckNamesACorruptPicture) {
     EXPECT_NE(run.out.find("b.jpg"), std::string::npos) << run.out;
 }
 
+TEST_F(CliCommands, AFailedCatalogueIsReportedOnceNotThroughItsReferences) {
+    pack_.taverns->Taverns[0].Heroes[0].Hero.Abilities[0].LinkItem = 2;
+    pack_.taverns->Taverns[0].Heroes[1].Hero.Abilities[1].LinkItem = 3;
+    const std::string data = Data();
+    // One broken shop picture: the whole item catalogue is refused.
+    testing::WriteFile(folder_.Path() / "Data/images/shops/armory.gif", "GIF89a broken");
+    const auto run = RunCli("check " + data);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("armory.gif"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("linked item"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("; 1 problems"), std::string::npos) << run.out;
+}
+
+TEST_F(CliCommands, EachTextFileIsCheckedOnItsOwn) {
+    const std::string data = Data();
+    std::filesystem::remove(folder_.Path() / "Data/Str.dat");
+    std::filesystem::create_directory(folder_.Path() / "Data/Str.dat"); // unreadable
+    std::filesystem::remove(folder_.Path() / "Data/documents/page3.html");
+    const auto run = RunCli("check " + data);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("Str.dat"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("page3.html"), std::string::npos) << run.out;
+}
+
+TEST_F(CliCommands, OrbTableProblemsNameTheTableTheEntryAndTheFile) {
+    pack_.orbs->RangedResults = {32};
+    const auto run = RunCli("check " + Data());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("Orbs.dat: ranged orb table, entry 1 (1 with 1): result 32 is "
+                           "outside 0..6"),
+              std::string::npos)
+        << run.out;
+}
+
+TEST_F(CliCommands, NamesWithControlBytesStayOnOneLine) {
+    pack_.shops->Shops[0].Items[0].Text = "Bad\nName";
+    pack_.shops->Shops[0].Items[0].Item.OrbCode = 7;
+    const auto run = RunCli("check " + Data());
+    EXPECT_NE(run.out.find("item Bad\\nName: orb 7"), std::string::npos) << run.out;
+}
+
+TEST_F(CliCommands, CheckOnAMissingFolderSaysSoInOneLine) {
+    const auto run = RunCli("check --data " + (folder_.Path() / "nowhere" / "Data").string());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("nowhere/Data: no such folder\n"), std::string::npos) << run.out;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+    EXPECT_EQ(RunCli("check --data ''").exitCode, 2);
+    EXPECT_EQ(RunCli("dump --data= heroes").exitCode, 2);
+}
+
 } // namespace
 } // namespace zephyr

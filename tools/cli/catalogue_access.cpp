@@ -9,6 +9,9 @@ namespace zephyr::cli {
 DataLocation TakeDataLocation(CliContext& ctx) {
     std::optional<std::filesystem::path> dataFolder;
     if (auto value = TakeOption(ctx.args, "data")) {
+        if (value->empty()) {
+            throw UsageError{"--data needs a folder"};
+        }
         dataFolder = std::filesystem::path(*value);
     }
     return DataLocation::ForExecutable(ctx.executable, dataFolder);

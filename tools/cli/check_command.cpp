@@ -2,6 +2,9 @@
 #include "commands.h"
 #include "pack_check.h"
 
+#include "data/message_text.h"
+
+#include <filesystem>
 #include <ostream>
 
 namespace zephyr::cli {
@@ -11,8 +14,13 @@ int RunCheck(CliContext& ctx) {
     if (!ctx.args.empty()) {
         throw UsageError{"check takes no argument besides --data DIR"};
     }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(location.DataFolder(), ec)) {
+        ctx.out << MessageText(location.DataFolder().string()) << ": no such folder\n";
+        return kExitProblems;
+    }
     const PackCheckReport report = CheckPack(location);
-    ctx.out << location.DataFolder().string() << ": " << report.Summary() << '\n';
+    ctx.out << MessageText(location.DataFolder().string()) << ": " << report.Summary() << '\n';
     for (const std::string& problem : report.problems) {
         ctx.out << problem << '\n';
     }

@@ -6,8 +6,11 @@
 #include "data/document_addresses.h"
 #include "data/interface_pictures.h"
 #include "data/load_all.h"
+#include "data/message_text.h"
 #include "data/stored_picture.h"
 #include "data/ticker_lines.h"
+
+#include <set>
 
 namespace zephyr::cli {
 namespace {
@@ -23,10 +26,13 @@ public:
         for (const CatalogueLoader& step : CatalogueLoaders()) {
             try {
                 if (!step.load(options, catalogue_)) {
-                    Problem(location_.DataFile(step.file).string() + ": cannot open the file");
+                    Problem(MessageText(location_.DataFile(step.file).string()) +
+                            ": cannot open the file");
+                    failed_.insert(step.file);
                 }
             } catch (const DataError& error) {
                 Problem(error.what());
+                failed_.insert(step.file);
             }
         }
         const Catalogue& c = catalogue_;
@@ -41,58 +47,81 @@ public:
                             c.Aurs15.Count() + c.Orbs30.Count();
     }
 
+    // A catalogue that failed was reported once; numbers pointing into it are
+    // not checked against its (empty) table.
     void CheckNumbers() {
         const Catalogue& c = catalogue_;
+        const Range auras{kAurs, c.Auras.size()};
+        const Range items{kShops, c.Items.size()};
+        const Range abilityOrbs{kOrbs, c.AbilityOrbs.size()};
+        const Range itemOrbs{kOrbs, c.ItemOrbs.size()};
+        const Range categories{kOrbs, c.OrbCategories.size()};
         for (const THero& hero : c.Heroes) {
-            const std::string who = "hero " + Utf8FromCp1251(hero.Name);
-            InRange(hero.PrimaryAttribute, 1, 3, who, "primary attribute");
+            const std::string who = "Taverns.dat: hero " + Name(hero.Name);
+            InRange(hero.PrimaryAttribute, 1, {nullptr, 3}, who, "primary attribute");
             for (const TAbility& ability : hero.Abilities) {
-                const std::string what = who + ", ability " + Utf8FromCp1251(ability.Name);
-                InRange(ability.LearnAura, 0, c.Auras.size(), what, "learn aura");
-                InRange(ability.ActiveAura, 0, c.Auras.size(), what, "active aura");
-                InRange(ability.LinkItem, 0, c.Items.size(), what, "linked item");
-                InRange(ability.OrbCode, 0, c.AbilityOrbs.size(), what, "orb");
-                InRange(ability.AttackTypeChange, 0, 2, what, "attack type change");
+                const std::string what = who + ", ability " + Name(ability.Name);
+                InRange(ability.LearnAura, 0, auras, what, "learn aura");
+                InRange(ability.ActiveAura, 0, auras, what, "active aura");
+                InRange(ability.LinkItem, 0, items, what, "linked item");
+                InRange(ability.OrbCode, 0, abilityOrbs, what, "orb");
+                InRange(ability.AttackTypeChange, 0, {nullptr, 2}, what, "attack type change");
                 for (const std::uint8_t orb : ability.LevelOrbCodes) {
-                    InRange(orb, 0, c.AbilityOrbs.size(), what, "level orb");
+                    InRange(orb, 0, abilityOrbs, what, "level orb");
                 }
             }
         }
         for (const TItem& item : c.Items) {
-            const std::string who = "item " + Utf8FromCp1251(item.Name);
-            InRange(item.OrbCode, 0, c.ItemOrbs.size(), who, "orb");
+            const std::string who = "Shops.dat: item " + Name(item.Name);
+            InRange(item.OrbCode, 0, itemOrbs, who, "orb");
             for (const std::uint8_t aura : item.PassiveAuras) {
-                InRange(aura, 1, c.Auras.size(), who, "passive aura");
+                InRange(aura, 1, auras, who, "passive aura");
             }
             for (const std::uint8_t aura : item.ActiveAuras) {
-                InRange(aura, 1, c.Auras.size(), who, "active aura");
+                InRange(aura, 1, auras, who, "active aura");
             }
         }
         for (const TOrb& orb : c.ItemOrbs) {
-            InRange(orb.Category, 1, c.OrbCategories.size(), "item orb " + Utf8FromCp1251(orb.Name),
+            InRange(orb.Category, 1, categories, "Orbs.dat: item orb " + Name(orb.Name),
                     "category");
         }
-        for (const auto* table : {&c.MeleeOrbTable, &c.RangedOrbTable, &c.AbilityOrbTable}) {
-            for (const TOrbPair& pair : *table) {
-                InRange(pair.Result, 0, 6, "orb table entry", "result");
+        const std::pair<const std::vector<TOrbPair>*, const char*> tables[] = {
+            {&c.MeleeOrbTable, "melee"},
+            {&c.RangedOrbTable, "ranged"},
+            {&c.AbilityOrbTable, "ability"}};
+        for (const auto& [table, kind] : tables) {
+            for (std::size_t i = 0; i < table->size(); ++i) {
+                const TOrbPair& pair = (*table)[i];
+                InRange(pair.Result, 0, {nullptr, 6},
+                        std::string("Orbs.dat: ") + kind + " orb table, entry " +
+                            std::to_string(i + 1) + " (" + std::to_string(pair.First) + " with " +
+                            std::to_string(pair.Second) + ")",
+                        "result");
             }
         }
         for (std::size_t i = 0; i < c.SlangWords.size(); ++i) {
-            InRange(c.SlangWords[i].Category, 0, 6, "dictionary entry " + std::to_string(i),
-                    "category");
+            InRange(c.SlangWords[i].Category, 0, {nullptr, 6},
+                    "Dictionary.dat: entry " + std::to_string(i), "category");
         }
     }
 
+    // Each file on its own: an unreadable Str.dat does not hide Address.dat.
     void CheckTextFiles() {
         try {
             if (const auto lines = ReadTickerLines(location_)) {
                 report_.tickerLines = static_cast<int>(lines->size());
             } else {
-                Problem(location_.Resolve("Data\\Str.dat").string() + ": the file does not exist");
+                Problem(MessageText(location_.Resolve("Data\\Str.dat").string()) +
+                        ": the file does not exist");
             }
+        } catch (const DataError& error) {
+            Problem(error.what());
+        }
+        try {
             const auto addresses = ReadDocumentAddresses(location_);
             if (!addresses) {
-                Problem(location_.DataFile("Address.dat").string() + ": the file does not exist");
+                Problem(MessageText(location_.DataFile("Address.dat").string()) +
+                        ": the file does not exist");
                 return;
             }
             const auto& names = DocumentKeyNames();
@@ -125,18 +154,32 @@ public:
 private:
     void Problem(std::string text) { report_.problems.push_back(std::move(text)); }
 
+    // The highest number a field may hold, and the catalogue that decides it
+    // (none for fixed ranges).
+    struct Range {
+        const char* file;
+        std::size_t high;
+    };
+
+    static std::string Name(const std::string& cp1251) {
+        return MessageText(Utf8FromCp1251(cp1251));
+    }
+
     // Zero means "none" everywhere and is always allowed.
-    void InRange(long long value, long long low, std::size_t high, const std::string& who,
+    void InRange(long long value, long long low, Range range, const std::string& who,
                  const char* what) {
-        if (value != 0 && (value < low || value > static_cast<long long>(high))) {
+        if (range.file != nullptr && failed_.count(range.file) != 0) {
+            return;
+        }
+        if (value != 0 && (value < low || value > static_cast<long long>(range.high))) {
             Problem(who + ": " + what + " " + std::to_string(value) + " is outside " +
-                    std::to_string(low) + ".." + std::to_string(high));
+                    std::to_string(low) + ".." + std::to_string(range.high));
         }
     }
 
     void CheckDocument(const std::string& key, const std::string& value) {
         if (value.empty()) {
-            Problem("Address.dat: no document for \"" + key + "\"");
+            Problem("Address.dat: no document for \"" + MessageText(key) + "\"");
             return;
         }
         // Documents may carry a query or an anchor after the file name.
@@ -144,14 +187,19 @@ private:
         if (location_.Find(file)) {
             ++report_.documents;
         } else {
-            Problem("Address.dat: \"" + key + "\" names " + location_.Resolve(file).string() +
-                    ", which does not exist");
+            Problem("Address.dat: \"" + MessageText(key) + "\" names " +
+                    MessageText(location_.Resolve(file).string()) + ", which does not exist");
         }
     }
+
+    static constexpr const char* kAurs = "Aurs.dat";
+    static constexpr const char* kShops = "Shops.dat";
+    static constexpr const char* kOrbs = "Orbs.dat";
 
     const DataLocation& location_;
     PackCheckReport& report_;
     Catalogue catalogue_;
+    std::set<std::string> failed_; // catalogue files that did not load
 };
 
 } // namespace

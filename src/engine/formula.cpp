@@ -85,7 +85,7 @@ double EvaluateFormula(const StatRun& run, std::span<const TEffectToken> tokens,
             result = term;
             haveTerm = true;
         } else {
-            result = pendingSign == kPlus ? result + term : result - term;
+            result = pendingSign == kMinus ? result - term : result + term;
         }
     };
 

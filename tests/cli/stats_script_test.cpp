@@ -40,6 +40,16 @@ protected:
         return RunStatsScript(b.catalogue, json::parse(text), separator);
     }
 
+    // The message a script fails with, or "replayed".
+    std::string Problem(const std::string& text) {
+        try {
+            RunStatsScript(b.catalogue, ParseStatsScript(text), '.');
+        } catch (const StatsScriptError& error) {
+            return error.what();
+        }
+        return "replayed";
+    }
+
     CatalogueBuilder b;
 };
 
@@ -120,10 +130,91 @@ TEST_F(StatsScriptTest, BadScriptsNameTheProblem) {
     }
 }
 
+TEST_F(StatsScriptTest, ProblemsNameTheActionAndQuoteTheValueBriefly) {
+    EXPECT_EQ(Problem(R"({"hero": 4294967297})"), "unknown hero 4294967297");
+    EXPECT_EQ(Problem(R"({"hero": 1.5})"), "hero must be a name or a whole number, not 1.5");
+    EXPECT_EQ(Problem(R"({"hero": ")" + std::string(100000, 'x') + "\"}"),
+              "unknown hero \"" + std::string(39, 'x') + "\u2026");
+    EXPECT_EQ(Problem(R"({"hero": [1, 2]})"), "hero must be a name or a whole number, not [1,2]");
+
+    const auto atIndex3 = [this](const std::string& action) {
+        return Problem(R"({"hero": 1, "actions": [{"levelUp": 1}, {"levelDown": true},
+            {"reset": true}, )" +
+                       action + "]}");
+    };
+    EXPECT_EQ(atIndex3(R"({"levelUp": "one"})"),
+              "action 3: levelUp must be an integer, not \"one\"");
+    EXPECT_EQ(atIndex3(R"({"levelUp": 2.5})"), "action 3: levelUp must be an integer, not 2.5");
+    EXPECT_EQ(atIndex3(R"({"place": {"slot": 1, "item": "Sword"}})"),
+              "action 3: unknown item \"Sword\"");
+    EXPECT_EQ(atIndex3(R"({"chooseHero": 0.5})"),
+              "action 3: hero must be a name or a whole number, not 0.5");
+    EXPECT_EQ(atIndex3(R"({"place": {"item": 1}})"),
+              "action 3: place needs \"slot\" in {\"item\":1}");
+    EXPECT_EQ(atIndex3(R"({"paramText": {"editor": 1, "text": 5}})"),
+              "action 3: text must be a string, not 5");
+    EXPECT_EQ(atIndex3(R"({"paramArrow": {"editor": 1, "dir": "up"}})"),
+              "action 3: dir must be \"left\" or \"right\", not \"up\"");
+    EXPECT_EQ(atIndex3("{\"" + std::string(5000, 'j') + "\": 1}"),
+              "action 3: unknown action \"" + std::string(39, 'j') + "\u2026");
+    // Cut by characters, not bytes: a Cyrillic name is not split inside a letter.
+    EXPECT_EQ(atIndex3(R"({"chooseHero": ")" + std::string(30, 'x') + "Лучница Лучница\"}"),
+              "action 3: unknown hero \"" + std::string(30, 'x') + "Лучница Л\u2026");
+    std::string sevens = "[7";
+    for (int n = 0; n < 500; ++n) {
+        sevens += ",7";
+    }
+    EXPECT_EQ(atIndex3(sevens + "]"), "action 3: an action is an object with one key, not " +
+                                          sevens.substr(0, 40) + "\u2026");
+}
+
 TEST_F(StatsScriptTest, OutOfRangeNumbersAreRefusedNotErrors) {
     const json out = Run(R"({"hero": 1, "actions": [{"levelUp": 9}, {"remove": 99999999999},
         {"toggleSlot": 0}, {"paramArrow": {"editor": 2, "dir": "right"}}]})");
     EXPECT_EQ(out["refused"], json({0, 1, 2, 3}));
+}
+
+std::string Nested(const std::string& before, int levels, const std::string& after) {
+    return before + std::string(static_cast<std::size_t>(levels), '[') +
+           std::string(static_cast<std::size_t>(levels), ']') + after;
+}
+
+std::string ParseProblem(const std::string& text) {
+    try {
+        ParseStatsScript(text);
+    } catch (const StatsScriptError& error) {
+        return error.what();
+    }
+    return "parsed";
+}
+
+TEST(ParseStatsScript, NestingIsLimitedWhileReading) {
+    // The script object is the first level.
+    EXPECT_EQ(ParseProblem(Nested(R"({"hero": 1, "x": )", kMaxScriptDepth - 1, "}")), "parsed");
+    EXPECT_EQ(ParseProblem(Nested(R"({"hero": 1, "x": )", kMaxScriptDepth, "}")),
+              "nested deeper than 64 levels");
+    // Deep enough to overflow the stack when copied or printed.
+    EXPECT_EQ(ParseProblem(Nested(R"({"hero": )", 100000, "}")), "nested deeper than 64 levels");
+    EXPECT_EQ(ParseProblem(Nested(R"({"hero": 1, "actions": )", 100000, "}")),
+              "nested deeper than 64 levels");
+    std::string objects;
+    for (int level = 0; level < 100000; ++level) {
+        objects += R"({"levelUp": )";
+    }
+    EXPECT_EQ(ParseProblem(objects), "nested deeper than 64 levels");
+}
+
+TEST(ParseStatsScript, JsonProblemsAreShortAndUntagged) {
+    EXPECT_EQ(ParseProblem(R"({"hero": 1e999})"), "number overflow parsing '1e999'");
+    EXPECT_EQ(ParseProblem(R"({"hero": 1)" + std::string(400, '0') + "}"),
+              "number overflow parsing '1" + std::string(39, '0') + "\u2026");
+    EXPECT_EQ(ParseProblem(R"({"hero": tru})"),
+              "not valid JSON: parse error at line 1, column 13: syntax error while parsing value "
+              "- invalid literal; last read: '\"hero\": tru}'");
+    const std::string unterminated = ParseProblem(R"({"hero": ")" + std::string(100000, 'x'));
+    EXPECT_EQ(unterminated.substr(0, 16), "not valid JSON: ") << unterminated;
+    EXPECT_LT(unterminated.size(), 200u) << unterminated;
+    EXPECT_EQ(unterminated.substr(unterminated.size() - 3), "\u2026");
 }
 
 } // namespace

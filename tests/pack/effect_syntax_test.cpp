@@ -1,11 +1,160 @@
 #include "effect_syntax.h"
 
+#include "engine/effect_program.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <stdexcept>
 
 namespace zephyr::pack {
 namespace {
+
+// The disassembler as it was before it looked argument ends up in tables: it
+// searched for each end afresh, which is slow on hostile programs but plainly
+// right, so the faster walk must print exactly what this one prints.
+namespace reference {
+
+constexpr TEffectToken kOpener{true, 1};
+
+std::string FormulaText(const TEffectToken* begin, const TEffectToken* end, bool& ok) {
+    static constexpr std::string_view kVariables[] = {"BAT", "STR",   "AGI",   "INT",  "P1", "P2",
+                                                      "P3",  "ZERO1", "ZERO2", "HP",   "MP", "L1",
+                                                      "L2",  "L3",    "L4",    "SPEED"};
+    static constexpr char kOperators[] = {'+', '-', '*', '/'};
+    std::string text;
+    bool expectOperand = true;
+    for (const TEffectToken* t = begin; t != end; ++t) {
+        if (expectOperand) {
+            if (!t->IsCode) {
+                text += FormatHundredths(t->Value);
+            } else if (t->Value >= 10000 && t->Value < 10016) {
+                text += kVariables[t->Value - 10000];
+            } else {
+                ok = false;
+                return {};
+            }
+        } else {
+            if (!t->IsCode || t->Value < 2 || t->Value > 5) {
+                ok = false;
+                return {};
+            }
+            text += std::string(" ") + kOperators[t->Value - 2] + " ";
+        }
+        expectOperand = !expectOperand;
+    }
+    ok = ok && !expectOperand;
+    return text;
+}
+
+std::string RawTokens(const TEffectToken* begin, const TEffectToken* end) {
+    std::string text = "Tokens(";
+    for (const TEffectToken* t = begin; t != end; ++t) {
+        if (t != begin) {
+            text += ", ";
+        }
+        text += t->IsCode ? "c" + std::to_string(t->Value) : FormatHundredths(t->Value);
+    }
+    return text + ")";
+}
+
+std::vector<std::string> DisassembleProgram(const TEffectList& program, ProgramKind kind) {
+    std::vector<std::string> lines;
+    const TEffectToken* const begin = program.data();
+    const TEffectToken* const end = begin + program.size();
+    const TEffectToken* t = begin;
+    const TEffectToken* rawStart = nullptr;
+    const auto flushRaw = [&](const TEffectToken* upTo) {
+        if (rawStart != nullptr) {
+            lines.push_back(RawTokens(rawStart, upTo));
+            rawStart = nullptr;
+        }
+    };
+    while (t != end) {
+        const std::string_view name = t->IsCode ? EffectName(t->Value) : std::string_view();
+        const int count = name.empty() ? 0 : EffectArgumentCount(t->Value);
+        bool ok = !name.empty() && end - t >= 2 && t[1] == kOpener;
+        std::string text = std::string(name) + "(";
+        const TEffectToken* cursor = t + 2;
+        for (int k = 0; ok && k < count; ++k) {
+            const std::int32_t stop = k + 1 < count ? kSeparatorToken : kEndToken;
+            const TEffectToken* argEnd = cursor;
+            while (argEnd != end && !(argEnd->IsCode && argEnd->Value == stop)) {
+                ++argEnd;
+            }
+            if (kind == ProgramKind::Item && argEnd - cursor != 1) {
+                ok = false;
+                break;
+            }
+            if (argEnd == end && stop == kSeparatorToken) {
+                ok = false;
+                break;
+            }
+            text += (k > 0 ? ", " : "") + FormulaText(cursor, argEnd, ok);
+            cursor = argEnd == end ? end : argEnd + 1;
+        }
+        if (ok) {
+            flushRaw(t);
+            lines.push_back(text + ")");
+            t = cursor;
+        } else {
+            if (rawStart == nullptr) {
+                rawStart = t;
+            }
+            ++t;
+        }
+    }
+    flushRaw(end);
+    return lines;
+}
+
+} // namespace reference
+
+// Tokens that matter to the grammar, with real effects of every argument count
+// among them, so random programs are full of near-misses.
+TEffectToken RandomToken(std::mt19937& random) {
+    static constexpr TEffectToken kTokens[] = {
+        {true, 1008}, {true, 1028}, {true, 1004}, {true, 1031},  {true, 1099},  {true, 1},
+        {true, 1},    {true, 8},    {true, 8},    {true, 0},     {true, 0},     {true, 2},
+        {true, 4},    {true, 5},    {true, 6},    {true, 10001}, {true, 10015}, {true, 10016},
+        {false, 150}, {false, -5},  {false, 0},   {false, 8},    {false, 1}};
+    return kTokens[std::uniform_int_distribution<std::size_t>(0, std::size(kTokens) - 1)(random)];
+}
+
+// A well-formed program with a few tokens replaced, dropped or doubled.
+TEffectList DamagedProgram(std::mt19937& random, ProgramKind kind) {
+    static constexpr const char* kLevelLines[] = {"Damage(P1 * 25 + HP / 4)", "Crit(20, 2.5)",
+                                                  "NumberParam(0, 5, 3)", "Shield(SPEED - 1, 4)",
+                                                  "AttackTypeBash(1, 2, 3 * L1, 0)"};
+    static constexpr const char* kItemLines[] = {"Damage(18)", "Crit(20, 2.5)", "Bash(10, 40.5, 0)",
+                                                 "AttackTypeBash(1, 2, 3, 0)"};
+    TEffectList program;
+    const int effects = std::uniform_int_distribution<int>(0, 5)(random);
+    for (int n = 0; n < effects; ++n) {
+        if (kind == ProgramKind::Level) {
+            AssembleEffect(kLevelLines[random() % std::size(kLevelLines)], kind, program);
+        } else {
+            AssembleEffect(kItemLines[random() % std::size(kItemLines)], kind, program);
+        }
+    }
+    const int damage = std::uniform_int_distribution<int>(0, 3)(random);
+    for (int n = 0; n < damage && !program.empty(); ++n) {
+        const auto at = static_cast<std::ptrdiff_t>(random() % program.size());
+        switch (random() % 3) {
+        case 0:
+            program[static_cast<std::size_t>(at)] = RandomToken(random);
+            break;
+        case 1:
+            program.erase(program.begin() + at);
+            break;
+        default:
+            program.insert(program.begin() + at, program[static_cast<std::size_t>(at)]);
+            break;
+        }
+    }
+    return program;
+}
 
 TEffectList Assemble(std::initializer_list<const char*> lines, ProgramKind kind) {
     TEffectList program;
@@ -62,6 +211,75 @@ TEST(EffectSyntax, MalformedTokensAreShownRaw) {
     // The ultimate's level 4 cut to one token.
     EXPECT_EQ(DisassembleProgram({{true, 1008}}, ProgramKind::Level),
               std::vector<std::string>{"Tokens(c1008)"});
+}
+
+TEST(EffectSyntax, IncompleteEffectsAreRawUpToTheNextWholeOne) {
+    // Crit lacks its separator: everything up to Damage is shown raw.
+    const TEffectList missingSeparator = {{true, 1028}, {true, 1},    {false, 500}, {true, 1008},
+                                          {true, 1},    {false, 300}, {true, 0}};
+    EXPECT_EQ(DisassembleProgram(missingSeparator, ProgramKind::Level),
+              (std::vector<std::string>{"Tokens(c1028, c1, 5)", "Damage(3)"}));
+    // A first argument runs to the separator, past an end token it cannot hold.
+    const TEffectList endInsideArgument = {{true, 1028}, {true, 1}, {false, 500}, {true, 0},
+                                           {false, 700}, {true, 8}, {false, 200}, {true, 0}};
+    EXPECT_EQ(DisassembleProgram(endInsideArgument, ProgramKind::Level),
+              std::vector<std::string>{"Tokens(c1028, c1, 5, c0, 7, c8, 2, c0)"});
+    // The last argument may run to the end of the program without its end token.
+    const TEffectList unterminated = {{true, 1028}, {true, 1}, {false, 500}, {true, 8},
+                                      {false, 100}, {true, 2}, {true, 10001}};
+    EXPECT_EQ(DisassembleProgram(unterminated, ProgramKind::Level),
+              std::vector<std::string>{"Crit(5, 1 + STR)"});
+    // Item arguments are one number each; a formula there is raw.
+    const TEffectList itemFormula = {{true, 1008}, {true, 1}, {false, 100}, {true, 2},
+                                     {false, 100}, {true, 0}, {true, 1008}, {true, 1},
+                                     {false, 100}, {true, 0}};
+    EXPECT_EQ(DisassembleProgram(itemFormula, ProgramKind::Item),
+              (std::vector<std::string>{"Tokens(c1008, c1, 1, c2, 1, c0)", "Damage(1)"}));
+    // A formula ending in an operator is not a whole argument.
+    const TEffectList danglingOperator = {
+        {true, 1008}, {true, 1}, {false, 100}, {true, 3}, {true, 0}};
+    EXPECT_EQ(DisassembleProgram(danglingOperator, ProgramKind::Level),
+              std::vector<std::string>{"Tokens(c1008, c1, 1, c3, c0)"});
+}
+
+TEST(EffectSyntax, RandomProgramsReadAsTheFreshSearchReadsThem) {
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 4000; ++round) {
+        const ProgramKind kind = round % 2 == 0 ? ProgramKind::Level : ProgramKind::Item;
+        TEffectList program;
+        if (round % 4 < 2) {
+            program = DamagedProgram(random, kind);
+        } else {
+            const auto size = std::uniform_int_distribution<std::size_t>(0, 40)(random);
+            for (std::size_t n = 0; n < size; ++n) {
+                program.push_back(RandomToken(random));
+            }
+        }
+        ASSERT_EQ(DisassembleProgram(program, kind), reference::DisassembleProgram(program, kind))
+            << "round " << round;
+    }
+}
+
+TEST(EffectSyntax, HugeProgramOfIncompleteEffectsReadsInOnePass) {
+    // Each Crit lacks its separator, so every one of them is tried and fails.
+    // Searching afresh for every attempt would keep this test busy for many
+    // seconds.
+    TEffectList program;
+    while (program.size() < 200000) {
+        program.push_back({true, 1028});
+        program.push_back({true, 1});
+        program.push_back({false, 500});
+    }
+    const std::size_t rawCount = program.size();
+    AssembleEffect("Damage(3)", ProgramKind::Level, program);
+    for (const ProgramKind kind : {ProgramKind::Level, ProgramKind::Item}) {
+        const std::vector<std::string> lines = DisassembleProgram(program, kind);
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[1], "Damage(3)");
+        EXPECT_EQ(lines[0].substr(0, 30), "Tokens(c1028, c1, 5, c1028, c1");
+        EXPECT_EQ(static_cast<std::size_t>(std::count(lines[0].begin(), lines[0].end(), ',')),
+                  rawCount - 1);
+    }
 }
 
 TEST(EffectSyntax, MistakesAreExplained) {

@@ -2,6 +2,8 @@
 #include "commands.h"
 #include "stats_script.h"
 
+#include "data/message_text.h"
+
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -22,6 +24,12 @@ int RunStats(CliContext& ctx) {
         throw UsageError{"stats takes at most one script file"};
     }
     const std::string source = ctx.args.empty() ? "-" : ctx.args[0];
+    // Every message about the script starts with its name.
+    const std::string name = source == "-" ? "standard input" : MessageText(source);
+    const auto problem = [&](const std::string& message) {
+        ctx.err << "zephyrdex-cli: " << name << ": " << message << '\n';
+        return kExitProblems;
+    };
 
     std::string text;
     if (source == "-") {
@@ -29,8 +37,7 @@ int RunStats(CliContext& ctx) {
     } else {
         std::ifstream file(source, std::ios::binary);
         if (!file) {
-            ctx.err << "zephyrdex-cli: " << source << ": cannot open the script\n";
-            return kExitProblems;
+            return problem("cannot open the script");
         }
         std::ostringstream buffer;
         buffer << file.rdbuf();
@@ -38,11 +45,9 @@ int RunStats(CliContext& ctx) {
     }
     nlohmann::json script;
     try {
-        script = nlohmann::json::parse(text);
-    } catch (const nlohmann::json::parse_error& error) {
-        ctx.err << "zephyrdex-cli: " << (source == "-" ? "standard input" : source)
-                << ": not valid JSON: " << error.what() << '\n';
-        return kExitProblems;
+        script = ParseStatsScript(text);
+    } catch (const StatsScriptError& error) {
+        return problem(error.what());
     }
 
     const std::optional<Catalogue> catalogue = LoadRecords(ctx, location);
@@ -52,8 +57,7 @@ int RunStats(CliContext& ctx) {
     try {
         ctx.out << RunStatsScript(*catalogue, script, separator).dump(2) << '\n';
     } catch (const StatsScriptError& error) {
-        ctx.err << "zephyrdex-cli: stats: " << error.what() << '\n';
-        return kExitProblems;
+        return problem(error.what());
     }
     return kExitOk;
 }

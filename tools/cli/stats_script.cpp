@@ -6,7 +6,9 @@
 #include "data/cp1251.h"
 
 #include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zephyr::cli {
 namespace {
@@ -17,15 +19,53 @@ json Utf8(const std::string& cp1251) {
     return Utf8FromCp1251(cp1251);
 }
 
-[[noreturn]] void Fail(std::size_t index, const std::string& message) {
-    throw StatsScriptError("action " + std::to_string(index) + ": " + message);
+constexpr std::size_t kExcerptLength = 40;
+
+// At most kExcerptLength characters of UTF-8 text, then "…": a pasted
+// megabyte must not become a megabyte-long message.
+std::string Cut(const std::string& text) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) != 0x80 && characters++ == kExcerptLength) {
+            return text.substr(0, i) + "\u2026";
+        }
+    }
+    return text;
 }
 
-int IntegerOf(const json& value, std::size_t index, const std::string& what) {
-    if (!value.is_number_integer()) {
-        Fail(index, what + " must be an integer");
+// The offending value as the script writes it, cut short.
+std::string Excerpt(const json& value) {
+    return Cut(value.dump());
+}
+
+// Where in the script a problem lies: an action by index, or nothing for the
+// top level.
+using Place = std::optional<std::size_t>;
+
+[[noreturn]] void Fail(Place place, const std::string& message) {
+    if (!place) {
+        throw StatsScriptError(message);
     }
-    const auto number = value.get<long long>();
+    throw StatsScriptError("action " + std::to_string(*place) + ": " + message);
+}
+
+// Whole numbers past long long (unsigned in the JSON) clamp to its largest
+// value, so every range check below refuses them.
+long long WholeNumber(const json& value) {
+    if (value.is_number_unsigned() &&
+        value.get<unsigned long long>() >
+            static_cast<unsigned long long>(std::numeric_limits<long long>::max())) {
+        return std::numeric_limits<long long>::max();
+    }
+    return value.get<long long>();
+}
+
+int IntegerOf(const json& value, Place place, const std::string& what) {
+    if (!value.is_number_integer()) {
+        Fail(place, what + " must be an integer, not " + Excerpt(value));
+    }
+    const long long number = WholeNumber(value);
     // Far-out numbers are just refused gestures, like any other bad slot.
     if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max()) {
         return std::numeric_limits<int>::min();
@@ -33,23 +73,23 @@ int IntegerOf(const json& value, std::size_t index, const std::string& what) {
     return static_cast<int>(number);
 }
 
-const json& Member(const json& object, const char* name, std::size_t index,
-                   const std::string& action) {
+const json& Member(const json& object, const char* name, Place place, const std::string& action) {
     if (!object.is_object() || !object.contains(name)) {
-        Fail(index, action + " needs \"" + name + "\"");
+        Fail(place, action + " needs \"" + name + "\" in " + Excerpt(object));
     }
     return object.at(name);
 }
 
 // A hero or item by its 1-based number or by its name (UTF-8 in the script).
 template <class Record>
-int Resolve(const std::vector<Record>& table, const json& value, const std::string& what) {
+int Resolve(const std::vector<Record>& table, const json& value, Place place,
+            const std::string& what) {
     if (value.is_number_integer()) {
-        const auto number = value.get<long long>();
+        const long long number = WholeNumber(value);
         if (number >= 1 && number <= static_cast<long long>(table.size())) {
             return static_cast<int>(number);
         }
-        throw StatsScriptError("unknown " + what + " " + value.dump());
+        Fail(place, "unknown " + what + " " + Excerpt(value));
     }
     if (value.is_string()) {
         const std::string name = Cp1251FromUtf8(value.get<std::string>());
@@ -58,20 +98,21 @@ int Resolve(const std::vector<Record>& table, const json& value, const std::stri
                 return static_cast<int>(i + 1);
             }
         }
-        throw StatsScriptError("unknown " + what + " " + value.dump());
+        Fail(place, "unknown " + what + " " + Excerpt(value));
     }
-    throw StatsScriptError(what + " must be a name or a number, not " + value.dump());
+    Fail(place, what + " must be a name or a whole number, not " + Excerpt(value));
 }
 
 bool RunAction(Calculator& calc, const json& action, std::size_t index) {
+    const Place place = index;
     if (!action.is_object() || action.size() != 1) {
-        Fail(index, "an action is an object with one key");
+        Fail(place, "an action is an object with one key, not " + Excerpt(action));
     }
     const std::string& name = action.begin().key();
     const json& value = action.begin().value();
     const Catalogue& catalogue = calc.Catalog();
     if (name == "levelUp") {
-        return calc.LevelUp(IntegerOf(value, index, name));
+        return calc.LevelUp(IntegerOf(value, place, name));
     }
     if (name == "levelDown") {
         return calc.LevelDown();
@@ -80,46 +121,65 @@ bool RunAction(Calculator& calc, const json& action, std::size_t index) {
         return calc.ShowHero();
     }
     if (name == "chooseHero") {
-        return calc.ChooseHero(Resolve(catalogue.Heroes, value, "hero"));
+        return calc.ChooseHero(Resolve(catalogue.Heroes, value, place, "hero"));
     }
     if (name == "place") {
-        const int slot = IntegerOf(Member(value, "slot", index, name), index, "slot");
-        const int item = Resolve(catalogue.Items, Member(value, "item", index, name), "item");
+        const int slot = IntegerOf(Member(value, "slot", place, name), place, "slot");
+        const int item =
+            Resolve(catalogue.Items, Member(value, "item", place, name), place, "item");
         return calc.PlaceItem(slot, item);
     }
     if (name == "remove") {
-        return calc.RemoveItem(IntegerOf(value, index, name));
+        return calc.RemoveItem(IntegerOf(value, place, name));
     }
     if (name == "moveLine") {
-        return calc.MoveBuildOrderLine(IntegerOf(Member(value, "from", index, name), index, "from"),
-                                       IntegerOf(Member(value, "to", index, name), index, "to"));
+        return calc.MoveBuildOrderLine(IntegerOf(Member(value, "from", place, name), place, "from"),
+                                       IntegerOf(Member(value, "to", place, name), place, "to"));
     }
     if (name == "toggleAbility") {
-        return calc.ToggleAbility(IntegerOf(value, index, name));
+        return calc.ToggleAbility(IntegerOf(value, place, name));
     }
     if (name == "openParams") {
-        return calc.ConfigureAbility(IntegerOf(value, index, name));
+        return calc.ConfigureAbility(IntegerOf(value, place, name));
     }
     if (name == "toggleSlot") {
-        return calc.ToggleSlot(IntegerOf(value, index, name));
+        return calc.ToggleSlot(IntegerOf(value, place, name));
     }
     if (name == "paramText") {
-        const int editor = IntegerOf(Member(value, "editor", index, name), index, "editor");
-        const json& text = Member(value, "text", index, name);
+        const int editor = IntegerOf(Member(value, "editor", place, name), place, "editor");
+        const json& text = Member(value, "text", place, name);
         if (!text.is_string()) {
-            Fail(index, "text must be a string");
+            Fail(place, "text must be a string, not " + Excerpt(text));
         }
         return calc.TypeIntoEditor(editor, Cp1251FromUtf8(text.get<std::string>()));
     }
     if (name == "paramArrow") {
-        const int editor = IntegerOf(Member(value, "editor", index, name), index, "editor");
-        const json& dir = Member(value, "dir", index, name);
+        const int editor = IntegerOf(Member(value, "editor", place, name), place, "editor");
+        const json& dir = Member(value, "dir", place, name);
         if (dir != "left" && dir != "right") {
-            Fail(index, "dir must be \"left\" or \"right\"");
+            Fail(place, "dir must be \"left\" or \"right\", not " + Excerpt(dir));
         }
         return calc.EditorArrow(editor, dir == "right");
     }
-    Fail(index, "unknown action \"" + name + "\"");
+    Fail(place, "unknown action " + Excerpt(json(name)));
+}
+
+// The library's message without its "[json.exception...]" tag and with the
+// input it quotes cut short.
+std::string LibraryReason(const json::exception& error) {
+    std::string text = error.what();
+    if (text.starts_with("[json.exception.")) {
+        const std::size_t tagEnd = text.find("] ");
+        text.erase(0, tagEnd == std::string::npos ? 0 : tagEnd + 2);
+    }
+    for (const std::string_view marker : {"last read: '", "parsing '"}) {
+        const std::size_t quote = text.find(marker);
+        if (quote != std::string::npos) {
+            const std::size_t from = quote + marker.size();
+            return text.substr(0, from) + Cut(text.substr(from));
+        }
+    }
+    return text;
 }
 
 json HeroStatsJson(const HeroStats& s) {
@@ -276,16 +336,38 @@ json BuildJson(const Calculator& calc, char separator) {
 
 } // namespace
 
+json ParseStatsScript(const std::string& text) {
+    // The parser itself keeps its own stack, but copying and printing the
+    // value recurse, so depth is refused while reading.
+    const json::parser_callback_t limitDepth = [](int depth, json::parse_event_t event, json&) {
+        if ((event == json::parse_event_t::object_start ||
+             event == json::parse_event_t::array_start) &&
+            depth >= kMaxScriptDepth) {
+            throw StatsScriptError("nested deeper than " + std::to_string(kMaxScriptDepth) +
+                                   " levels");
+        }
+        return true;
+    };
+    try {
+        return json::parse(text, limitDepth);
+    } catch (const json::parse_error& error) {
+        throw StatsScriptError("not valid JSON: " + LibraryReason(error));
+    } catch (const json::exception& error) {
+        throw StatsScriptError(LibraryReason(error));
+    }
+}
+
 json RunStatsScript(const Catalogue& catalogue, const json& script, char decimalSeparator) {
     if (!script.is_object() || !script.contains("hero")) {
-        throw StatsScriptError("the script is an object with \"hero\" and \"actions\"");
+        throw StatsScriptError("the script is an object with \"hero\" and \"actions\", not " +
+                               Excerpt(script));
     }
     const json actions = script.value("actions", json::array());
     if (!actions.is_array()) {
-        throw StatsScriptError("\"actions\" must be an array");
+        throw StatsScriptError("\"actions\" must be an array, not " + Excerpt(actions));
     }
     Calculator calc(catalogue);
-    calc.ChooseHero(Resolve(catalogue.Heroes, script.at("hero"), "hero"));
+    calc.ChooseHero(Resolve(catalogue.Heroes, script.at("hero"), std::nullopt, "hero"));
     json refused = json::array();
     for (std::size_t index = 0; index < actions.size(); ++index) {
         if (!RunAction(calc, actions[index], index)) {

@@ -8,11 +8,21 @@
 
 namespace zephyr::cli {
 
-// A build script that cannot be replayed: wrong shape, an unknown action, or
-// a hero or item that the catalogue does not hold. The message says which.
+// A build script that cannot be read or replayed: not JSON, wrong shape, an
+// unknown action, or a hero or item that the catalogue does not hold. The
+// message says which, with the action's index and the offending value cut
+// short; the caller adds the script's name.
 struct StatsScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// Deepest nesting a script may have. Real scripts use three levels; deeper
+// input would only exhaust the stack when the value is copied or printed.
+inline constexpr int kMaxScriptDepth = 64;
+
+// Parses a script's text; StatsScriptError when it is not JSON, holds a number
+// out of range or nests deeper than kMaxScriptDepth.
+nlohmann::json ParseStatsScript(const std::string& text);
 
 // Replays {"hero": H, "actions": [...]} through the calculator's gestures and
 // returns the resulting build, statistics and screen texts (UTF-8). Actions

@@ -188,6 +188,16 @@ std::string RawTokens(const TEffectToken* begin, const TEffectToken* end) {
     return text + ")";
 }
 
+// For every position (and one past the end), where the next token with this
+// code is; the program's size when there is none.
+std::vector<std::size_t> NextTokenTable(const TEffectList& program, std::int32_t code) {
+    std::vector<std::size_t> next(program.size() + 1, program.size());
+    for (std::size_t i = program.size(); i-- > 0;) {
+        next[i] = program[i].IsCode && program[i].Value == code ? i : next[i + 1];
+    }
+    return next;
+}
+
 } // namespace
 
 std::string_view EffectName(std::int32_t code) {
@@ -266,6 +276,11 @@ std::vector<std::string> DisassembleProgram(const TEffectList& program, ProgramK
     std::vector<std::string> lines;
     const TEffectToken* const begin = program.data();
     const TEffectToken* const end = begin + program.size();
+    // An effect that turns out incomplete is retried one token later, so a
+    // plain search for its argument ends would read the rest of a hostile
+    // program once per token; the ends are looked up here instead.
+    const std::vector<std::size_t> nextSeparator = NextTokenTable(program, kSeparatorToken);
+    const std::vector<std::size_t> nextEnd = NextTokenTable(program, kEndToken);
     const TEffectToken* t = begin;
     const TEffectToken* rawStart = nullptr;
     const auto flushRaw = [&](const TEffectToken* upTo) {
@@ -281,19 +296,21 @@ std::vector<std::string> DisassembleProgram(const TEffectList& program, ProgramK
         std::string text = std::string(name) + "(";
         const TEffectToken* cursor = t + 2;
         for (int k = 0; ok && k < count; ++k) {
-            const std::int32_t stop = k + 1 < count ? kSeparatorToken : kEndToken;
-            const TEffectToken* argEnd = cursor;
-            while (argEnd != end && !(argEnd->IsCode && argEnd->Value == stop)) {
-                ++argEnd;
-            }
+            const bool lastArgument = k + 1 == count;
+            const auto from = static_cast<std::size_t>(cursor - begin);
+            const TEffectToken* argEnd =
+                begin + (lastArgument ? nextEnd[from] : nextSeparator[from]);
             if (kind == ProgramKind::Item && argEnd - cursor != 1) {
                 ok = false;
                 break;
             }
-            if (argEnd == end && stop == kSeparatorToken) {
+            if (argEnd == end && !lastArgument) {
                 ok = false;
                 break;
             }
+            // A formula is read only up to its first stray token and every
+            // effect code is one, so an attempt reads no further than the next
+            // effect, where the next attempt starts.
             text += (k > 0 ? ", " : "") + FormulaText(cursor, argEnd, ok);
             cursor = argEnd == end ? end : argEnd + 1;
         }

@@ -14,9 +14,11 @@ bool LoadAuras(const LoadOptions& options, Catalogue& catalogue) {
     ImageList icons{15, 15, {}};
     for (AuraFileEntry& entry : file->Auras) {
         if (options.withPictures) {
-            icons.Add(FitPicture(
-                LoadStoredPicture(options.location, entry.PicturePath, PictureFormat::Jpeg), 15,
-                15));
+            const int number = static_cast<int>(auras.size()) + 1;
+            icons.Add(FitPicture(LoadStoredPicture(options.location, entry.PicturePath,
+                                                   PictureFormat::Jpeg,
+                                                   RecordName("aura", number, entry.Aura.Name)),
+                                 15, 15));
         }
         auras.push_back(std::move(entry.Aura));
     }

@@ -219,9 +219,8 @@ private:
             Fail("BMP has no pixels (" + std::to_string(layout.width) + " x " +
                  std::to_string(layout.height) + ")");
         }
-        if (layout.width * layout.height > kMaxPicturePixels) {
-            Fail("picture of " + std::to_string(layout.width) + " x " +
-                 std::to_string(layout.height) + " pixels is too large");
+        if (PictureTooLarge(layout.width, layout.height)) {
+            Fail(TooLargeText(layout.width, layout.height));
         }
     }
 

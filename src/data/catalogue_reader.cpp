@@ -1,11 +1,19 @@
 #include "catalogue_reader.h"
 
 #include "data_error.h"
+#include "file_bytes.h"
 
 namespace zephyr {
 
 bool CatalogueReader::Open(const std::filesystem::path& path) {
     name_ = path.string();
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        const std::uintmax_t size = std::filesystem::file_size(path, ec);
+        if (!ec && size > kMaxCatalogueBytes) {
+            throw DataError(name_, FileTooLargeText(size, kMaxCatalogueBytes));
+        }
+    }
     return file_.Open(path);
 }
 

@@ -14,7 +14,8 @@ namespace zephyr {
 // truncated file is never taken for a complete one.
 class CatalogueReader {
 public:
-    // False when the file cannot be opened.
+    // False when the file cannot be opened; DataError when it is larger than
+    // kMaxCatalogueBytes.
     bool Open(const std::filesystem::path& path);
 
     bool Bool(const char* what);

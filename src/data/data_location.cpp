@@ -88,6 +88,10 @@ std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::pat
 }
 
 bool IsInsideFolder(const std::filesystem::path& folder, const std::filesystem::path& path) {
+    // An empty base would match every path.
+    if (folder.empty()) {
+        return false;
+    }
     std::error_code ec;
     const std::filesystem::path base = std::filesystem::weakly_canonical(folder, ec);
     if (ec) {
@@ -154,6 +158,18 @@ std::filesystem::path DataLocation::Resolve(std::string_view storedPath) const {
         return *found;
     }
     return AgainstProgramFolder(storedPath);
+}
+
+bool DataLocation::HoldsFile(const std::filesystem::path& found) const {
+    if (IsInsideFolder(programFolder_, found) || IsInsideFolder(dataFolder_, found)) {
+        return true;
+    }
+    // Stored paths try the current directory first, but a folder without
+    // data of its own (the home folder, "/") must not lend them its files.
+    const std::optional<std::filesystem::path> data = FindIgnoringCase(currentDirectory_, "Data");
+    std::error_code ec;
+    return data && std::filesystem::is_directory(*data, ec) &&
+           IsInsideFolder(currentDirectory_, found);
 }
 
 } // namespace zephyr

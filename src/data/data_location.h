@@ -32,6 +32,12 @@ public:
     // Find(), or when nothing exists the program-folder form, for messages.
     std::filesystem::path Resolve(std::string_view storedPath) const;
 
+    // Whether a file that Find() or DataFile() gave lies, links and ".."
+    // resolved, inside a folder that holds the data: the program folder, the
+    // data folder, or the current directory when it has a Data folder of its
+    // own. Files that the data names are read only from there.
+    bool HoldsFile(const std::filesystem::path& found) const;
+
 private:
     std::filesystem::path AgainstProgramFolder(std::string_view storedPath) const;
 
@@ -46,7 +52,8 @@ private:
 std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& base,
                                                       std::string_view relative);
 
-// Whether `path`, with links and ".." resolved, lies inside `folder`.
+// Whether `path`, with links and ".." resolved, lies inside `folder`. An
+// empty folder holds nothing.
 bool IsInsideFolder(const std::filesystem::path& folder, const std::filesystem::path& path);
 
 } // namespace zephyr

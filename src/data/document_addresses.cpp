@@ -54,7 +54,8 @@ DocumentAddresses ParseDocumentAddresses(std::string_view text) {
 }
 
 std::optional<DocumentAddresses> ReadDocumentAddresses(const DataLocation& location) {
-    const std::optional<std::string> text = ReadTextFile(location.DataFile("Address.dat"));
+    const std::optional<std::string> text =
+        ReadTextFile(location, location.DataFile("Address.dat"));
     if (!text) {
         return std::nullopt;
     }

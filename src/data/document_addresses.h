@@ -44,7 +44,7 @@ const std::string& SiteKeyName();
 DocumentAddresses ParseDocumentAddresses(std::string_view text);
 
 // Reads Address.dat from the data folder: nothing when it does not exist,
-// DataError when it cannot be read.
+// DataError when it cannot be read or is refused (see ReadTextFile).
 std::optional<DocumentAddresses> ReadDocumentAddresses(const DataLocation& location);
 
 } // namespace zephyr

@@ -123,9 +123,8 @@ private:
     }
 
     void CheckSize(long long width, long long height) const {
-        if (width * height > kMaxPicturePixels) {
-            Fail("picture of " + std::to_string(width) + " x " + std::to_string(height) +
-                 " pixels is too large");
+        if (PictureTooLarge(width, height)) {
+            Fail(TooLargeText(width, height));
         }
     }
 

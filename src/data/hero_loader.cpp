@@ -30,8 +30,9 @@ bool LoadHeroes(const LoadOptions& options, Catalogue& catalogue) {
             const int number = static_cast<int>(heroes.size()) + 1;
             if (options.withPictures) {
                 Picture picture = FitPicture(
-                    LoadStoredPicture(options.location, entry.PicturePath, PictureFormat::Jpeg), 64,
-                    64);
+                    LoadStoredPicture(options.location, entry.PicturePath, PictureFormat::Jpeg,
+                                      RecordName("hero", number, entry.Hero.Name)),
+                    64, 64);
                 heroes32.Add(FitPicture(picture, 32, 32));
                 heroes64.Add(std::move(picture));
             }

@@ -25,13 +25,14 @@ public:
     ItemMenuBuilder(const LoadOptions& options, ImageList& icons)
         : options_(options), icons_(icons), working_(36, 36) {}
 
-    int AddShopIcon(std::string_view path) {
+    // `owner` names the record in picture errors.
+    int AddShopIcon(std::string_view path, const std::string& owner) {
         const std::string extension = UpperExtension(path);
         if (options_.withPictures) {
             if (extension == ".JPG" || extension == ".JPEG") {
-                working_ = Load(path, PictureFormat::Jpeg);
+                working_ = Load(path, PictureFormat::Jpeg, owner);
             } else if (extension == ".GIF") {
-                working_ = Load(path, PictureFormat::Gif);
+                working_ = Load(path, PictureFormat::Gif, owner);
             }
             // Any other extension loads nothing: the shop shows the picture
             // loaded last (blank for the first shop).
@@ -39,16 +40,16 @@ public:
         return AddIcon(working_);
     }
 
-    int AddItemIcon(std::string_view path) {
+    int AddItemIcon(std::string_view path, const std::string& owner) {
         if (options_.withPictures) {
-            working_ = Load(path, PictureFormat::Jpeg);
+            working_ = Load(path, PictureFormat::Jpeg, owner);
         }
         return AddIcon(working_);
     }
 
 private:
-    Picture Load(std::string_view path, PictureFormat format) {
-        return FitPicture(LoadStoredPicture(options_.location, path, format), 36, 36);
+    Picture Load(std::string_view path, PictureFormat format, const std::string& owner) {
+        return FitPicture(LoadStoredPicture(options_.location, path, format, owner), 36, 36);
     }
 
     int AddIcon(const Picture& picture) {
@@ -82,16 +83,21 @@ bool LoadItems(const LoadOptions& options, Catalogue& catalogue) {
     ItemMenuEntry* currentGroup = nullptr;
 
     for (ShopFileEntry& shop : file->Shops) {
-        menu.push_back(ShopMenuEntry{shop.Name, builder.AddShopIcon(shop.PicturePath), {}});
+        const int shopNumber = static_cast<int>(menu.size()) + 1;
+        menu.push_back(ShopMenuEntry{
+            shop.Name,
+            builder.AddShopIcon(shop.PicturePath, RecordName("shop", shopNumber, shop.Name)),
+            {}});
         std::vector<ItemMenuEntry>& entries = menu.back().Entries;
         // Entries of this shop are appended below; keep group pointers valid.
         entries.reserve(shop.Items.size());
         for (ItemFileEntry& entry : shop.Items) {
             TItem& item = entry.Item;
             const int number = static_cast<int>(items.size()) + 1;
+            const std::string owner = RecordName("item", number, entry.Text);
             const std::size_t marker = entry.Text.find(">>");
             if (marker == std::string::npos) {
-                item.ImageIndex = builder.AddItemIcon(entry.PicturePath);
+                item.ImageIndex = builder.AddItemIcon(entry.PicturePath, owner);
                 item.Name = CutBytes(entry.Text, kItemNameLimit);
                 entries.push_back(ItemMenuEntry{entry.Text, item.ImageIndex, number, {}});
             } else {
@@ -101,7 +107,7 @@ bool LoadItems(const LoadOptions& options, Catalogue& catalogue) {
                     TrimControl(std::string_view(entry.Text).substr(marker + 2)));
                 // A new group takes the first variant's picture as its own icon,
                 // and that variant shares it.
-                item.ImageIndex = builder.AddItemIcon(entry.PicturePath);
+                item.ImageIndex = builder.AddItemIcon(entry.PicturePath, owner);
                 if (currentGroup == nullptr || currentGroup->Caption != group) {
                     entries.push_back(ItemMenuEntry{group, item.ImageIndex, 0, {}});
                     currentGroup = &entries.back();

@@ -115,7 +115,7 @@ DecodeOutcome RunDecoder(DecodeJob& job) {
 
     job.width = info.image_width;
     job.height = info.image_height;
-    if (job.width * job.height > kMaxPicturePixels) {
+    if (PictureTooLarge(job.width, job.height)) {
         jpeg_destroy_decompress(&info);
         return DecodeOutcome::kTooLarge;
     }
@@ -230,8 +230,7 @@ Picture DecodeJpeg(std::string_view bytes, const std::string& name) {
     case DecodeOutcome::kDone:
         return picture;
     case DecodeOutcome::kTooLarge:
-        throw DataError(name, "picture of " + std::to_string(job.width) + " x " +
-                                  std::to_string(job.height) + " pixels is too large");
+        throw DataError(name, TooLargeText(job.width, job.height));
     case DecodeOutcome::kOutOfMemory:
         throw DataError(name, "not enough memory for the picture");
     case DecodeOutcome::kLibraryError:

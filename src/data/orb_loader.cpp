@@ -5,18 +5,21 @@
 namespace zephyr {
 namespace {
 
+// `kind` names the list's records in picture errors.
 std::vector<std::string> NamesWithIcons(const LoadOptions& options,
                                         const std::vector<OrbPictureEntry>& entries,
-                                        ImageList& icons) {
+                                        const char* kind, ImageList& icons) {
     std::vector<std::string> names;
     for (const OrbPictureEntry& entry : entries) {
         names.push_back(entry.Name);
         // A missing orb picture only leaves out its icon; the icons after it
         // move up one place.
         if (options.withPictures && options.location.Find(entry.PicturePath)) {
-            icons.Add(FitPicture(
-                LoadStoredPicture(options.location, entry.PicturePath, PictureFormat::Jpeg), 30,
-                30));
+            const int number = static_cast<int>(names.size());
+            icons.Add(FitPicture(LoadStoredPicture(options.location, entry.PicturePath,
+                                                   PictureFormat::Jpeg,
+                                                   RecordName(kind, number, entry.Name)),
+                                 30, 30));
         }
     }
     return names;
@@ -31,8 +34,10 @@ bool LoadOrbs(const LoadOptions& options, Catalogue& catalogue) {
         return false;
     }
     ImageList icons{30, 30, {}};
-    std::vector<std::string> categories = NamesWithIcons(options, file->Categories, icons);
-    std::vector<std::string> abilityOrbs = NamesWithIcons(options, file->AbilityOrbs, icons);
+    std::vector<std::string> categories =
+        NamesWithIcons(options, file->Categories, "orb category", icons);
+    std::vector<std::string> abilityOrbs =
+        NamesWithIcons(options, file->AbilityOrbs, "ability orb", icons);
     const int a = static_cast<int>(categories.size());
     const int b = static_cast<int>(abilityOrbs.size());
     catalogue.MeleeOrbTable = MeleeOrbPairs(a, file->MeleeResults);

@@ -9,9 +9,22 @@
 namespace zephyr {
 
 // Decoders. Each reads the whole file; a missing, unreadable, truncated or
-// corrupt file throws DataError naming the path. Pictures larger than
-// kMaxPicturePixels are refused rather than allocated.
-inline constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
+// corrupt file throws DataError naming the path. A picture with a side longer
+// than kMaxPictureSide is refused from its header, before anything is
+// decoded or allocated: the program shows nothing larger than its 800 x 600
+// window, and a tiny file may claim a huge picture.
+inline constexpr long long kMaxPictureSide = 4096;
+
+// True when a picture of width x height is refused as too large.
+inline bool PictureTooLarge(long long width, long long height) {
+    return width > kMaxPictureSide || height > kMaxPictureSide;
+}
+// The reason given for such a picture.
+inline std::string TooLargeText(long long width, long long height) {
+    return "picture of " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels is too large (at most " + std::to_string(kMaxPictureSide) + " x " +
+           std::to_string(kMaxPictureSide) + ")";
+}
 
 Picture DecodeJpegFile(const std::filesystem::path& path);
 Picture DecodeGifFile(const std::filesystem::path& path); // first frame, transparency honoured

@@ -2,26 +2,47 @@
 
 #include "cp1251.h"
 #include "data_error.h"
+#include "file_bytes.h"
 #include "picture_codecs.h"
+#include "stored_file.h"
 
 namespace zephyr {
+namespace {
+
+Picture Decode(std::string_view bytes, const std::string& name, PictureFormat format) {
+    switch (format) {
+    case PictureFormat::Jpeg:
+        return DecodeJpeg(bytes, name);
+    case PictureFormat::Gif:
+        return DecodeGif(bytes, name);
+    case PictureFormat::Bmp:
+        return DecodeBmp(bytes, name);
+    }
+    throw DataError(name, "unknown picture format");
+}
+
+} // namespace
 
 Picture LoadStoredPicture(const DataLocation& location, std::string_view storedPath,
-                          PictureFormat format) {
+                          PictureFormat format, std::string_view owner) {
     const std::filesystem::path path = location.Resolve(storedPath);
     try {
-        switch (format) {
-        case PictureFormat::Jpeg:
-            return DecodeJpegFile(path);
-        case PictureFormat::Gif:
-            return DecodeGifFile(path);
-        case PictureFormat::Bmp:
-            return DecodeBmpFile(path);
-        }
+        return Decode(ReadStoredFile(location, path, kMaxPictureFileBytes), PathText(path), format);
     } catch (const DataError& error) {
-        throw PictureError(error.file(), error.reason());
+        if (owner.empty()) {
+            throw PictureError(error.file(), error.reason());
+        }
+        throw PictureError(std::string(owner),
+                           "picture \"" + Utf8FromCp1251(storedPath) + "\": " + error.reason());
     }
-    throw PictureError(Utf8FromCp1251(storedPath), "unknown picture format");
+}
+
+std::string RecordName(std::string_view kind, int number, std::string_view name) {
+    std::string text = std::string(kind) + " " + std::to_string(number);
+    if (!name.empty()) {
+        text += " (" + Utf8FromCp1251(name) + ")";
+    }
+    return text;
 }
 
 Picture FitPicture(Picture picture, int width, int height) {

@@ -1,6 +1,6 @@
 #include "text_lines.h"
 
-#include "file_bytes.h"
+#include "stored_file.h"
 
 namespace zephyr {
 
@@ -23,12 +23,13 @@ std::vector<std::string> SplitTextLines(std::string_view text) {
     return lines;
 }
 
-std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
+std::optional<std::string> ReadTextFile(const DataLocation& location,
+                                        const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
         return std::nullopt;
     }
-    return ReadFileBytes(path);
+    return ReadStoredFile(location, path, kMaxTextFileBytes);
 }
 
 } // namespace zephyr

@@ -5,7 +5,8 @@
 namespace zephyr {
 
 std::optional<std::vector<std::string>> ReadTickerLines(const DataLocation& location) {
-    const std::optional<std::string> text = ReadTextFile(location.Resolve("Data\\Str.dat"));
+    const std::optional<std::string> text =
+        ReadTextFile(location, location.Resolve("Data\\Str.dat"));
     if (!text) {
         return std::nullopt;
     }

@@ -10,7 +10,7 @@ namespace zephyr {
 
 // The running line's texts from Data\Str.dat: one text per line, unchanged
 // (Windows-1251, no trimming). Nothing when the file does not exist;
-// DataError when it exists but cannot be read.
+// DataError when it exists but cannot be read or is refused (see ReadTextFile).
 std::optional<std::vector<std::string>> ReadTickerLines(const DataLocation& location);
 
 } // namespace zephyr

@@ -15,12 +15,24 @@ bool TVFile::Open(const std::filesystem::path& path) {
     if (!std::filesystem::is_regular_file(path, ec)) {
         return false;
     }
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec || size > kMaxCatalogueBytes) {
+        return false;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return false;
     }
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
-                                     std::istreambuf_iterator<char>());
+    // Read in blocks up to the limit, should the file have grown meanwhile.
+    std::vector<unsigned char> bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
+    char buffer[64 * 1024];
+    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + file.gcount());
+        if (bytes.size() > kMaxCatalogueBytes) {
+            return false;
+        }
+    }
     if (file.bad()) {
         return false;
     }

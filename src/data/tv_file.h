@@ -7,11 +7,16 @@
 
 namespace zephyr {
 
+// The largest catalogue read: the real ones are far smaller, and a file is
+// read whole into memory.
+inline constexpr std::uintmax_t kMaxCatalogueBytes = 64 * 1024 * 1024;
+
 // Sequential reader of the binary catalogues. Every operation reports success
 // as its result and leaves its output untouched on failure; nothing throws.
 // Words and integers are big-endian; integers are stored offset by 0x80000000.
 class TVFile {
 public:
+    // Fails on anything but a regular file of at most kMaxCatalogueBytes.
     bool Open(const std::filesystem::path& path);
     bool Close();
 

@@ -73,5 +73,35 @@ TEST_F(DataLocationTest, InsideFolderSeesThroughDotsAndLinks) {
     EXPECT_FALSE(IsInsideFolder(data, data / "up/secret.txt"));
 }
 
+TEST_F(DataLocationTest, AnEmptyFolderHoldsNothing) {
+    WriteFile(program_.Path() / "a.txt", "x");
+    EXPECT_FALSE(IsInsideFolder("", program_.Path() / "a.txt"));
+    // A current directory that could not be found must not hold everything.
+    const DataLocation location(program_.Path(), program_.Path() / "Data", "");
+    EXPECT_FALSE(location.HoldsFile(current_.Path()));
+}
+
+TEST_F(DataLocationTest, HeldFilesAreThoseOfTheFoldersThatHoldData) {
+    WriteFile(program_.Path() / "Data/a.jpg", "x");
+    WriteFile(program_.Path() / "b.jpg", "x");
+    WriteFile(current_.Path() / "c.jpg", "x");
+    const DataLocation location(program_.Path(), program_.Path() / "Data", current_.Path());
+    EXPECT_TRUE(location.HoldsFile(program_.Path() / "Data/a.jpg"));
+    EXPECT_TRUE(location.HoldsFile(program_.Path() / "b.jpg"));
+    EXPECT_FALSE(location.HoldsFile(program_.Path() / "Data/../../c.jpg"));
+    // The current directory counts once it has a Data folder of its own.
+    EXPECT_FALSE(location.HoldsFile(current_.Path() / "c.jpg"));
+    std::filesystem::create_directory(current_.Path() / "data");
+    EXPECT_TRUE(location.HoldsFile(current_.Path() / "c.jpg"));
+
+    // A data folder linked from elsewhere holds its own files.
+    const TempFolder pack;
+    WriteFile(pack.Path() / "d.jpg", "x");
+    std::filesystem::create_directory_symlink(pack.Path(), program_.Path() / "linked");
+    const DataLocation linked(program_.Path(), program_.Path() / "linked", current_.Path());
+    EXPECT_TRUE(linked.HoldsFile(program_.Path() / "linked/d.jpg"));
+    EXPECT_FALSE(location.HoldsFile(program_.Path() / "linked/d.jpg"));
+}
+
 } // namespace
 } // namespace zephyr

@@ -507,6 +507,55 @@ TEST(JpegCodec, RefusesHugeAndForeignData) {
     EXPECT_EQ(ErrorOf(decode, "GIF89a", "gif.jpg"), "not a JPEG file");
 }
 
+TEST(JpegCodec, HeaderClaimingAHugePictureIsRefusedBeforeDecoding) {
+    // A few hundred bytes that announce 8192 x 8192: decoding them would take
+    // 256 MiB of pixels before the missing data showed.
+    std::string claimed = EncodeJpeg(Gradient(8, 8));
+    const std::size_t frame = claimed.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    claimed.replace(frame + 5, 4, std::string("\x20\x00\x20\x00", 4));
+    EXPECT_EQ(ErrorOf(DecodeJpeg, claimed, "claimed.jpg"),
+              "picture of 8192 x 8192 pixels is too large (at most 4096 x 4096)");
+}
+
+// ---- Size limit ------------------------------------------------------------
+
+TEST(PictureCodecs, SidesUpToTheLimitDecodeLongerOnesAreRefused) {
+    using Encoder = std::function<std::string(const Picture&)>;
+    const std::pair<Decoder, Encoder> formats[] = {
+        {DecodeJpeg, [](const Picture& p) { return EncodeJpeg(p); }},
+        {DecodeGif, EncodeGif},
+        {DecodeBmp, EncodeBmp},
+    };
+    const int limit = static_cast<int>(kMaxPictureSide);
+    for (const auto& [decode, encode] : formats) {
+        const Picture wide = decode(encode(Gradient(limit, 2)), "wide");
+        EXPECT_EQ(wide.width, limit);
+        EXPECT_EQ(decode(encode(Gradient(2, limit)), "tall").height, limit);
+        EXPECT_TRUE(Contains(ErrorOf(decode, encode(Gradient(limit + 1, 2)), "wider"),
+                             "4097 x 2 pixels is too large"));
+        EXPECT_TRUE(Contains(ErrorOf(decode, encode(Gradient(2, limit + 1)), "taller"),
+                             "2 x 4097 pixels is too large"));
+    }
+}
+
+TEST(PictureCodecs, TheWholeLimitIsAllowed) {
+    // A GIF screen of 4096 x 4096 with one tiny frame: the full picture is
+    // allocated without decoding 16 M pixels.
+    std::string full = TinyGif(true, 1);
+    full.replace(6, 4, std::string("\x00\x10\x00\x10", 4));
+    const Picture picture = DecodeGif(full, "full.gif");
+    EXPECT_EQ(picture.width, 4096);
+    EXPECT_EQ(picture.height, 4096);
+    EXPECT_EQ(picture.at(0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(picture.at(4095, 4095), 0u);
+
+    // A frame wider than the limit is refused even on a small screen.
+    std::string wideFrame = TinyGif(true, 1);
+    wideFrame.replace(24, 2, "\x01\x10"); // frame width 4097
+    EXPECT_TRUE(Contains(ErrorOf(DecodeGif, wideFrame, "frame.gif"), "4097 x 1 pixels"));
+}
+
 // ---- All formats -----------------------------------------------------------
 
 struct Format {

@@ -1,9 +1,26 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test.
+#   ./test.sh             the debug build (build/dev)
+#   ./test.sh --sanitize  the same suite under AddressSanitizer and UBSan
+#                         (clang, build/asan); slower, run it separately
 set -euo pipefail
 cd "$(dirname "$0")"
 
-./scripts/install-deps.sh
-cmake --preset dev >/dev/null
-cmake --build --preset dev -j "$(nproc)"
-ctest --preset dev -j "$(nproc)"
+preset=dev
+deps=()
+case "${1:-}" in
+"") ;;
+--sanitize)
+    preset=asan
+    deps=(--sanitize)
+    ;;
+*)
+    echo "usage: ./test.sh [--sanitize]" >&2
+    exit 2
+    ;;
+esac
+
+./scripts/install-deps.sh "${deps[@]}"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)"
+ctest --preset "$preset" -j "$(nproc)"

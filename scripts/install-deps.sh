@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
+# With --sanitize also clang and its sanitizer runtimes.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,10 @@ packages=(
     qt6-base-dev qt6-webengine-dev fonts-dejavu-core
     qt6-qpa-plugins fonts-liberation fonts-comic-neue
 )
+
+if [ "${1:-}" = "--sanitize" ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -111,6 +111,9 @@ public:
         if (layout.bitsPerPixel <= 8) {
             ReadPalette(layout, paletteStart, paletteEntries, entrySize, pixelOffset);
         }
+        if (layout.compression == kBiRle8 || layout.compression == kBiRle4) {
+            return ReadRunLengths(layout, pixelOffset);
+        }
         return ReadPixels(layout, pixelOffset);
     }
 
@@ -157,6 +160,17 @@ private:
             break;
         case kBiRle8:
         case kBiRle4:
+            // Runs are defined on rows from the bottom, so a top-down file
+            // cannot be compressed.
+            if (layout.topDown) {
+                Fail("top-down BMP cannot be compressed");
+            }
+            if (const std::uint32_t bits = layout.compression == kBiRle8 ? 8 : 4;
+                layout.bitsPerPixel != bits) {
+                Fail("BMP RLE" + std::to_string(bits) + " needs " + std::to_string(bits) +
+                     " bits per pixel");
+            }
+            break;
         case kBiJpeg:
         case kBiPng:
             Fail("compressed BMP not supported");
@@ -271,6 +285,80 @@ private:
         return picture;
     }
 
+    // RLE8 / RLE4: (count, value) runs and escapes for end of line, end of
+    // picture, a jump and literal pixels. Pixels the stream never reaches stay
+    // black, as in a fresh Windows bitmap; runs past the right edge or the top
+    // are dropped. The stream must reach its end-of-picture mark, so data cut
+    // short is an error rather than a half-black picture.
+    Picture ReadRunLengths(const Layout& layout, std::uint64_t pixelOffset) const {
+        const bool four = layout.compression == kBiRle4;
+        const std::int64_t width = layout.width;
+        const std::int64_t height = layout.height;
+        Picture picture(static_cast<int>(width), static_cast<int>(height));
+        // 64-bit positions: a long stream may push them far past the picture.
+        std::int64_t x = 0;
+        std::int64_t row = 0; // from the bottom
+        std::uint64_t at = pixelOffset;
+        const auto next = [&]() {
+            Need(at, 1);
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[at++]));
+        };
+        // Puts `count` pixels from x on; pixel i has colour index indexOf(i).
+        const auto put = [&](std::uint32_t count, const auto& indexOf) {
+            if (row < height && x < width) {
+                const std::int64_t visible = std::min<std::int64_t>(count, width - x);
+                const int y = static_cast<int>(height - 1 - row);
+                for (std::int64_t i = 0; i < visible; ++i) {
+                    picture.at(static_cast<int>(x + i), y) =
+                        Colour(layout, indexOf(static_cast<std::uint32_t>(i)));
+                }
+            }
+            x += count;
+        };
+        for (;;) {
+            const std::uint32_t count = next();
+            const std::uint32_t value = next();
+            if (count > 0) {
+                put(count, [&](std::uint32_t i) {
+                    return four ? (i % 2 == 0 ? value >> 4 : value & 0xFu) : value;
+                });
+                continue;
+            }
+            switch (value) {
+            case 0: // end of line
+                x = 0;
+                ++row;
+                break;
+            case 1: // end of picture
+                return picture;
+            case 2: { // jump right and up
+                const std::uint32_t dx = next();
+                const std::uint32_t dy = next();
+                x += dx;
+                row += dy;
+                break;
+            }
+            default: { // `value` literal pixels, padded to a 16-bit boundary
+                const std::uint64_t length = four ? (value + 1) / 2 : value;
+                Need(at, length + length % 2);
+                const auto start = static_cast<std::size_t>(at);
+                put(value, [&](std::uint32_t i) {
+                    const auto byte = static_cast<std::uint32_t>(
+                        static_cast<unsigned char>(bytes_[start + (four ? i / 2 : i)]));
+                    return four ? (i % 2 == 0 ? byte >> 4 : byte & 0xFu) : byte;
+                });
+                at += length + length % 2;
+                break;
+            }
+            }
+        }
+    }
+
+    // Indices past the end of the palette read as black.
+    static std::uint32_t Colour(const Layout& layout, std::uint32_t index) {
+        return index < layout.palette.size() ? layout.palette[index] : 0xFF000000u;
+    }
+
     std::uint32_t ReadPixel(const Layout& layout, std::size_t rowAt, int x) const {
         const auto byteAt = [&](std::size_t offset) {
             return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[rowAt + offset]));
@@ -299,7 +387,7 @@ private:
             return layout.useMasks ? FromMasks(layout, value) : (value | 0xFF000000u);
         }
         }
-        return index < layout.palette.size() ? layout.palette[index] : 0xFF000000u;
+        return Colour(layout, index);
     }
 
     static std::uint32_t FromMasks(const Layout& layout, std::uint32_t value) {

@@ -10,9 +10,10 @@ std::string Describe(const std::string& file, const std::string& reason,
     // Names and paths come from the data: no raw control bytes in a message.
     std::string text = MessageText(file);
     if (offset) {
-        text += " (offset " + std::to_string(*offset) + ")";
+        text.append(" (offset ").append(std::to_string(*offset)).append(")");
     }
-    return text + ": " + MessageText(reason);
+    text.append(": ").append(MessageText(reason));
+    return text;
 }
 
 } // namespace

@@ -69,6 +69,21 @@ void InstallErrorManager(ErrorManager& errors) {
     errors.message[0] = '\0';
 }
 
+// A progressive file may hold any number of scans and each is a pass over
+// the whole picture, so a few hundred kilobytes of near-empty scans keep the
+// decoder busy for tens of seconds. Encoders write about ten.
+constexpr int kMaxJpegScans = 100;
+
+void LimitScans(j_common_ptr info) {
+    const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (decompress->input_scan_number > kMaxJpegScans) {
+        auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+        std::snprintf(errors->message, sizeof errors->message, "JPEG has more than %d scans",
+                      kMaxJpegScans);
+        std::longjmp(errors->jump, 1);
+    }
+}
+
 std::uint32_t Scale(std::uint32_t value, std::uint32_t factor) {
     return (value * factor + 127) / 255;
 }
@@ -80,6 +95,7 @@ enum class DecodeOutcome { kDone, kLibraryError, kTooLarge, kOutOfMemory };
 struct DecodeJob {
     jpeg_decompress_struct info;
     ErrorManager errors;
+    jpeg_progress_mgr progress;
     const unsigned char* data;
     unsigned long size;
     Picture* picture;
@@ -110,6 +126,8 @@ DecodeOutcome RunDecoder(DecodeJob& job) {
         return DecodeOutcome::kLibraryError;
     }
     jpeg_create_decompress(&info);
+    job.progress.progress_monitor = LimitScans;
+    info.progress = &job.progress;
     jpeg_mem_src(&info, job.data, job.size);
     jpeg_read_header(&info, TRUE);
 

@@ -323,7 +323,8 @@ TEST(BmpCodec, DecodesBitFields) {
 TEST(BmpCodec, RefusesHostileOrUnsupportedHeaders) {
     const Decoder decode = DecodeBmp;
     const std::string row4("\0\0\0\0", 4);
-    EXPECT_TRUE(Contains(ErrorOf(decode, BmpFile(InfoHeader(4, 1, 8, 1), "", row4), "rle.bmp"),
+    // A JPEG wrapped in a BMP header.
+    EXPECT_TRUE(Contains(ErrorOf(decode, BmpFile(InfoHeader(4, 1, 24, 4), "", row4), "wrapped.bmp"),
                          "compressed BMP not supported"));
     EXPECT_TRUE(
         Contains(ErrorOf(decode, BmpFile(InfoHeader(100000, 100000, 24, 0), "", row4), "huge.bmp"),

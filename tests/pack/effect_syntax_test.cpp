@@ -54,9 +54,13 @@ std::string RawTokens(const TEffectToken* begin, const TEffectToken* end) {
         if (t != begin) {
             text += ", ";
         }
-        text += t->IsCode ? "c" + std::to_string(t->Value) : FormatHundredths(t->Value);
+        if (t->IsCode) {
+            text.append("c").append(std::to_string(t->Value));
+        } else {
+            text.append(FormatHundredths(t->Value));
+        }
     }
-    return text + ")";
+    return text.append(")");
 }
 
 std::vector<std::string> DisassembleProgram(const TEffectList& program, ProgramKind kind) {

@@ -1,0 +1,1047 @@
+#include "data/data_error.h"
+#include "data/picture_codecs.h"
+
+#include <gtest/gtest.h>
+
+// The pictures are written with libjpeg and giflib directly (and BMPs byte by
+// byte), so they take layouts our own encoders never produce.
+#include <cstdio>
+#include <gif_lib.h>
+#include <jpeglib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zephyr {
+namespace {
+
+using Decoder = std::function<Picture(std::string_view, const std::string&)>;
+
+std::uint32_t Opaque(std::uint32_t rgb) {
+    return 0xFF000000u | rgb;
+}
+
+int ChannelDistance(std::uint32_t a, std::uint32_t b) {
+    int worst = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const int d = static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF);
+        worst = std::max(worst, std::abs(d));
+    }
+    return worst;
+}
+
+// A picture file and what it must decode to. With a tolerance, only the
+// pixels listed in `probes` are compared (JPEG is lossy at colour edges).
+struct Sample {
+    std::string name;
+    Decoder decode;
+    std::string bytes;
+    Picture expected;
+    int tolerance = 0;
+    std::vector<std::pair<int, int>> probes;
+};
+
+void ExpectDecodesAsEncoded(const Sample& sample) {
+    SCOPED_TRACE(sample.name);
+    Picture picture;
+    ASSERT_NO_THROW(picture = sample.decode(sample.bytes, sample.name));
+    ASSERT_EQ(picture.width, sample.expected.width);
+    ASSERT_EQ(picture.height, sample.expected.height);
+    ASSERT_EQ(picture.pixels.size(), sample.expected.pixels.size());
+    if (sample.tolerance == 0) {
+        for (int y = 0; y < picture.height; ++y) {
+            for (int x = 0; x < picture.width; ++x) {
+                ASSERT_EQ(picture.at(x, y), sample.expected.at(x, y)) << "at " << x << "," << y;
+            }
+        }
+        return;
+    }
+    for (const auto& [x, y] : sample.probes) {
+        ASSERT_LE(ChannelDistance(picture.at(x, y), sample.expected.at(x, y)), sample.tolerance)
+            << "at " << x << "," << y << ": " << std::hex << picture.at(x, y) << " for "
+            << sample.expected.at(x, y);
+    }
+}
+
+// Cut short anywhere, a picture is refused with an error naming it.
+void ExpectEveryCutRefused(const Sample& sample) {
+    std::vector<std::size_t> cuts;
+    for (std::size_t length = 0; length < sample.bytes.size(); length += 7) {
+        cuts.push_back(length);
+    }
+    cuts.push_back(sample.bytes.size() - 1);
+    for (const std::size_t length : cuts) {
+        SCOPED_TRACE(sample.name + " cut to " + std::to_string(length));
+        try {
+            sample.decode(std::string_view(sample.bytes).substr(0, length), sample.name);
+            ADD_FAILURE() << "decoded";
+        } catch (const DataError& error) {
+            EXPECT_EQ(error.file(), sample.name);
+            EXPECT_FALSE(error.reason().empty());
+        }
+    }
+}
+
+// With bits flipped, a picture either decodes to something of a sane size
+// or is refused with an error naming it; any other exception fails the test
+// (and a stray read fails it under AddressSanitizer).
+void ExpectFlipsSurvived(const Sample& sample, unsigned seed) {
+    std::mt19937 random(seed);
+    int decoded = 0;
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes = sample.bytes;
+        const auto flips = 1 + random() % 3;
+        // Every other round stays in the first bytes, where the headers are.
+        const std::size_t span =
+            round % 2 == 0 ? bytes.size() : std::min<std::size_t>(bytes.size(), 96);
+        for (std::uint32_t i = 0; i < flips; ++i) {
+            bytes[random() % span] ^= static_cast<char>(1u << random() % 8);
+        }
+        SCOPED_TRACE(sample.name + " round " + std::to_string(round));
+        try {
+            const Picture picture = sample.decode(bytes, sample.name);
+            EXPECT_GE(picture.width, 1);
+            EXPECT_GE(picture.height, 1);
+            EXPECT_FALSE(PictureTooLarge(picture.width, picture.height));
+            EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(picture.width) *
+                                                 static_cast<std::size_t>(picture.height));
+            ++decoded;
+        } catch (const DataError& error) {
+            EXPECT_EQ(error.file(), sample.name);
+            EXPECT_FALSE(error.reason().empty());
+        }
+    }
+    // Some copies must survive, or the flips never get past the header checks.
+    EXPECT_GT(decoded, 0) << sample.name;
+}
+
+void ExpectHostileCopiesSurvived(const std::vector<Sample>& samples) {
+    unsigned seed = 1;
+    for (const Sample& sample : samples) {
+        ExpectEveryCutRefused(sample);
+        ExpectFlipsSurvived(sample, seed++);
+    }
+}
+
+// ---- JPEG -----------------------------------------------------------------
+
+// Six flat 16 x 16 tiles, three across and two down. The picture is a little
+// larger than the tiles so its right and bottom MCUs are partial; the extra
+// pixels repeat the last tile.
+constexpr int kJpegWidth = 53;
+constexpr int kJpegHeight = 37;
+
+struct JpegTile {
+    std::vector<JSAMPLE> samples; // as written, in the input colour space
+    std::uint32_t rgb;            // what it must come back as
+};
+
+struct JpegRecipe {
+    std::string name;
+    J_COLOR_SPACE input = JCS_RGB;
+    J_COLOR_SPACE stored = JCS_YCbCr;
+    bool adobeMarker = false; // only applied to CMYK and YCCK files
+    bool progressive = false;
+    unsigned restartInterval = 0; // in MCUs
+    int restartRows = 0;
+    int lumaH = 2; // sampling factors of the first component
+    int lumaV = 2;
+    std::vector<jpeg_scan_info> script; // progressive scans of its own, if any
+    std::vector<JpegTile> tiles;
+};
+
+int TileOf(int x, int y) {
+    return std::min(y / 16, 1) * 3 + std::min(x / 16, 2);
+}
+
+std::string WriteJpeg(const JpegRecipe& recipe) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = kJpegWidth;
+    info.image_height = kJpegHeight;
+    const std::size_t components = recipe.tiles.front().samples.size();
+    info.input_components = static_cast<int>(components);
+    info.in_color_space = recipe.input;
+    jpeg_set_defaults(&info);
+    jpeg_set_colorspace(&info, recipe.stored);
+    if (recipe.stored == JCS_CMYK || recipe.stored == JCS_YCCK) {
+        info.write_Adobe_marker = recipe.adobeMarker ? TRUE : FALSE;
+    }
+    jpeg_set_quality(&info, 92, TRUE);
+    info.comp_info[0].h_samp_factor = recipe.lumaH;
+    info.comp_info[0].v_samp_factor = recipe.lumaV;
+    info.restart_interval = recipe.restartInterval;
+    info.restart_in_rows = recipe.restartRows;
+    if (!recipe.script.empty()) {
+        info.scan_info = recipe.script.data();
+        info.num_scans = static_cast<int>(recipe.script.size());
+    } else if (recipe.progressive) {
+        jpeg_simple_progression(&info);
+    }
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(kJpegWidth * components);
+    JSAMPROW rows[1] = {row.data()};
+    while (info.next_scanline < info.image_height) {
+        const int y = static_cast<int>(info.next_scanline);
+        for (int x = 0; x < kJpegWidth; ++x) {
+            const auto& samples = recipe.tiles[static_cast<std::size_t>(TileOf(x, y))].samples;
+            std::copy(samples.begin(), samples.end(),
+                      row.begin() +
+                          static_cast<std::ptrdiff_t>(static_cast<std::size_t>(x) * components));
+        }
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::string out(reinterpret_cast<const char*>(buffer), size);
+    std::free(buffer);
+    return out;
+}
+
+Sample JpegSample(const JpegRecipe& recipe) {
+    Sample sample{recipe.name, DecodeJpeg, WriteJpeg(recipe), Picture(kJpegWidth, kJpegHeight),
+                  10,          {}};
+    for (int y = 0; y < kJpegHeight; ++y) {
+        for (int x = 0; x < kJpegWidth; ++x) {
+            sample.expected.at(x, y) =
+                Opaque(recipe.tiles[static_cast<std::size_t>(TileOf(x, y))].rgb);
+        }
+    }
+    // The middle of each tile, away from edges where chroma is blended.
+    for (int tile = 0; tile < 6; ++tile) {
+        for (int dy = 5; dy < 11; ++dy) {
+            for (int dx = 5; dx < 11; ++dx) {
+                sample.probes.emplace_back(tile % 3 * 16 + dx, tile / 3 * 16 + dy);
+            }
+        }
+    }
+    return sample;
+}
+
+std::vector<JpegTile> RgbTiles() {
+    const std::uint32_t colours[] = {0xD02020, 0x20C040, 0x2030D0, 0xF0F0F0, 0xE0D030, 0x404040};
+    std::vector<JpegTile> tiles;
+    for (const std::uint32_t rgb : colours) {
+        tiles.push_back({{static_cast<JSAMPLE>(rgb >> 16), static_cast<JSAMPLE>(rgb >> 8 & 0xFF),
+                          static_cast<JSAMPLE>(rgb & 0xFF)},
+                         rgb});
+    }
+    return tiles;
+}
+
+// Ink amounts (0 none, 255 full) and the colour they print. With `inverted`
+// the samples are stored the way Adobe's writers store them, as 255 - ink.
+std::vector<JpegTile> CmykTiles(bool inverted) {
+    const std::pair<std::vector<int>, std::uint32_t> inks[] = {
+        {{255, 0, 0, 0}, 0x00FFFF},   // cyan
+        {{0, 255, 0, 0}, 0xFF00FF},   // magenta
+        {{0, 255, 255, 0}, 0xFF0000}, // magenta and yellow: red
+        {{0, 0, 0, 0}, 0xFFFFFF},     // bare paper
+        {{0, 0, 0, 255}, 0x000000},   // black
+        {{0, 0, 0, 102}, 0x999999},   // 40 % black
+    };
+    std::vector<JpegTile> tiles;
+    for (const auto& [ink, rgb] : inks) {
+        JpegTile tile{{}, rgb};
+        for (const int amount : ink) {
+            tile.samples.push_back(static_cast<JSAMPLE>(inverted ? 255 - amount : amount));
+        }
+        tiles.push_back(tile);
+    }
+    return tiles;
+}
+
+std::vector<JpegTile> GrayTiles() {
+    std::vector<JpegTile> tiles;
+    for (const int level : {0, 40, 100, 160, 220, 255}) {
+        const auto value = static_cast<std::uint32_t>(level);
+        tiles.push_back({{static_cast<JSAMPLE>(level)}, value * 0x010101u});
+    }
+    return tiles;
+}
+
+// A progression of a grayscale picture in the smallest steps there are: the
+// DC and then each AC band sent first with 10 low bits dropped and refined
+// one bit per scan, 11 scans each. `bands` holds the first coefficient of
+// each AC band.
+std::vector<jpeg_scan_info> FineProgression(const std::vector<int>& bands) {
+    std::vector<jpeg_scan_info> script;
+    const auto send = [&](int first, int last) {
+        for (int dropped = 10; dropped >= 0; --dropped) {
+            script.push_back({1, {0}, first, last, dropped == 10 ? 0 : dropped + 1, dropped});
+        }
+    };
+    send(0, 0);
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        send(bands[i], i + 1 < bands.size() ? bands[i + 1] - 1 : 63);
+    }
+    return script;
+}
+
+JpegRecipe GrayRecipe(std::string name) {
+    JpegRecipe recipe;
+    recipe.name = std::move(name);
+    recipe.input = JCS_GRAYSCALE;
+    recipe.stored = JCS_GRAYSCALE;
+    recipe.lumaH = 1;
+    recipe.lumaV = 1;
+    recipe.tiles = GrayTiles();
+    return recipe;
+}
+
+std::vector<Sample> JpegSamples() {
+    std::vector<JpegRecipe> recipes;
+    recipes.reserve(32); // `add` hands out references into it
+    const auto add = [&](std::string name, std::vector<JpegTile> tiles) -> JpegRecipe& {
+        JpegRecipe& recipe = recipes.emplace_back();
+        recipe.name = std::move(name);
+        recipe.tiles = std::move(tiles);
+        return recipe;
+    };
+    add("baseline-420.jpg", RgbTiles());
+    JpegRecipe& full = add("baseline-444.jpg", RgbTiles());
+    full.lumaH = 1;
+    full.lumaV = 1;
+    JpegRecipe& wide = add("baseline-422.jpg", RgbTiles());
+    wide.lumaV = 1;
+    add("progressive-420.jpg", RgbTiles()).progressive = true;
+    JpegRecipe& progressiveFull = add("progressive-444.jpg", RgbTiles());
+    progressiveFull.progressive = true;
+    progressiveFull.lumaH = 1;
+    progressiveFull.lumaV = 1;
+    add("restart-every-mcu.jpg", RgbTiles()).restartInterval = 1;
+    add("restart-every-row.jpg", RgbTiles()).restartRows = 1;
+    JpegRecipe& progressiveRestart = add("progressive-restart.jpg", RgbTiles());
+    progressiveRestart.progressive = true;
+    progressiveRestart.restartInterval = 2;
+    // Stored without colour conversion, as RGB components.
+    JpegRecipe& rgb = add("stored-rgb.jpg", RgbTiles());
+    rgb.stored = JCS_RGB;
+    recipes.push_back(GrayRecipe("gray.jpg"));
+    recipes.push_back(GrayRecipe("gray-progressive.jpg"));
+    recipes.back().progressive = true;
+    // 99 scans, just inside what the decoder takes.
+    recipes.push_back(GrayRecipe("gray-99-scans.jpg"));
+    recipes.back().script = FineProgression({1, 2, 3, 4, 5, 6, 7, 8});
+    JpegRecipe& cmyk = add("cmyk.jpg", CmykTiles(false));
+    cmyk.input = JCS_CMYK;
+    cmyk.stored = JCS_CMYK;
+    cmyk.lumaH = 1;
+    cmyk.lumaV = 1;
+    JpegRecipe& adobe = add("cmyk-adobe.jpg", CmykTiles(true));
+    adobe.input = JCS_CMYK;
+    adobe.stored = JCS_CMYK;
+    adobe.adobeMarker = true;
+    adobe.lumaH = 1;
+    adobe.lumaV = 1;
+    // YCCK always carries the Adobe marker, whose transform names it.
+    JpegRecipe& ycck = add("ycck-adobe.jpg", CmykTiles(true));
+    ycck.input = JCS_CMYK;
+    ycck.stored = JCS_YCCK;
+    ycck.adobeMarker = true;
+    ycck.progressive = true;
+
+    std::vector<Sample> samples;
+    for (const JpegRecipe& recipe : recipes) {
+        samples.push_back(JpegSample(recipe));
+    }
+    return samples;
+}
+
+TEST(HostileJpeg, EveryLayoutDecodesToItsColours) {
+    for (const Sample& sample : JpegSamples()) {
+        ExpectDecodesAsEncoded(sample);
+    }
+}
+
+TEST(HostileJpeg, CutOrFlippedCopiesDecodeOrAreRefused) {
+    ExpectHostileCopiesSurvived(JpegSamples());
+}
+
+TEST(HostileJpeg, EndlessProgressionIsRefused) {
+    // Every coefficient in a band of its own: 704 valid scans, each a pass
+    // over the whole picture.
+    JpegRecipe recipe = GrayRecipe("704-scans.jpg");
+    std::vector<int> bands;
+    for (int k = 1; k < 64; ++k) {
+        bands.push_back(k);
+    }
+    recipe.script = FineProgression(bands);
+    ASSERT_EQ(recipe.script.size(), 704u);
+    const std::string bytes = WriteJpeg(recipe);
+    try {
+        DecodeJpeg(bytes, recipe.name);
+        ADD_FAILURE() << "decoded";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), recipe.name);
+        EXPECT_EQ(error.reason(), "JPEG has more than 100 scans");
+    }
+}
+
+// ---- GIF ------------------------------------------------------------------
+
+int AppendToString(GifFileType* gif, const GifByteType* data, int length) {
+    static_cast<std::string*>(gif->UserData)
+        ->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
+    return length;
+}
+
+struct GifFrame {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool interlace = false;
+    int transparent = NO_TRANSPARENT_COLOR;      // with a colour, a control block is written
+    std::vector<GifColorType> localMap;          // empty: the global one applies
+    std::vector<std::vector<GifPixelType>> rows; // top first
+};
+
+struct GifRecipe {
+    std::string name;
+    int width = 0;
+    int height = 0;
+    std::vector<GifColorType> globalMap; // empty: none
+    bool looping = false;                // a NETSCAPE2.0 block, as animations carry
+    std::vector<GifFrame> frames;
+};
+
+std::vector<int> RowOrder(const GifFrame& frame) {
+    std::vector<int> order;
+    if (!frame.interlace) {
+        for (int y = 0; y < frame.height; ++y) {
+            order.push_back(y);
+        }
+        return order;
+    }
+    // giflib writes rows as given, so they go in the four interlace passes.
+    const std::pair<int, int> passes[] = {{0, 8}, {4, 8}, {2, 4}, {1, 2}};
+    for (const auto& [first, step] : passes) {
+        for (int y = first; y < frame.height; y += step) {
+            order.push_back(y);
+        }
+    }
+    return order;
+}
+
+std::string WriteGif(const GifRecipe& recipe) {
+    std::string out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&out, AppendToString, &error);
+    EGifSetGifVersion(gif, true);
+    const auto makeMap = [](const std::vector<GifColorType>& entries) {
+        return entries.empty() ? nullptr
+                               : GifMakeMapObject(static_cast<int>(entries.size()), entries.data());
+    };
+    ColorMapObject* global = makeMap(recipe.globalMap);
+    EXPECT_EQ(EGifPutScreenDesc(gif, recipe.width, recipe.height, 8, 0, global), GIF_OK);
+    GifFreeMapObject(global);
+    if (recipe.looping) {
+        GifByteType loop[] = {1, 0, 0}; // loop for ever
+        EXPECT_EQ(EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE), GIF_OK);
+        EXPECT_EQ(EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0"), GIF_OK);
+        EXPECT_EQ(EGifPutExtensionBlock(gif, 3, loop), GIF_OK);
+        EXPECT_EQ(EGifPutExtensionTrailer(gif), GIF_OK);
+    }
+    const char comment[] = "made for a test";
+    EXPECT_EQ(EGifPutComment(gif, comment), GIF_OK);
+    for (const GifFrame& frame : recipe.frames) {
+        if (frame.transparent != NO_TRANSPARENT_COLOR || recipe.frames.size() > 1) {
+            GraphicsControlBlock control{};
+            control.DisposalMode = DISPOSE_BACKGROUND;
+            control.DelayTime = 10;
+            control.TransparentColor = frame.transparent;
+            GifByteType extension[4];
+            const std::size_t length = EGifGCBToExtension(&control, extension);
+            EXPECT_EQ(
+                EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension),
+                GIF_OK);
+        }
+        ColorMapObject* local = makeMap(frame.localMap);
+        EXPECT_EQ(EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height,
+                                   frame.interlace, local),
+                  GIF_OK);
+        GifFreeMapObject(local);
+        for (const int y : RowOrder(frame)) {
+            std::vector<GifPixelType> row = frame.rows[static_cast<std::size_t>(y)];
+            EXPECT_EQ(EGifPutLine(gif, row.data(), frame.width), GIF_OK);
+        }
+    }
+    EXPECT_EQ(EGifCloseFile(gif, &error), GIF_OK);
+    return out;
+}
+
+// The first frame on a transparent screen.
+Sample GifSample(const GifRecipe& recipe) {
+    Sample sample{recipe.name, DecodeGif, WriteGif(recipe), Picture(recipe.width, recipe.height, 0),
+                  0,           {}};
+    const GifFrame& frame = recipe.frames.front();
+    const auto& map = frame.localMap.empty() ? recipe.globalMap : frame.localMap;
+    for (int y = 0; y < frame.height; ++y) {
+        for (int x = 0; x < frame.width; ++x) {
+            const int index = frame.rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+            const GifColorType& c = map[static_cast<std::size_t>(index)];
+            sample.expected.at(frame.left + x, frame.top + y) =
+                index == frame.transparent
+                    ? 0u
+                    : Opaque(std::uint32_t{c.Red} << 16 | std::uint32_t{c.Green} << 8 | c.Blue);
+        }
+    }
+    return sample;
+}
+
+std::vector<GifColorType> Palette(int size, unsigned seed) {
+    std::vector<GifColorType> map;
+    for (int i = 0; i < size; ++i) {
+        const auto u = static_cast<unsigned>(i);
+        map.push_back({static_cast<GifByteType>(u * 37 + seed), static_cast<GifByteType>(u * 91),
+                       static_cast<GifByteType>(255 - u * 13)});
+    }
+    return map;
+}
+
+GifFrame Frame(int left, int top, int width, int height, int colours, unsigned pattern) {
+    GifFrame frame;
+    frame.left = left;
+    frame.top = top;
+    frame.width = width;
+    frame.height = height;
+    for (int y = 0; y < height; ++y) {
+        auto& row = frame.rows.emplace_back();
+        for (int x = 0; x < width; ++x) {
+            row.push_back(static_cast<GifPixelType>(
+                (static_cast<unsigned>(x) * pattern + static_cast<unsigned>(y) * 7u) %
+                static_cast<unsigned>(colours)));
+        }
+    }
+    return frame;
+}
+
+std::vector<Sample> GifSamples() {
+    std::vector<GifRecipe> recipes;
+    recipes.reserve(16); // references into it are kept while a recipe is filled in
+
+    // Heights that leave each interlace pass a different number of rows.
+    for (const int height : {1, 3, 8, 21}) {
+        GifRecipe& interlaced = recipes.emplace_back();
+        interlaced.name = "interlaced-" + std::to_string(height) + ".gif";
+        interlaced.width = 7;
+        interlaced.height = height;
+        interlaced.globalMap = Palette(32, 1);
+        interlaced.frames.push_back(Frame(0, 0, 7, height, 32, 3));
+        interlaced.frames.back().interlace = true;
+    }
+
+    GifRecipe& transparent = recipes.emplace_back();
+    transparent.name = "transparent.gif";
+    transparent.width = 6;
+    transparent.height = 5;
+    transparent.globalMap = Palette(4, 2);
+    transparent.frames.push_back(Frame(0, 0, 6, 5, 4, 1));
+    transparent.frames.back().transparent = 3;
+
+    GifRecipe& local = recipes.emplace_back();
+    local.name = "local-map-only.gif";
+    local.width = 5;
+    local.height = 4;
+    local.frames.push_back(Frame(0, 0, 5, 4, 8, 5));
+    local.frames.back().localMap = Palette(8, 3);
+
+    // Only the first frame counts; the second one's control block names a
+    // transparent colour that the first frame uses, and must not apply to it.
+    GifRecipe& animation = recipes.emplace_back();
+    animation.name = "animation.gif";
+    animation.width = 8;
+    animation.height = 6;
+    animation.globalMap = Palette(4, 4);
+    animation.looping = true;
+    animation.frames.push_back(Frame(0, 0, 8, 6, 4, 1));
+    animation.frames.push_back(Frame(2, 1, 5, 4, 16, 2));
+    animation.frames.back().localMap = Palette(16, 5);
+    animation.frames.back().transparent = 1;
+    animation.frames.push_back(Frame(0, 0, 8, 6, 4, 3));
+
+    GifRecipe& offset = recipes.emplace_back();
+    offset.name = "offset-frame.gif";
+    offset.width = 12;
+    offset.height = 10;
+    offset.globalMap = Palette(8, 6);
+    offset.frames.push_back(Frame(3, 2, 5, 4, 8, 1));
+
+    // Everything at once: an interlaced, transparent frame with its own
+    // colours, smaller than the screen and away from its corner.
+    GifRecipe& mixed = recipes.emplace_back();
+    mixed.name = "offset-interlaced-local.gif";
+    mixed.width = 9;
+    mixed.height = 20;
+    mixed.globalMap = Palette(2, 7);
+    mixed.frames.push_back(Frame(2, 1, 5, 17, 16, 3));
+    mixed.frames.back().interlace = true;
+    mixed.frames.back().localMap = Palette(16, 8);
+    mixed.frames.back().transparent = 0;
+
+    std::vector<Sample> samples;
+    for (const GifRecipe& recipe : recipes) {
+        samples.push_back(GifSample(recipe));
+    }
+    return samples;
+}
+
+TEST(HostileGif, EveryLayoutDecodesToItsFirstFrame) {
+    const std::vector<Sample> samples = GifSamples();
+    for (const Sample& sample : samples) {
+        ExpectDecodesAsEncoded(sample);
+    }
+    // The fixtures themselves: transparency and the untouched screen show.
+    const auto named = [&](const std::string& name) -> const Picture& {
+        return std::find_if(samples.begin(), samples.end(),
+                            [&](const Sample& s) { return s.name == name; })
+            ->expected;
+    };
+    EXPECT_EQ(named("transparent.gif").at(3, 0), 0u);
+    EXPECT_EQ(named("offset-frame.gif").at(0, 0), 0u);
+    EXPECT_NE(named("animation.gif").at(1, 0), 0u);
+}
+
+TEST(HostileGif, CutOrFlippedCopiesDecodeOrAreRefused) {
+    ExpectHostileCopiesSurvived(GifSamples());
+}
+
+// ---- BMP ------------------------------------------------------------------
+
+void PutU16(std::string& out, std::uint32_t value) {
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>(value >> 8 & 0xFF);
+}
+
+void PutU32(std::string& out, std::uint32_t value) {
+    PutU16(out, value & 0xFFFF);
+    PutU16(out, value >> 16);
+}
+
+constexpr std::uint32_t kRle8 = 1;
+constexpr std::uint32_t kRle4 = 2;
+constexpr std::uint32_t kBitfields = 3;
+constexpr std::uint32_t kAlphaBitfields = 6;
+
+struct BmpHeader {
+    int width = 0;
+    int height = 0;
+    bool topDown = false;
+    int bits = 24;
+    std::uint32_t compression = 0;
+    std::uint32_t headerSize = 40;      // 12 for the old core header
+    std::vector<std::uint32_t> masks;   // inside a longer header, or after a 40-byte one
+    std::vector<std::uint32_t> palette; // RGB
+    std::uint32_t coloursUsed = 0;
+};
+
+BmpHeader Header(int width, int height, bool topDown, int bits, std::uint32_t compression = 0,
+                 std::uint32_t headerSize = 40, std::vector<std::uint32_t> masks = {}) {
+    BmpHeader header;
+    header.width = width;
+    header.height = height;
+    header.topDown = topDown;
+    header.bits = bits;
+    header.compression = compression;
+    header.headerSize = headerSize;
+    header.masks = std::move(masks);
+    return header;
+}
+
+// File header, bitmap header, masks and palette; `pixels` follow.
+std::string BmpFile(const BmpHeader& header, const std::string& pixels) {
+    std::string info;
+    PutU32(info, header.headerSize);
+    if (header.headerSize == 12) {
+        PutU16(info, static_cast<std::uint32_t>(header.width));
+        PutU16(info, static_cast<std::uint32_t>(header.height));
+        PutU16(info, 1);
+        PutU16(info, static_cast<std::uint32_t>(header.bits));
+    } else {
+        PutU32(info, static_cast<std::uint32_t>(header.width));
+        PutU32(info, static_cast<std::uint32_t>(header.topDown ? -header.height : header.height));
+        PutU16(info, 1);
+        PutU16(info, static_cast<std::uint32_t>(header.bits));
+        PutU32(info, header.compression);
+        PutU32(info, static_cast<std::uint32_t>(pixels.size()));
+        PutU32(info, 2835);
+        PutU32(info, 2835);
+        PutU32(info, header.coloursUsed);
+        PutU32(info, 0);
+    }
+    std::string afterHeader;
+    if (header.headerSize > 40) {
+        for (const std::uint32_t mask : header.masks) {
+            PutU32(info, mask);
+        }
+        info.resize(header.headerSize, '\0');
+    } else {
+        for (const std::uint32_t mask : header.masks) {
+            PutU32(afterHeader, mask);
+        }
+    }
+    for (const std::uint32_t rgb : header.palette) {
+        afterHeader += static_cast<char>(rgb & 0xFF);
+        afterHeader += static_cast<char>(rgb >> 8 & 0xFF);
+        afterHeader += static_cast<char>(rgb >> 16 & 0xFF);
+        if (header.headerSize != 12) {
+            afterHeader += '\0';
+        }
+    }
+    const auto offset = static_cast<std::uint32_t>(14 + info.size() + afterHeader.size());
+    std::string file = "BM";
+    PutU32(file, offset + static_cast<std::uint32_t>(pixels.size()));
+    PutU32(file, 0);
+    PutU32(file, offset);
+    return file + info + afterHeader + pixels;
+}
+
+// Packs stored pixel values (rows top first) into rows of `bits` each,
+// padded to four bytes with junk the reader must skip.
+std::string PackRows(const BmpHeader& header, const std::vector<std::uint32_t>& stored) {
+    std::string pixels;
+    for (int row = 0; row < header.height; ++row) {
+        const int y = header.topDown ? row : header.height - 1 - row;
+        std::string line;
+        unsigned pending = 0;
+        int pendingBits = 0;
+        for (int x = 0; x < header.width; ++x) {
+            const std::uint32_t value =
+                stored[static_cast<std::size_t>(y) * static_cast<std::size_t>(header.width) +
+                       static_cast<std::size_t>(x)];
+            if (header.bits < 8) {
+                pending = pending << header.bits | value;
+                pendingBits += header.bits;
+                if (pendingBits == 8) {
+                    line += static_cast<char>(pending);
+                    pending = 0;
+                    pendingBits = 0;
+                }
+                continue;
+            }
+            for (int byte = 0; byte < header.bits / 8; ++byte) {
+                line += static_cast<char>(value >> (8 * byte) & 0xFF);
+            }
+        }
+        if (pendingBits > 0) {
+            line += static_cast<char>(pending << (8 - pendingBits));
+        }
+        while (line.size() % 4 != 0) {
+            line += '\xEE';
+        }
+        pixels += line;
+    }
+    return pixels;
+}
+
+// An uncompressed sample of width x height: stored(x, y) is what the file
+// holds and colour(x, y) what it must decode to.
+Sample BmpSample(const std::string& name, const BmpHeader& header,
+                 const std::function<std::uint32_t(int, int)>& stored,
+                 const std::function<std::uint32_t(int, int)>& colour) {
+    std::vector<std::uint32_t> values;
+    Sample sample{name, DecodeBmp, "", Picture(header.width, header.height), 0, {}};
+    for (int y = 0; y < header.height; ++y) {
+        for (int x = 0; x < header.width; ++x) {
+            values.push_back(stored(x, y));
+            sample.expected.at(x, y) = colour(x, y);
+        }
+    }
+    sample.bytes = BmpFile(header, PackRows(header, values));
+    return sample;
+}
+
+std::vector<std::uint32_t> BmpPalette(int size) {
+    std::vector<std::uint32_t> palette;
+    for (int i = 0; i < size; ++i) {
+        const auto u = static_cast<std::uint32_t>(i);
+        palette.push_back((u * 53 + 17) % 256 << 16 | (u * 29 + 100) % 256 << 8 | (255 - u) % 256);
+    }
+    return palette;
+}
+
+// `value` of a channel `max` wide brought to 0..255, rounded.
+std::uint32_t Widen(std::uint32_t value, std::uint32_t max) {
+    return static_cast<std::uint32_t>(std::lround(value * 255.0 / max));
+}
+
+// A mask's channel value at (x, y): covers 0, the full value and steps between.
+std::uint32_t Level(int x, int y, int channel, std::uint32_t max) {
+    return static_cast<std::uint32_t>(x * 5 + y * 3 + channel * 7) % (max + 1);
+}
+
+std::vector<Sample> BmpSamples() {
+    std::vector<Sample> samples;
+    constexpr int kWidth = 13; // odd, so every depth needs row padding
+    constexpr int kHeight = 5;
+
+    for (const bool topDown : {false, true}) {
+        const std::string order = topDown ? "-top-down.bmp" : "-bottom-up.bmp";
+        // Indexed depths; the 8-bit palette is short, so indices past it show black.
+        const std::pair<int, int> depths[] = {{1, 2}, {4, 16}, {8, 200}};
+        for (const auto& [bits, colours] : depths) {
+            BmpHeader header = Header(kWidth, kHeight, topDown, bits);
+            header.palette = BmpPalette(colours);
+            header.coloursUsed = bits == 8 ? static_cast<std::uint32_t>(colours) : 0;
+            const std::uint32_t range = 1u << bits;
+            const auto index = [range](int x, int y) {
+                return static_cast<std::uint32_t>(x * 29 + y * 47) % range;
+            };
+            samples.push_back(
+                BmpSample(std::to_string(bits) + "-bit" + order, header, index, [&](int x, int y) {
+                    const std::uint32_t i = index(x, y);
+                    return i < header.palette.size() ? Opaque(header.palette[i]) : 0xFF000000u;
+                }));
+        }
+        const auto rgb = [](int x, int y) {
+            return static_cast<std::uint32_t>(x * 19) << 16 |
+                   static_cast<std::uint32_t>(y * 50) << 8 |
+                   static_cast<std::uint32_t>(255 - x * y);
+        };
+        samples.push_back(BmpSample("24-bit" + order, Header(kWidth, kHeight, topDown, 24), rgb,
+                                    [&](int x, int y) { return Opaque(rgb(x, y)); }));
+        // Plain 32-bit: the top byte is unused, whatever it holds.
+        samples.push_back(BmpSample(
+            "32-bit" + order, Header(kWidth, kHeight, topDown, 32),
+            [&](int x, int y) { return static_cast<std::uint32_t>(x * 20) << 24 | rgb(x, y); },
+            [&](int x, int y) { return Opaque(rgb(x, y)); }));
+        // Plain 16-bit is 5-5-5 with the top bit unused.
+        samples.push_back(BmpSample(
+            "16-bit" + order, Header(kWidth, kHeight, topDown, 16),
+            [](int x, int y) {
+                return 0x8000u * static_cast<std::uint32_t>(x % 2) | Level(x, y, 0, 31) << 10 |
+                       Level(x, y, 1, 31) << 5 | Level(x, y, 2, 31);
+            },
+            [](int x, int y) {
+                return Opaque(Widen(Level(x, y, 0, 31), 31) << 16 |
+                              Widen(Level(x, y, 1, 31), 31) << 8 | Widen(Level(x, y, 2, 31), 31));
+            }));
+    }
+
+    // Bit fields: 5-6-5 after a plain header, and 32-bit layouts with and
+    // without alpha, with masks in odd places and of odd widths.
+    struct Fields {
+        const char* name;
+        int bits;
+        std::uint32_t compression;
+        std::uint32_t headerSize;
+        std::vector<std::uint32_t> masks; // red, green, blue[, alpha]
+    };
+    const Fields fields[] = {
+        {"565.bmp", 16, kBitfields, 40, {0xF800, 0x07E0, 0x001F}},
+        {"4444-v4.bmp", 16, kBitfields, 108, {0x0F00, 0x00F0, 0x000F, 0xF000}},
+        {"bgr-reversed.bmp", 32, kBitfields, 40, {0x000000FF, 0x0000FF00, 0x00FF0000}},
+        {"10-10-10.bmp", 32, kBitfields, 56, {0x3FF00000, 0x000FFC00, 0x000003FF, 0}},
+        {"argb-v5.bmp", 32, kBitfields, 124, {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}},
+        {"alpha-bitfields.bmp",
+         32,
+         kAlphaBitfields,
+         40,
+         {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF}},
+    };
+    for (const Fields& f : fields) {
+        const BmpHeader header = Header(7, 4, false, f.bits, f.compression, f.headerSize, f.masks);
+        const auto shiftOf = [](std::uint32_t mask) {
+            int shift = 0;
+            while (mask != 0 && (mask >> shift & 1u) == 0) {
+                ++shift;
+            }
+            return shift;
+        };
+        const auto maxOf = [&](std::uint32_t mask) { return mask >> shiftOf(mask); };
+        const auto stored = [&](int x, int y) {
+            std::uint32_t value = 0;
+            for (std::size_t c = 0; c < f.masks.size(); ++c) {
+                const std::uint32_t mask = f.masks[c];
+                if (mask != 0) {
+                    value |= Level(x, y, static_cast<int>(c), maxOf(mask)) << shiftOf(mask);
+                }
+            }
+            return value;
+        };
+        samples.push_back(BmpSample(f.name, header, stored, [&](int x, int y) {
+            std::uint32_t argb = 0xFF000000u;
+            for (std::size_t c = 0; c < 3; ++c) {
+                argb |=
+                    Widen(Level(x, y, static_cast<int>(c), maxOf(f.masks[c])), maxOf(f.masks[c]))
+                    << (16 - 8 * c);
+            }
+            if (f.masks.size() == 4 && f.masks[3] != 0) {
+                argb = (argb & 0xFFFFFFu) |
+                       Widen(Level(x, y, 3, maxOf(f.masks[3])), maxOf(f.masks[3])) << 24;
+            }
+            return argb;
+        }));
+    }
+    // An alpha mask whose bits are all zero means an opaque picture.
+    samples.push_back(BmpSample(
+        "unused-alpha.bmp",
+        Header(3, 2, true, 32, kBitfields, 108, {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}),
+        [](int x, int y) { return static_cast<std::uint32_t>(x * 80 + y) << 8; },
+        [](int x, int y) { return Opaque(static_cast<std::uint32_t>(x * 80 + y) << 8); }));
+
+    // The old 12-byte core header keeps a palette of three-byte entries.
+    BmpHeader core = Header(kWidth, kHeight, false, 8, 0, 12);
+    core.palette = BmpPalette(256);
+    samples.push_back(BmpSample(
+        "core-8-bit.bmp", core,
+        [](int x, int y) { return static_cast<std::uint32_t>(x * 11 + y * 60) % 256; },
+        [&](int x, int y) {
+            return Opaque(core.palette[static_cast<std::size_t>(x * 11 + y * 60) % 256]);
+        }));
+    return samples;
+}
+
+// Run-length samples, written by hand. Colours are palette entries: P(i).
+constexpr std::uint32_t P(std::uint32_t index) {
+    return 0xFF000000u | (index * 16 + 8) << 16 | (255 - index * 16) << 8 | index * 3;
+}
+constexpr std::uint32_t kBlack = 0xFF000000u;
+
+Sample Rle8Sample() {
+    BmpHeader header = Header(7, 4, false, 8, kRle8);
+    for (std::uint32_t i = 0; i < 4; ++i) {
+        header.palette.push_back(P(i) & 0xFFFFFFu);
+    }
+    const std::string stream(
+        // Bottom row: three of 1, literal 2 3 0 (odd, so a pad byte), end of line.
+        "\x03\x01"
+        "\x00\x03\x02\x03\x00\x00"
+        "\x00\x00"
+        // Seven of 2, then two more that run past the right edge.
+        "\x07\x02"
+        "\x02\x03"
+        "\x00\x00"
+        // Jump two right and one up, over the third row.
+        "\x00\x02\x02\x01"
+        // Two of 0, then a literal of four of which three fit; end of picture.
+        "\x02\x00"
+        "\x00\x04\x01\x02\x03\x01"
+        "\x00\x01",
+        30);
+    Sample sample{"rle8.bmp", DecodeBmp, BmpFile(header, stream), Picture(7, 4), 0, {}};
+    sample.expected.pixels = {
+        kBlack, kBlack, P(0),   P(0),   P(1),   P(2),   P(3),   // top row
+        kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, // jumped over
+        P(2),   P(2),   P(2),   P(2),   P(2),   P(2),   P(2),   //
+        P(1),   P(1),   P(1),   P(2),   P(3),   P(0),   kBlack, // bottom row
+    };
+    return sample;
+}
+
+Sample Rle4Sample() {
+    BmpHeader header = Header(9, 3, false, 4, kRle4);
+    for (std::uint32_t i = 0; i < 16; ++i) {
+        header.palette.push_back(P(i) & 0xFFFFFFu);
+    }
+    const std::string stream(
+        // Bottom row: five alternating 1 2, literal 3 4 5 (two bytes, no pad).
+        "\x05\x12"
+        "\x00\x03\x34\x50"
+        "\x00\x00"
+        // Literal 6 7 8 9 A (three bytes and a pad), then four alternating B C.
+        "\x00\x05\x67\x89\xA0\x00"
+        "\x04\xBC"
+        "\x00\x00"
+        // Jump three right, three alternating D E; end of picture.
+        "\x00\x02\x03\x00"
+        "\x03\xDE"
+        "\x00\x01",
+        26);
+    Sample sample{"rle4.bmp", DecodeBmp, BmpFile(header, stream), Picture(9, 3), 0, {}};
+    sample.expected.pixels = {
+        kBlack, kBlack, kBlack, P(13), P(14), P(13), kBlack, kBlack, kBlack, // top row
+        P(6),   P(7),   P(8),   P(9),  P(10), P(11), P(12),  P(11),  P(12),  //
+        P(1),   P(2),   P(1),   P(2),  P(1),  P(3),  P(4),   P(5),   kBlack, // bottom
+    };
+    return sample;
+}
+
+std::vector<Sample> AllBmpSamples() {
+    std::vector<Sample> samples = BmpSamples();
+    samples.push_back(Rle8Sample());
+    samples.push_back(Rle4Sample());
+    return samples;
+}
+
+TEST(HostileBmp, EveryLayoutDecodesToItsColours) {
+    for (const Sample& sample : AllBmpSamples()) {
+        ExpectDecodesAsEncoded(sample);
+    }
+}
+
+TEST(HostileBmp, CutOrFlippedCopiesDecodeOrAreRefused) {
+    ExpectHostileCopiesSurvived(AllBmpSamples());
+}
+
+std::string RefusalOf(const std::string& bytes, const std::string& name) {
+    try {
+        DecodeBmp(bytes, name);
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), name);
+        return error.reason();
+    }
+    ADD_FAILURE() << name << " decoded";
+    return {};
+}
+
+TEST(HostileBmp, RunLengthStreamsAreFollowedOnlyWhereTheyMakeSense) {
+    BmpHeader header = Header(4, 2, false, 8, kRle8);
+    header.palette = {0xFF0000, 0x00FF00};
+    // Runs may wander far past the picture; what lies outside is dropped.
+    std::string wander;
+    for (int i = 0; i < 300; ++i) {
+        wander += std::string("\xFF\x01\x00\x02\xFF\xFF", 6); // 255 of 1, a far jump
+    }
+    const Picture far =
+        DecodeBmp(BmpFile(header, std::string("\x02\x01", 2) + wander + std::string("\x00\x01", 2)),
+                  "far.bmp");
+    EXPECT_EQ(far.pixels, (std::vector<std::uint32_t>{kBlack, kBlack, kBlack, kBlack, 0xFF00FF00u,
+                                                      0xFF00FF00u, 0xFF00FF00u, 0xFF00FF00u}));
+
+    // Without its end-of-picture mark the stream is taken as cut short.
+    EXPECT_EQ(RefusalOf(BmpFile(header, std::string("\x04\x01\x00\x00\x04\x00", 6)), "open.bmp"),
+              "truncated BMP data");
+    // A literal run longer than the data left.
+    EXPECT_EQ(RefusalOf(BmpFile(header, std::string("\x00\x10\x01\x01", 4)), "literal.bmp"),
+              "truncated BMP data");
+    // A jump cut in half.
+    EXPECT_EQ(RefusalOf(BmpFile(header, std::string("\x00\x02\x01", 3)), "jump.bmp"),
+              "truncated BMP data");
+
+    // Rows of a top-down file cannot be run-length coded, and each coding has
+    // its own depth.
+    BmpHeader topDown = header;
+    topDown.topDown = true;
+    EXPECT_EQ(RefusalOf(BmpFile(topDown, std::string("\x00\x01", 2)), "top-down-rle.bmp"),
+              "top-down BMP cannot be compressed");
+    BmpHeader wrongDepth = header;
+    wrongDepth.bits = 4;
+    EXPECT_EQ(RefusalOf(BmpFile(wrongDepth, std::string("\x00\x01", 2)), "rle8-4-bit.bmp"),
+              "BMP RLE8 needs 8 bits per pixel");
+    wrongDepth.compression = kRle4;
+    wrongDepth.bits = 8;
+    EXPECT_EQ(RefusalOf(BmpFile(wrongDepth, std::string("\x00\x01", 2)), "rle4-8-bit.bmp"),
+              "BMP RLE4 needs 4 bits per pixel");
+    // Bit fields only describe 16- and 32-bit pixels.
+    BmpHeader fields8 = Header(2, 1, false, 8, kBitfields, 40, {0xE0, 0x1C, 0x03});
+    fields8.palette = {0xFF0000};
+    EXPECT_EQ(RefusalOf(BmpFile(fields8, std::string(4, '\0')), "fields-8-bit.bmp"),
+              "BMP bit fields need 16 or 32 bits per pixel");
+}
+
+} // namespace
+} // namespace zephyr

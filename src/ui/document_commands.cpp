@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "controls/edit1.h"
 #include "link_protocol.h"
 #include "texts.h"
 
@@ -46,6 +47,8 @@ void MainWindow::Action4Execute() {
         RecordHistory("dictionary");
     }
     searchScrollBox_->show();
+    // The reader came to type.
+    searchScrollBox_->SearchText()->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::Action12Execute() {

@@ -91,6 +91,7 @@ TEST_F(SearchPanelTest, FramesAndSelectorEntriesAreDrawnByThePanel) {
 
 TEST_F(SearchPanelTest, EveryKeystrokeAndAreaChangeRebuildsBothPages) {
     OpenDictionary();
+    EXPECT_TRUE(Edit()->hasFocus()); // the reader came to type
     QTest::keyClicks(Edit(), QStringLiteral("  ag"));
     ExpectPagesFor("  ag", 0);
     EXPECT_EQ(List().pages.size(), 5u); // the first list and one per key

@@ -21,7 +21,6 @@ namespace {
 class SearchPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(SamplePackFolder().empty());
         p_ = StartOn(SamplePackFolder());
         ASSERT_NE(p_.window, nullptr);
         index_ = SearchIndex(Words());

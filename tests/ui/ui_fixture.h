@@ -32,8 +32,8 @@ namespace zephyr::uitest {
 // on a copy.
 const std::filesystem::path& SyntheticPackFolder();
 
-// The sample pack compiled from the project's sources, or empty when the
-// sources do not compile.
+// The sample pack compiled from the project's sources; throws the source
+// error when they do not compile.
 const std::filesystem::path& SamplePackFolder();
 
 // A copy of a pack folder without the given files (paths below the folder).

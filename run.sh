@@ -5,5 +5,6 @@ cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)"
+# Only the program and its sample data; the tests are ./test.sh's.
+cmake --build --preset release -j "$(nproc)" --target zephyrdex sample_data
 exec build/release/bin/zephyrdex "$@"

@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
-# With --sanitize also clang and its sanitizer runtimes.
+# With --sanitize also clang and its sanitizer runtimes. ZEPHYR_NO_INSTALL=1
+# skips it, for machines that bring their dependencies another way.
 set -euo pipefail
+
+if [ "${ZEPHYR_NO_INSTALL:-}" = "1" ]; then
+    exit 0
+fi
 
 packages=(
     g++ cmake ninja-build pkg-config

@@ -116,6 +116,9 @@ TEST_F(CliCommands, UsageErrors) {
     EXPECT_EQ(RunCli("dump " + Data()).exitCode, 2);
     EXPECT_EQ(RunCli("check " + Data() + " extra").exitCode, 2);
     EXPECT_EQ(RunCli("check --data").exitCode, 2);
+    const auto help = RunCli("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("zephyrdex-cli search"), std::string::npos) << help.out;
 }
 
 TEST_F(CliCommands, CheckPassesACompletePack) {

@@ -49,6 +49,10 @@ int main(int argc, char** argv) {
         return zephyr::cli::kExitUsage;
     }
     const std::string_view name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintUsage(std::cout);
+        return zephyr::cli::kExitOk;
+    }
     for (const Command& command : kCommands) {
         if (command.name != name) {
             continue;

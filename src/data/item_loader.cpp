@@ -8,15 +8,6 @@ namespace {
 
 constexpr std::size_t kItemNameLimit = 50;
 
-std::string UpperExtension(std::string_view path) {
-    const std::size_t dot = path.find_last_of('.');
-    const std::size_t slash = path.find_last_of("\\/");
-    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
-        return {};
-    }
-    return UpperCaseCyr(path.substr(dot));
-}
-
 // Builds the item table, the item menu and the Shops icons. The icon list
 // always counts its entries, so icon indexes come out the same with and
 // without pictures.
@@ -27,16 +18,13 @@ public:
 
     // `owner` names the record in picture errors.
     int AddShopIcon(std::string_view path, const std::string& owner) {
-        const std::string extension = UpperExtension(path);
-        if (options_.withPictures) {
-            if (extension == ".JPG" || extension == ".JPEG") {
-                working_ = Load(path, PictureFormat::Jpeg, owner);
-            } else if (extension == ".GIF") {
-                working_ = Load(path, PictureFormat::Gif, owner);
-            }
-            // Any other extension loads nothing: the shop shows the picture
-            // loaded last (blank for the first shop).
+        const std::optional<PictureFormat> format = PictureFormatOf(path);
+        if (options_.withPictures &&
+            (format == PictureFormat::Jpeg || format == PictureFormat::Gif)) {
+            working_ = Load(path, *format, owner);
         }
+        // Any other extension loads nothing: the shop shows the picture
+        // loaded last (blank for the first shop).
         return AddIcon(working_);
     }
 

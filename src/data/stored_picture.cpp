@@ -1,5 +1,6 @@
 #include "stored_picture.h"
 
+#include "byte_helpers.h"
 #include "cp1251.h"
 #include "data_error.h"
 #include "file_bytes.h"
@@ -22,6 +23,25 @@ Picture Decode(std::string_view bytes, const std::string& name, PictureFormat fo
 }
 
 } // namespace
+
+std::optional<PictureFormat> PictureFormatOf(std::string_view storedPath) {
+    const std::size_t dot = storedPath.find_last_of('.');
+    const std::size_t slash = storedPath.find_last_of("\\/");
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
+        return std::nullopt;
+    }
+    const std::string extension = UpperCaseCyr(storedPath.substr(dot + 1));
+    if (extension == "JPG" || extension == "JPEG") {
+        return PictureFormat::Jpeg;
+    }
+    if (extension == "GIF") {
+        return PictureFormat::Gif;
+    }
+    if (extension == "BMP") {
+        return PictureFormat::Bmp;
+    }
+    return std::nullopt;
+}
 
 Picture LoadStoredPicture(const DataLocation& location, std::string_view storedPath,
                           PictureFormat format, std::string_view owner) {

@@ -4,12 +4,17 @@
 #include "picture.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace zephyr {
 
 enum class PictureFormat { Jpeg, Gif, Bmp };
+
+// The format a stored path names by its extension (".jpg", ".jpeg", ".gif",
+// ".bmp", any letter case), or nothing for any other or no extension.
+std::optional<PictureFormat> PictureFormatOf(std::string_view storedPath);
 
 // No picture the data names comes near this; a larger file is refused unread.
 inline constexpr std::uintmax_t kMaxPictureFileBytes = 32 * 1024 * 1024;

@@ -34,14 +34,8 @@ QImage KeyedImage(const QImage& image, const QColor& key) {
 }
 
 QImage LoadInterfacePicture(const DataLocation& location, std::string_view storedPath) {
-    const std::string extension = UpperCaseCyr(storedPath.substr(storedPath.rfind('.') + 1));
-    PictureFormat format = PictureFormat::Jpeg;
-    if (extension == "BMP") {
-        format = PictureFormat::Bmp;
-    } else if (extension == "GIF") {
-        format = PictureFormat::Gif;
-    }
-    return ToQImage(LoadStoredPicture(location, storedPath, format));
+    return ToQImage(LoadStoredPicture(location, storedPath,
+                                      PictureFormatOf(storedPath).value_or(PictureFormat::Jpeg)));
 }
 
 CellList CellList::FromImageList(const ImageList& list) {

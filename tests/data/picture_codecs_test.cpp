@@ -1,5 +1,6 @@
 #include "data/data_error.h"
 #include "data/picture_codecs.h"
+#include "data/stored_picture.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -631,6 +632,16 @@ TEST(PictureCodecs, FilesDecodeAndMissingFilesNameThePath) {
     } catch (const DataError& error) {
         EXPECT_EQ(error.reason(), "cannot read");
     }
+}
+
+TEST(PictureFormatOf, TheExtensionNamesTheFormat) {
+    EXPECT_EQ(PictureFormatOf("Data\\images\\a.JPG"), PictureFormat::Jpeg);
+    EXPECT_EQ(PictureFormatOf("a.jpeg"), PictureFormat::Jpeg);
+    EXPECT_EQ(PictureFormatOf("a.Gif"), PictureFormat::Gif);
+    EXPECT_EQ(PictureFormatOf("Data/x.bmp"), PictureFormat::Bmp);
+    EXPECT_EQ(PictureFormatOf("a.png"), std::nullopt);
+    EXPECT_EQ(PictureFormatOf("Data\\a.gif\\noextension"), std::nullopt);
+    EXPECT_EQ(PictureFormatOf("GIF"), std::nullopt);
 }
 
 } // namespace

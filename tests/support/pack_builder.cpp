@@ -6,6 +6,7 @@
 #include "data/document_addresses.h"
 #include "data/interface_pictures.h"
 #include "data/picture_codecs.h"
+#include "data/stored_picture.h"
 
 #include <algorithm>
 
@@ -29,9 +30,9 @@ public:
         const auto given = pack_.pictures.find(stored);
         const Picture picture =
             given != pack_.pictures.end() ? given->second : SolidPicture(size, size, seed);
-        const std::string extension = UpperCaseCyr(stored.substr(stored.find_last_of('.') + 1));
-        WriteFile(Below(folder_, stored),
-                  extension == "GIF" ? EncodeGif(picture) : EncodeJpeg(picture, 95));
+        WriteFile(Below(folder_, stored), PictureFormatOf(stored) == PictureFormat::Gif
+                                              ? EncodeGif(picture)
+                                              : EncodeJpeg(picture, 95));
     }
 
 private:
@@ -93,12 +94,12 @@ void PackBuilder::WriteInterfaceAndTexts(const std::filesystem::path& programFol
     int seed = 100;
     for (const auto list : {RequiredDesignPictures(), OtherInterfacePictures()}) {
         for (const std::string_view stored : list) {
-            const std::string extension = UpperCaseCyr(stored.substr(stored.rfind('.') + 1));
             const Picture picture = SolidPicture(20, 20, ++seed);
+            const std::optional<PictureFormat> format = PictureFormatOf(stored);
             WriteFile(Below(programFolder, std::string(stored)),
-                      extension == "BMP"   ? EncodeBmp(picture)
-                      : extension == "GIF" ? EncodeGif(picture)
-                                           : EncodeJpeg(picture, 90));
+                      format == PictureFormat::Bmp   ? EncodeBmp(picture)
+                      : format == PictureFormat::Gif ? EncodeGif(picture)
+                                                     : EncodeJpeg(picture, 90));
         }
     }
     const std::filesystem::path data = programFolder / "Data";

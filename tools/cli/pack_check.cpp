@@ -137,10 +137,7 @@ public:
     void CheckInterfacePictures() {
         for (const auto list : {RequiredDesignPictures(), OtherInterfacePictures()}) {
             for (const std::string_view stored : list) {
-                const std::string extension = UpperCaseCyr(stored.substr(stored.rfind('.')));
-                const PictureFormat format = extension == ".BMP"   ? PictureFormat::Bmp
-                                             : extension == ".GIF" ? PictureFormat::Gif
-                                                                   : PictureFormat::Jpeg;
+                const PictureFormat format = PictureFormatOf(stored).value_or(PictureFormat::Jpeg);
                 try {
                     LoadStoredPicture(location_, stored, format);
                     ++report_.pictures;

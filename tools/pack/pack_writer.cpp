@@ -8,6 +8,7 @@
 #include "data/cp1251.h"
 #include "data/interface_pictures.h"
 #include "data/picture_codecs.h"
+#include "data/stored_picture.h"
 
 #include <fstream>
 #include <stdexcept>
@@ -53,12 +54,13 @@ std::filesystem::path Inside(const std::filesystem::path& dataFolder, std::strin
 }
 
 std::string Encode(const Picture& picture, std::string_view stored) {
-    const std::string extension = UpperCaseCyr(stored.substr(stored.rfind('.') + 1));
-    if (extension == "GIF") {
+    switch (PictureFormatOf(stored).value_or(PictureFormat::Jpeg)) {
+    case PictureFormat::Gif:
         return EncodeGif(picture);
-    }
-    if (extension == "BMP") {
+    case PictureFormat::Bmp:
         return EncodeBmp(picture);
+    case PictureFormat::Jpeg:
+        break;
     }
     return EncodeJpeg(picture, 92);
 }

@@ -1,0 +1,7 @@
+// Dictionary.dat, the dictionary, as one file of an otherwise valid Data folder.
+#include "fuzz_pack.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    zephyr::fuzz::LoadCatalogueInput("Dictionary.dat", data, size);
+    return 0;
+}

@@ -1,0 +1,7 @@
+// Orbs.dat, the orb catalogue, as one file of an otherwise valid Data folder.
+#include "fuzz_pack.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    zephyr::fuzz::LoadCatalogueInput("Orbs.dat", data, size);
+    return 0;
+}

@@ -1,0 +1,240 @@
+// zephyrdex-cli's whole output over the sample pack, byte for byte against the
+// files in this folder. UPDATE_GOLDEN=1 in the environment rewrites the files
+// from the current output instead. Either way each case first checks that its
+// output still shows what the case is there for, so a rewrite cannot quietly
+// lose the point of a script.
+#include "cli_run.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zephyr {
+namespace {
+
+using nlohmann::json;
+using testing::CliRun;
+using testing::RunCli;
+
+std::filesystem::path GoldenFolder() {
+    return ZEPHYR_GOLDEN_DIR;
+}
+
+// Single quotes keep the shell off spaces and apostrophes in paths.
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+bool Updating() {
+    const char* value = std::getenv("UPDATE_GOLDEN");
+    return value != nullptr && *value != '\0' && std::string_view(value) != "0";
+}
+
+std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every '\n' ends a line and the rest after the last one is a line too, so two
+// texts are equal exactly when their line lists are.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\n'); end != std::string::npos;
+         end = text.find('\n', start)) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::string FirstDifference(const std::string& expected, const std::string& actual) {
+    const std::vector<std::string> want = Lines(expected);
+    const std::vector<std::string> got = Lines(actual);
+    std::size_t n = 0;
+    while (n < want.size() && n < got.size() && want[n] == got[n]) {
+        ++n;
+    }
+    const auto line = [n](const std::vector<std::string>& lines) {
+        return n < lines.size() ? "\"" + lines[n] + "\"" : std::string("(end of text)");
+    };
+    return "first difference at line " + std::to_string(n + 1) + "\n  expected: " + line(want) +
+           "\n  actual:   " + line(got);
+}
+
+TEST(FirstDifference, NamesTheLineAndBothTexts) {
+    EXPECT_EQ(FirstDifference("a\nb\nc\n", "a\nx\nc\n"),
+              "first difference at line 2\n  expected: \"b\"\n  actual:   \"x\"");
+    EXPECT_EQ(FirstDifference("a\n", "a"),
+              "first difference at line 2\n  expected: \"\"\n  actual:   (end of text)");
+    EXPECT_EQ(FirstDifference("a", "a\nb"),
+              "first difference at line 2\n  expected: (end of text)\n  actual:   \"b\"");
+}
+
+// --- what each output must show ---------------------------------------------
+// The outputs come by value: a missing key reads as null and fails the
+// comparison instead of tripping the library's assertion.
+
+void Replayed(json& out) {
+    // A refused gesture means the script no longer builds what it says.
+    EXPECT_EQ(out["refused"], json::array());
+}
+
+void HeroesAsText(json out) {
+    EXPECT_EQ(out["heroes"].size(), 24u);
+    // Banner Call's first level, as written in datapack/heroes/01-dawnward-hall.zds.
+    EXPECT_EQ(
+        out["heroes"][0]["Abilities"][2]["LevelEffects"][0],
+        json({"NumberParam(0, 4, 2)", "YesNoParam(0)", "Damage(P1 * 2 + 4)", "Armor(P2 * 1)"}));
+}
+
+void ItemsAsText(json out) {
+    EXPECT_EQ(out["items"].size(), 82u);
+    EXPECT_EQ(out["items"][21]["Name"], "Ironbrow Maul");
+    EXPECT_EQ(out["items"][21]["StackingEffects"],
+              json({"Strength(6)", "Damage(10)", "AttackTypeBash(25, 10, 40, 0)"}));
+    EXPECT_EQ(out["items"][22]["UniqueEffects"], json({"LateDamage(14)"}));
+}
+
+void LevelledHeroWithSixItems(json out) {
+    Replayed(out);
+    EXPECT_EQ(out["HeroLevel"], 10);
+    for (json& slot : out["ItemSlots"]) {
+        EXPECT_NE(slot["ItemNumber"], 0);
+    }
+    // The costs in datapack/items: 1350 + 2900 + 2600 + 1400 + 450 + 1650.
+    EXPECT_EQ(out["HeroStats"]["TotalPrice"], 10350);
+    EXPECT_EQ(out["Grid"][3][5], "10350");
+    // Duelist Blade 25, Reaver's Cleaver 18 and its late 14, and the
+    // warhorn's Forefront Standard 8 for a melee hero.
+    EXPECT_EQ(out["HeroStats"]["DamageBonus"], 65);
+    EXPECT_EQ(out["AuraSlots"][0]["Hint"], "Forefront Standard");
+}
+
+void ActivatedAbilityParameters(json out) {
+    Replayed(out);
+    EXPECT_EQ(out["AbilityActive"], json({false, false, true, false}));
+    EXPECT_EQ(out["ParamAbility"], 3);
+    EXPECT_EQ(out["Editors"][0],
+              json({{"Enabled", true}, {"Label", "Allies nearby"}, {"Text", "4 из 4"}}));
+    EXPECT_EQ(out["Editors"][1],
+              json({{"Enabled", true}, {"Label", "Banner planted"}, {"Text", "Да"}}));
+    EXPECT_EQ(out["AbilityParams"][2][0]["Value"], 4);
+    EXPECT_EQ(out["AbilityParams"][2][1]["Value"], 1);
+    // Banner Call level 3 with P1 = 4 (the default is 2): 4 * 4 + 8, plus
+    // its active aura Forefront Standard's 8.
+    EXPECT_EQ(out["HeroStats"]["DamageBonus"], 32);
+    // P2 * 3 with P2 = 1, Bulwark Oath 1, Stoneward Aura 2.
+    EXPECT_EQ(out["HeroStats"]["ArmorBonus"], 6.0);
+}
+
+void AbilityAndItemOrb(json out) {
+    Replayed(out);
+    EXPECT_EQ(out["HeroStats"]["OrbShown"], true);
+    // Orb pictures: the six categories, then the ability orbs. Glacial
+    // Shafts against a Leech orb: both work.
+    EXPECT_EQ(out["OrbPicture"], json({7, 3}));
+    // Crimson Thirst's life steal counts only when the item orb works.
+    EXPECT_EQ(out["HeroStats"]["LifeSteal"], 12);
+    EXPECT_EQ(out["Grid"][5][1], "12%");
+}
+
+void RangedProcs(json out) {
+    Replayed(out);
+    json& stats = out["HeroStats"];
+    EXPECT_EQ(stats["IsRanged"], true);
+    EXPECT_NEAR(stats["CritChance"].get<double>(), 1 - 0.80 * 0.85, 1e-9);
+    // A ranged hero's shot carries one proc, the latest pick tried first:
+    // Kris crit 15, Sling bash 16 (its ranged chance), Verdict crit 20,
+    // Pinning Shot bash 12. The Sling's share alone is 0.85 * 0.16; with the
+    // melee chance (8) it could not reach that. Taking turns must keep the
+    // total below what independent bashes would give. The exact value is
+    // the golden file's business.
+    const double bash = stats["BashChance"].get<double>();
+    EXPECT_GT(bash, 0.85 * 0.16);
+    EXPECT_LT(bash, 1 - 0.84 * 0.88);
+    EXPECT_GT(stats["BashDps"].get<double>(), 0.0);
+    EXPECT_GT(stats["CritDps"].get<double>(), 0.0);
+    EXPECT_EQ(out["Grid"][3][1], "32.00%");
+    EXPECT_NE(out["Grid"][4][1], "none");
+}
+
+// --- the cases --------------------------------------------------------------
+
+struct GoldenCase {
+    std::string name; // test name and golden file stem
+    std::string command;
+    std::string arguments;
+    void (*check)(json);
+};
+
+std::ostream& operator<<(std::ostream& out, const GoldenCase& c) {
+    return out << c.name;
+}
+
+GoldenCase StatsCase(const std::string& script, void (*check)(json)) {
+    const auto path = GoldenFolder() / "scripts" / (script + ".json");
+    return {"stats_" + script, "stats", Quoted(path.string()), check};
+}
+
+class GoldenOutput : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(GoldenOutput, MatchesTheCommittedFile) {
+    const GoldenCase& c = GetParam();
+    const CliRun run =
+        RunCli(c.command + " --data " + Quoted(ZEPHYR_SAMPLE_DATA) + " " + c.arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    json out = json::parse(run.out, nullptr, false);
+    ASSERT_FALSE(out.is_discarded()) << "not JSON:\n" << run.out;
+    c.check(std::move(out));
+
+    const auto golden = GoldenFolder() / (c.name + ".json");
+    if (Updating()) {
+        // An output that lost its point is no golden file.
+        if (HasFailure()) {
+            return;
+        }
+        std::ofstream file(golden, std::ios::binary);
+        file << run.out;
+        file.flush();
+        ASSERT_TRUE(file.good()) << "cannot write " << golden;
+        return;
+    }
+    const std::optional<std::string> expected = ReadBytes(golden);
+    ASSERT_TRUE(expected) << golden << " is missing; UPDATE_GOLDEN=1 writes it";
+    if (*expected != run.out) {
+        FAIL() << golden.string() << ": " << FirstDifference(*expected, run.out);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SamplePack, GoldenOutput,
+    ::testing::Values(GoldenCase{"dump_heroes", "dump", "--effects-text heroes", HeroesAsText},
+                      GoldenCase{"dump_items", "dump", "--effects-text items", ItemsAsText},
+                      StatsCase("levelled_six_items", LevelledHeroWithSixItems),
+                      StatsCase("ability_params", ActivatedAbilityParameters),
+                      StatsCase("both_orbs", AbilityAndItemOrb),
+                      StatsCase("ranged_procs", RangedProcs)),
+    [](const ::testing::TestParamInfo<GoldenCase>& run) { return run.param.name; });
+
+} // namespace
+} // namespace zephyr

@@ -2,6 +2,8 @@
 #include "engine/calculator.h"
 #include "engine/stat_computation.h"
 
+#include "catalogue_builder.h"
+
 #include "data/catalogue.h"
 
 #include <benchmark/benchmark.h>
@@ -9,23 +11,7 @@
 namespace {
 
 using namespace zephyr;
-
-TEffectToken Lit(double value) {
-    return TEffectToken{false, static_cast<std::int32_t>(value * 100)};
-}
-TEffectToken Code(std::int32_t code) {
-    return TEffectToken{true, code};
-}
-
-TEffectList ItemEffect(std::int32_t code, std::initializer_list<double> args) {
-    TEffectList list{Code(code), Code(8)};
-    for (double arg : args) {
-        list.push_back(Lit(arg));
-        list.push_back(Code(8));
-    }
-    list.back() = Code(0);
-    return list;
-}
+using namespace zephyr::test;
 
 void Append(TEffectList& list, const TEffectList& more) {
     list.insert(list.end(), more.begin(), more.end());
@@ -34,14 +20,19 @@ void Append(TEffectList& list, const TEffectList& more) {
 // A level program with formula arguments: strength-scaled damage, a
 // parameter-driven attack speed and a bash whose chance grows with the level.
 TEffectList LevelProgram(int level) {
-    TEffectList program{Code(1004), Code(8), Lit(0), Code(8), Lit(5), Code(8), Lit(2), Code(0)};
+    TEffectList program = LevelEffect(EffectCode::NumberParam, {{Lit(0)}, {Lit(5)}, {Lit(2)}});
     Append(program,
-           {Code(1008), Code(8), Lit(0.5), Code(4), Code(10001), Code(2), Lit(level), Code(0)});
-    Append(program, {Code(1014), Code(8), Code(10004), Code(4), Lit(5), Code(2), Code(10002),
-                     Code(5), Lit(4), Code(0)});
-    Append(program, {Code(1027), Code(8), Lit(5), Code(4), Lit(level), Code(8), Code(10009),
-                     Code(5), Lit(100), Code(8), Lit(0), Code(0)});
-    Append(program, {Code(1006), Code(8), Code(10010), Code(3), Code(10015), Code(0)});
+           LevelEffect(EffectCode::Damage,
+                       {{Lit(0.5), Times(), Var(FormulaVariable::Strength), Plus(), Lit(level)}}));
+    Append(program, LevelEffect(EffectCode::AttackSpeed,
+                                {{Var(FormulaVariable::Param1), Times(), Lit(5), Plus(),
+                                  Var(FormulaVariable::Agility), Divide(), Lit(4)}}));
+    Append(program,
+           LevelEffect(EffectCode::Bash, {{Lit(5), Times(), Lit(level)},
+                                          {Var(FormulaVariable::HitPoints), Divide(), Lit(100)},
+                                          {Lit(0)}}));
+    Append(program, LevelEffect(EffectCode::HitPoints, {{Var(FormulaVariable::Mana), Minus(),
+                                                         Var(FormulaVariable::MoveSpeed)}}));
     return program;
 }
 
@@ -96,11 +87,11 @@ Catalogue MakeCatalogue() {
         item.Cost = 500;
         item.OrbCode = static_cast<std::uint8_t>(i < 2 ? i + 1 : 0);
         item.PassiveAuras = {static_cast<std::uint8_t>(i + 1)};
-        item.StackingEffects = ItemEffect(1001, {6});
-        Append(item.StackingEffects, ItemEffect(1016, {10}));
-        Append(item.StackingEffects, ItemEffect(1027, {10, 25, 0}));
-        item.UniqueEffects = ItemEffect(1013, {3});
-        Append(item.UniqueEffects, ItemEffect(1028, {15, 2}));
+        item.StackingEffects = ItemEffect(EffectCode::Strength, {6});
+        Append(item.StackingEffects, ItemEffect(EffectCode::MoveSpeedPercent, {10}));
+        Append(item.StackingEffects, ItemEffect(EffectCode::Bash, {10, 25, 0}));
+        item.UniqueEffects = ItemEffect(EffectCode::Armor, {3});
+        Append(item.UniqueEffects, ItemEffect(EffectCode::Crit, {15, 2}));
         catalogue.Items.push_back(item);
     }
     return catalogue;
@@ -154,7 +145,7 @@ void BM_ComputeStatsHostilePrograms(benchmark::State& bench) {
     Catalogue catalogue = MakeCatalogue();
     for (TAbility& ability : catalogue.Heroes[0].Abilities) {
         for (TEffectList& level : ability.LevelEffects) {
-            level = TEffectList(65535, Code(1004));
+            level = TEffectList(65535, Code(EffectCode::NumberParam));
         }
     }
     BuildState state = FullBuild(catalogue).State();

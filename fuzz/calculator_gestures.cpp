@@ -99,15 +99,18 @@ private:
         case 1:
             return {false, in_.ConsumeIntegral<std::int32_t>()};
         case 2:
-            return {true, in_.ConsumeIntegralInRange(2, 5)}; // + - x /
+            return {true, CodeValue(kFormulaOperators[in_.ConsumeIntegralInRange<std::size_t>(
+                                                          0, kFormulaOperators.size() - 1)]
+                                        .Operator)};
         case 3:
             return {true, kSeparatorToken};
         case 4:
             return {true, kEndToken};
         case 5:
-            return {true, in_.ConsumeIntegralInRange(kFirstEffectCode - 1, 1038)};
+            // every effect code and one past each end
+            return {true, in_.ConsumeIntegralInRange(kFirstEffectCode - 1, kLastEffectCode + 1)};
         case 6:
-            return {true, in_.ConsumeIntegralInRange(10000, 10016)}; // variables
+            return {true, in_.ConsumeIntegralInRange(kFirstVariableCode, kLastVariableCode + 1)};
         default:
             return {true, in_.ConsumeIntegral<std::int32_t>()};
         }
@@ -116,7 +119,7 @@ private:
     // An effect the interpreters take: code, opening token, arguments
     // (short formulas in level programs) with separators, end token.
     void Effect(TEffectList& list) {
-        const std::int32_t code = in_.ConsumeIntegralInRange(kFirstEffectCode, 1037);
+        const std::int32_t code = in_.ConsumeIntegralInRange(kFirstEffectCode, kLastEffectCode);
         list.push_back({true, code});
         list.push_back({true, kSeparatorToken});
         for (int k = 0; k < EffectArgumentCount(code); ++k) {

@@ -10,26 +10,16 @@
 namespace zephyr {
 namespace {
 
-enum class ListKind { Stacking, Unique, Level };
-
-constexpr std::int32_t kLastStackingCode = 1033;
-constexpr std::int32_t kLastUniqueCode = 1035;
-constexpr std::int32_t kLastLevelCode = 1037;
-constexpr std::int32_t kNumberParamCode = 1004;
-constexpr std::int32_t kYesNoParamCode = 1005;
-constexpr std::int32_t kAttackTypeBashCode = 1031;
-constexpr int kMaxArguments = 4;
-
-// The one item whose 1015 raises the hero's own speed instead of the flat bonus.
+// The one item whose MoveSpeed raises the hero's own speed instead of the flat bonus.
 constexpr std::string_view kSpeedScepterName = "Varn's Scepter Of Divinity";
 
 // Where an effect came from: an item slot (1 to 6) or an ability (1 to 4).
 struct EffectSource {
-    ListKind kind;
+    EffectList kind;
     int number;
 
-    int ProcIndex() const { return kind == ListKind::Level ? number - 1 : number + 3; }
-    int ProcSource() const { return kind == ListKind::Level ? number : number + 4; }
+    int ProcIndex() const { return kind == EffectList::Level ? number - 1 : number + 3; }
+    int ProcSource() const { return kind == EffectList::Level ? number : number + 4; }
 };
 
 const TItem* ItemInSlot(const StatRun& run, int slot) {
@@ -74,14 +64,13 @@ void AddBash(StatRun& run, EffectSource source, double chance, double damage, do
 
 // The parameter records of an ability keep the user's value across runs: a
 // definition sets the default once and afterwards only re-ranges.
-void DefineParameter(StatRun& run, int ability, int& counter, std::int32_t code,
-                     const double* args) {
+void DefineParameter(StatRun& run, int ability, int& counter, EffectCode code, const double* args) {
     const int index = counter++;
     if (ability < 1 || ability > kAbilityCount || index >= kParamsPerAbility) {
         return;
     }
     AbilityParam& param = run.state.AbilityParams[ability - 1][index];
-    if (code == kNumberParamCode) {
+    if (code == EffectCode::NumberParam) {
         const std::int32_t low = TruncToInt32(args[0]);
         const std::int32_t high = TruncToInt32(args[1]);
         if (!param.Used) {
@@ -102,55 +91,55 @@ void DefineParameter(StatRun& run, int ability, int& counter, std::int32_t code,
     }
 }
 
-void ApplyEffect(StatRun& run, EffectSource source, std::int32_t code, const double* args) {
+void ApplyEffect(StatRun& run, EffectSource source, EffectCode code, const double* args) {
     HeroStats& s = run.stats;
     const double v = args[0];
     const double w = args[1];
-    const bool item = source.kind != ListKind::Level;
+    const bool item = source.kind != EffectList::Level;
     switch (code) {
-    case 1000:
+    case EffectCode::AttackTime:
         s.AttackCooldown = v;
         break;
-    case 1001:
+    case EffectCode::Strength:
         Add(s.StrengthBonus, v);
         break;
-    case 1002:
+    case EffectCode::Agility:
         Add(s.AgilityBonus, v);
         break;
-    case 1003:
+    case EffectCode::Intelligence:
         Add(s.IntelligenceBonus, v);
         break;
-    case 1006:
+    case EffectCode::HitPoints:
         Add(s.HitPoints, v);
         break;
-    case 1007:
+    case EffectCode::Mana:
         Add(s.Mana, v);
         break;
-    case 1008:
+    case EffectCode::Damage:
         Add(s.DamageBonus, v);
         break;
-    case 1009:
+    case EffectCode::DamagePercent:
         Add(run.DamagePercent, v);
         break;
-    case 1010:
+    case EffectCode::HpRegen:
         run.HpRegenFlat += v;
         break;
-    case 1011:
+    case EffectCode::ManaRegen:
         run.ManaRegenFlat += v;
         break;
-    case 1012:
+    case EffectCode::ManaRegenPercent:
         Add(run.ManaRegenPercent, v);
         break;
-    case 1013:
+    case EffectCode::Armor:
         s.ArmorBonus += v;
         break;
-    case 1014:
+    case EffectCode::AttackSpeed:
         Add(s.AttackSpeed, v);
         break;
-    case 1015:
-        if (source.kind == ListKind::Level) {
+    case EffectCode::MoveSpeed:
+        if (source.kind == EffectList::Level) {
             Add(run.SpeedFlat, v);
-        } else if (source.kind == ListKind::Unique) {
+        } else if (source.kind == EffectList::Unique) {
             RaiseTo(run.SpeedFlat, v);
         } else if (const TItem* carried = ItemInSlot(run, source.number);
                    carried != nullptr && carried->Name == kSpeedScepterName) {
@@ -164,7 +153,7 @@ void ApplyEffect(StatRun& run, EffectSource source, std::int32_t code, const dou
             RaiseTo(run.SpeedFlat, v);
         }
         break;
-    case 1016:
+    case EffectCode::MoveSpeedPercent:
         if (item) {
             const TItem* carried = ItemInSlot(run, source.number);
             const std::int32_t icon = carried != nullptr ? carried->ImageIndex : 0;
@@ -176,83 +165,87 @@ void ApplyEffect(StatRun& run, EffectSource source, std::int32_t code, const dou
         }
         Add(run.SpeedPercent, v);
         break;
-    case 1017:
+    case EffectCode::Range:
         Add(run.RangeBonus, v);
         break;
-    case 1018:
-        if (source.kind == ListKind::Level) {
+    case EffectCode::LifeSteal:
+        if (source.kind == EffectList::Level) {
             Add(s.LifeSteal, v);
-        } else if (source.kind == ListKind::Unique) {
+        } else if (source.kind == EffectList::Unique) {
             Add(run.ItemLifeSteal, v);
         } else if (run.ItemLifeSteal == 0) {
             run.ItemLifeSteal = TruncToInt32(v);
         }
         break;
-    case 1019:
+    case EffectCode::PhysicalEhp:
         Add(run.PhysEhpBonus, v);
         break;
-    case 1020:
+    case EffectCode::MagicalEhp:
         Add(run.MagicEhpBonus, v);
         break;
-    case 1021:
+    case EffectCode::PhysicalDps:
         Add(run.PhysDpsFlat, v);
         break;
-    case 1022:
+    case EffectCode::MagicalDps:
         Add(run.MagicDpsFlat, v);
         break;
-    case 1023:
+    case EffectCode::MagicResist:
         RaiseTo(item ? run.ItemMagicResist : run.AbilityMagicResist, v);
         break;
-    case 1024:
+    case EffectCode::Evasion:
         RaiseTo(run.EvasionPct, v);
         break;
-    case 1025:
+    case EffectCode::Miss:
         RaiseTo(run.MissPct, v);
         break;
-    case 1026:
+    case EffectCode::TriggeredEvasion:
         RaiseTo(run.TriggeredEvasionPct, v);
         break;
-    case 1027:
+    case EffectCode::Bash:
         AddBash(run, source, v, w, args[2]);
         break;
-    case 1028:
+    case EffectCode::Crit:
         run.CritNone *= 1.0 - v / 100.0;
         SetProc(run, source, kProcCrit, v, w, false);
         break;
-    case 1029:
+    case EffectCode::PhysicalProc:
         Add(run.PhysProcDamage, v / 100.0 * w);
         break;
-    case 1030:
+    case EffectCode::HpDrain:
         run.HpDrain += v;
         break;
-    case kAttackTypeBashCode:
+    case EffectCode::AttackTypeBash:
         AddBash(run, source, s.IsRanged ? w : v, args[2], args[3]);
         break;
-    case 1032:
+    case EffectCode::ManaDrain:
         run.ManaDrain += v;
         break;
-    case 1033:
+    case EffectCode::MagicalProc:
         Add(run.MagicProcDamage, v / 100.0 * w);
         break;
-    case 1034:
+    case EffectCode::LateDamage:
         Add(run.DamageBonusLate, v);
         break;
-    case 1035:
+    case EffectCode::LateMagicalDamage:
         Add(run.MagicDamageLate, v);
         break;
-    case 1036:
-        if (!item) {
-            run.HpRegenBase = v;
-        }
+    case EffectCode::RegenerationBase:
+        run.HpRegenBase = v;
         break;
-    case 1037:
-        if (!item) {
-            AddSaturated(run.Shield, std::min(TruncToInt32(v), TruncToInt32(w)));
-        }
+    case EffectCode::Shield:
+        AddSaturated(run.Shield, std::min(TruncToInt32(v), TruncToInt32(w)));
         break;
-    default:
+    case EffectCode::NumberParam:
+    case EffectCode::YesNoParam:
+        // Parameter definitions are read by the level-program walk.
         break;
     }
+}
+
+// The effect a token starts when it is a code that acts in `list`.
+const EffectInfo* ActingEffect(const TEffectToken& token, EffectList list) {
+    const EffectInfo* effect = token.IsCode ? FindEffect(token.Value) : nullptr;
+    return effect != nullptr && effect->ActsIn(list) ? effect : nullptr;
 }
 
 bool IsToken(const TEffectToken& token, std::int32_t code) {
@@ -294,49 +287,29 @@ private:
 
 } // namespace
 
-int EffectArgumentCount(std::int32_t code) {
-    switch (code) {
-    case 1004:
-    case 1027:
-        return 3;
-    case 1028:
-    case 1029:
-    case 1033:
-    case 1037:
-        return 2;
-    case 1031:
-        return 4;
-    default:
-        return code >= kFirstEffectCode && code <= kLastLevelCode ? 1 : 0;
-    }
-}
-
 void RunEffectList(StatRun& run, std::span<const TEffectToken> list, int slot, bool unique) {
     if (slot < 1 || slot > kSlotCount) {
         return;
     }
-    const std::int32_t last = unique ? kLastUniqueCode : kLastStackingCode;
-    const EffectSource source{unique ? ListKind::Unique : ListKind::Stacking, slot};
+    const EffectSource source{unique ? EffectList::Unique : EffectList::Stacking, slot};
     std::size_t i = 0;
     while (i < list.size()) {
-        const TEffectToken& token = list[i];
-        const std::int32_t code = token.Value;
-        if (!token.IsCode || code < kFirstEffectCode || code > last || code == kNumberParamCode ||
-            code == kYesNoParamCode) {
+        const EffectInfo* effect = ActingEffect(list[i], source.kind);
+        if (effect == nullptr) {
             ++i;
             continue;
         }
-        const auto count = static_cast<std::size_t>(EffectArgumentCount(code));
+        const auto count = static_cast<std::size_t>(effect->ArgumentCount);
         // An effect cut off by the end of the list is passed over.
         if (i + 2 * count >= list.size()) {
             ++i;
             continue;
         }
-        std::array<double, kMaxArguments> args{};
+        std::array<double, kMaxEffectArguments> args{};
         for (std::size_t k = 1; k <= count; ++k) {
             args[k - 1] = list[i + 2 * k].Value / 100.0;
         }
-        ApplyEffect(run, source, code, args.data());
+        ApplyEffect(run, source, effect->Code, args.data());
         i += 2 * count + 2;
     }
 }
@@ -345,23 +318,22 @@ void RunLevelProgram(StatRun& run, std::span<const TEffectToken> list, int abili
     if (ability < 1 || ability > kAbilityCount) {
         return;
     }
-    const EffectSource source{ListKind::Level, ability};
-    std::array<SeparatorFinder, kMaxArguments> separators{};
+    const EffectSource source{EffectList::Level, ability};
+    std::array<SeparatorFinder, kMaxEffectArguments> separators{};
     int paramCounter = 0;
     std::size_t i = 0;
     while (i < list.size()) {
-        const TEffectToken& token = list[i];
-        const std::int32_t code = token.Value;
-        if (!token.IsCode || code < kFirstEffectCode || code > kLastLevelCode ||
-            code == kAttackTypeBashCode) {
+        const EffectInfo* effect = ActingEffect(list[i], EffectList::Level);
+        if (effect == nullptr) {
             ++i;
             continue;
         }
-        const int count = EffectArgumentCount(code);
+        const EffectCode code = effect->Code;
+        const int count = effect->ArgumentCount;
         // Every argument's run is found before any is evaluated: an effect
         // that turns out incomplete costs no formula work.
-        std::array<std::size_t, kMaxArguments> runStart{};
-        std::array<std::size_t, kMaxArguments> runEnd{};
+        std::array<std::size_t, kMaxEffectArguments> runStart{};
+        std::array<std::size_t, kMaxEffectArguments> runEnd{};
         std::size_t start = i + 2;
         bool complete = true;
         for (int k = 0; k < count; ++k) {
@@ -384,13 +356,13 @@ void RunLevelProgram(StatRun& run, std::span<const TEffectToken> list, int abili
             ++i;
             continue;
         }
-        std::array<double, kMaxArguments> args{};
+        std::array<double, kMaxEffectArguments> args{};
         for (int k = 0; k < count; ++k) {
             args[k] =
                 EvaluateFormula(run, list.subspan(runStart[k], runEnd[k] - runStart[k]), ability);
         }
         const std::size_t next = std::min(runEnd[count - 1] + 1, list.size());
-        if (code == kNumberParamCode || code == kYesNoParamCode) {
+        if (code == EffectCode::NumberParam || code == EffectCode::YesNoParam) {
             DefineParameter(run, ability, paramCounter, code, args.data());
         } else {
             ApplyEffect(run, source, code, args.data());

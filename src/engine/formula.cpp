@@ -1,19 +1,16 @@
 #include "formula.h"
 
-#include <algorithm>
+#include "stat_constants.h"
+
+#include "data/effect_code.h"
+
+#include <optional>
 
 namespace zephyr {
 namespace {
 
-constexpr std::int32_t kPlus = 2;
-constexpr std::int32_t kMinus = 3;
-constexpr std::int32_t kTimes = 4;
-constexpr std::int32_t kDivide = 5;
-constexpr std::int32_t kFirstVariable = 10000;
-constexpr std::int32_t kLastVariable = 10015;
-
-bool IsOperator(const TEffectToken& token) {
-    return token.IsCode && token.Value >= kPlus && token.Value <= kDivide;
+std::optional<FormulaOperator> OperatorToken(const TEffectToken& token) {
+    return token.IsCode ? OperatorOf(token.Value) : std::nullopt;
 }
 
 double ParamValue(const StatRun& run, int ability, int index) {
@@ -23,37 +20,42 @@ double ParamValue(const StatRun& run, int ability, int index) {
     return run.state.AbilityParams[ability - 1][index].Value;
 }
 
-double VariableValue(const StatRun& run, std::int32_t variable, int ability) {
+double VariableValue(const StatRun& run, FormulaVariable variable, int ability) {
     const HeroStats& s = run.stats;
     const double strength = static_cast<double>(s.StrengthBase) + s.StrengthBonus;
     const double intelligence = static_cast<double>(s.IntelligenceBase) + s.IntelligenceBonus;
+    const auto offset = [variable](FormulaVariable first) {
+        return CodeValue(variable) - CodeValue(first);
+    };
     switch (variable) {
-    case 10000:
+    case FormulaVariable::AttackTime:
         return s.AttackCooldown;
-    case 10001:
+    case FormulaVariable::Strength:
         return strength;
-    case 10002:
+    case FormulaVariable::Agility:
         return static_cast<double>(s.AgilityBase) + s.AgilityBonus;
-    case 10003:
+    case FormulaVariable::Intelligence:
         return intelligence;
-    case 10004:
-    case 10005:
-    case 10006:
-        return ParamValue(run, ability, variable - 10004);
-    case 10009:
-        return strength * 19.0 + s.HitPoints + 150.0;
-    case 10010:
-        return intelligence * 13.0 + s.Mana;
-    case 10011:
-    case 10012:
-    case 10013:
-    case 10014:
-        return AbilityLevel(run.state, variable - 10010);
-    case 10015:
-        return run.CappedMoveSpeed();
-    default:
+    case FormulaVariable::Param1:
+    case FormulaVariable::Param2:
+    case FormulaVariable::Param3:
+        return ParamValue(run, ability, offset(FormulaVariable::Param1));
+    case FormulaVariable::Zero1:
+    case FormulaVariable::Zero2:
         return 0.0;
+    case FormulaVariable::HitPoints:
+        return strength * kHitPointsPerStrength + s.HitPoints + kBaseHitPoints;
+    case FormulaVariable::Mana:
+        return intelligence * kManaPerIntelligence + s.Mana;
+    case FormulaVariable::Level1:
+    case FormulaVariable::Level2:
+    case FormulaVariable::Level3:
+    case FormulaVariable::Level4:
+        return AbilityLevel(run.state, 1 + offset(FormulaVariable::Level1));
+    case FormulaVariable::MoveSpeed:
+        return run.CappedMoveSpeed();
     }
+    return 0.0;
 }
 
 // Value of the token at position i as an operand; a position outside the run,
@@ -67,10 +69,8 @@ double Operand(const StatRun& run, std::span<const TEffectToken> tokens, std::pt
     if (!token.IsCode) {
         return token.Value / 100.0;
     }
-    if (token.Value >= kFirstVariable && token.Value <= kLastVariable) {
-        return VariableValue(run, token.Value, ability);
-    }
-    return 0.0;
+    const VariableInfo* variable = FindVariable(token.Value);
+    return variable != nullptr ? VariableValue(run, variable->Variable, ability) : 0.0;
 }
 
 } // namespace
@@ -79,13 +79,13 @@ double EvaluateFormula(const StatRun& run, std::span<const TEffectToken> tokens,
     // Terms are folded as they complete, so any length runs without scratch space.
     double result = 0.0;
     bool haveTerm = false;
-    std::int32_t pendingSign = kPlus;
+    FormulaOperator pendingSign = FormulaOperator::Plus;
     auto addTerm = [&](double term) {
         if (!haveTerm) {
             result = term;
             haveTerm = true;
         } else {
-            result = pendingSign == kMinus ? result - term : result + term;
+            result = pendingSign == FormulaOperator::Minus ? result - term : result + term;
         }
     };
 
@@ -93,18 +93,19 @@ double EvaluateFormula(const StatRun& run, std::span<const TEffectToken> tokens,
     bool started = false;
     const auto count = static_cast<std::ptrdiff_t>(tokens.size());
     for (std::ptrdiff_t i = 0; i < count; ++i) {
-        const TEffectToken& token = tokens[static_cast<std::size_t>(i)];
-        if (!IsOperator(token)) {
+        const std::optional<FormulaOperator> op =
+            OperatorToken(tokens[static_cast<std::size_t>(i)]);
+        if (!op) {
             continue;
         }
         const double left = started ? product : Operand(run, tokens, i - 1, ability);
-        if (token.Value == kTimes || token.Value == kDivide) {
+        if (*op == FormulaOperator::Times || *op == FormulaOperator::Divide) {
             const double right = Operand(run, tokens, i + 1, ability);
-            product = token.Value == kTimes ? left * right : left / right;
+            product = *op == FormulaOperator::Times ? left * right : left / right;
             started = true;
         } else {
             addTerm(left);
-            pendingSign = token.Value;
+            pendingSign = *op;
             started = false;
             product = 0.0;
         }

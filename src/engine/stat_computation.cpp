@@ -4,25 +4,13 @@
 #include "float_conversion.h"
 #include "orb_rules.h"
 #include "proc_rules.h"
+#include "stat_constants.h"
 #include "stat_run.h"
 
 #include <algorithm>
 
 namespace zephyr {
 namespace {
-
-constexpr int kHitPointsPerStrength = 19;
-constexpr int kBaseHitPoints = 150;
-constexpr int kManaPerIntelligence = 13;
-constexpr double kHpRegenPerStrength = 0.03;
-constexpr double kManaRegenPerIntelligence = 0.04;
-constexpr double kAgilityPerArmor = 7.0;
-constexpr double kArmorFactor = 0.06;
-constexpr double kBaseMagicFactor = 0.75;
-constexpr int kAttributesPerBonusLevel = 2;
-constexpr int kRespawnPerLevel = 4;
-constexpr int kGoldLossPerLevel = 30;
-constexpr int kMaxAbilityLevel = 4;
 
 // Level of ability m as an index into its per-level tables; a tampered build
 // with more picks than the ability has levels uses the last one.

@@ -1,4 +1,4 @@
-#include "../engine/catalogue_builder.h"
+#include "catalogue_builder.h"
 
 #include "stats_script.h"
 
@@ -22,9 +22,9 @@ protected:
         second.Abilities[1].HasData = true;
         second.Abilities[1].NeedsActive = true;
         second.Abilities[1].ParamCaptions[0] = Cp1251FromUtf8("Заряды");
-        second.Abilities[1].LevelEffects[0] =
-            Join({LevelEffect(1004, {{Lit(0)}, {Lit(5)}, {Lit(2)}}),
-                  LevelEffect(1008, {{Var(10004), Times(), Lit(10)}})});
+        second.Abilities[1].LevelEffects[0] = Join(
+            {LevelEffect(EffectCode::NumberParam, {{Lit(0)}, {Lit(5)}, {Lit(2)}}),
+             LevelEffect(EffectCode::Damage, {{Var(FormulaVariable::Param1), Times(), Lit(10)}})});
         b.AddHero(second);
         const int aura = b.AddAura(Cp1251FromUtf8("Аура"), 1);
         b.Aura(aura).V1 = 7;

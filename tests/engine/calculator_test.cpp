@@ -29,7 +29,7 @@ protected:
         stun.HasData = true;
         stun.LearnAura = static_cast<std::uint8_t>(devotion);
         for (auto& level : stun.LevelEffects) {
-            level = LevelEffect(1027, {{Lit(20)}, {Lit(30)}, {Lit(0)}});
+            level = LevelEffect(EffectCode::Bash, {{Lit(20)}, {Lit(30)}, {Lit(0)}});
         }
         TAbility& rage = hero.Abilities[1];
         rage.Name = "Rage";
@@ -38,16 +38,17 @@ protected:
         rage.ActiveAura = static_cast<std::uint8_t>(fury);
         rage.ParamCaptions = {"Stacks", "Roar", "", "", ""};
         for (auto& level : rage.LevelEffects) {
-            level = Join({LevelEffect(1004, {{Lit(0)}, {Lit(5)}, {Lit(3)}}),
-                          LevelEffect(1005, {{Lit(1)}}),
-                          LevelEffect(1014, {{Var(10004), Times(), Lit(10)}})});
+            level = Join({LevelEffect(EffectCode::NumberParam, {{Lit(0)}, {Lit(5)}, {Lit(3)}}),
+                          LevelEffect(EffectCode::YesNoParam, {{Lit(1)}}),
+                          LevelEffect(EffectCode::AttackSpeed,
+                                      {{Var(FormulaVariable::Param1), Times(), Lit(10)}})});
         }
         TAbility& aim = hero.Abilities[2];
         aim.Name = "Aim";
         aim.HasData = true;
         aim.ParamCaptions = {"Distance", "", "", "", ""};
         for (auto& level : aim.LevelEffects) {
-            level = LevelEffect(1004, {{Lit(0)}, {Lit(3)}, {Lit(1)}});
+            level = LevelEffect(EffectCode::NumberParam, {{Lit(0)}, {Lit(3)}, {Lit(1)}});
         }
         hero.Abilities[3].Name = "Ultimate";
         paladin = b.AddHero(hero);
@@ -59,12 +60,12 @@ protected:
         travelBoots = b.AddItem("Boots - Travel", 900);
         b.Item(speedBoots).OnePerHero = true;
         b.Item(travelBoots).OnePerHero = true;
-        mask = b.AddItem("Mask", 300, {}, ItemEffect(1014, {40}));
+        mask = b.AddItem("Mask", 300, {}, ItemEffect(EffectCode::AttackSpeed, {40}));
         b.Item(mask).Activatable = true;
         b.Item(mask).ActiveAuras = {static_cast<std::uint8_t>(fury2)};
         vanguard = b.AddItem("Vanguard", 200);
         b.Item(vanguard).OnePerHero = true;
-        basher = b.AddItem("Basher", 300, ItemEffect(1027, {10, 40, 0}));
+        basher = b.AddItem("Basher", 300, ItemEffect(EffectCode::Bash, {10, 40, 0}));
         calc.ChooseHero(paladin);
     }
 
@@ -402,7 +403,7 @@ TEST_F(CalculatorTest, ResetClearsTheWholeBuildAurasAndHints) {
 
 TEST_F(CalculatorTest, ALinkDoesNotOutliveItsAbility) {
     b.Hero(paladin).Abilities[1].LinkItem = static_cast<std::uint8_t>(vanguard);
-    b.Item(vanguard).UniqueEffects = ItemEffect(1014, {25});
+    b.Item(vanguard).UniqueEffects = ItemEffect(EffectCode::AttackSpeed, {25});
     LevelTo({2});
     ASSERT_TRUE(calc.ToggleAbility(2));
     EXPECT_TRUE(calc.State().AbilityItemLinks[1].Linked);

@@ -14,7 +14,8 @@ using namespace test;
 class EffectProgramTest : public ::testing::Test, public BuildFixture {};
 
 TEST_F(EffectProgramTest, StackingEffectsCountPerCopyUniqueEffectsOnce) {
-    const int ring = b.AddItem("Ring", 100, ItemEffect(1001, {3}), ItemEffect(1002, {4}));
+    const int ring = b.AddItem("Ring", 100, ItemEffect(EffectCode::Strength, {3}),
+                               ItemEffect(EffectCode::Agility, {4}));
     Carry(1, ring);
     Carry(2, ring);
     const HeroStats s = Compute();
@@ -24,10 +25,10 @@ TEST_F(EffectProgramTest, StackingEffectsCountPerCopyUniqueEffectsOnce) {
 }
 
 TEST_F(EffectProgramTest, SpeedPercentCountsOnceForItemsWithTheSameIcon) {
-    const int boots = b.AddItem("Boots", 100, ItemEffect(1016, {20}));
-    const int greaves = b.AddItem("Greaves", 100, ItemEffect(1016, {30}));
+    const int boots = b.AddItem("Boots", 100, ItemEffect(EffectCode::MoveSpeedPercent, {20}));
+    const int greaves = b.AddItem("Greaves", 100, ItemEffect(EffectCode::MoveSpeedPercent, {30}));
     b.Item(greaves).ImageIndex = b.Item(boots).ImageIndex;
-    const int wings = b.AddItem("Wings", 100, ItemEffect(1016, {10}));
+    const int wings = b.AddItem("Wings", 100, ItemEffect(EffectCode::MoveSpeedPercent, {10}));
     Carry(1, boots);
     Carry(2, greaves);
     Carry(3, wings);
@@ -36,16 +37,16 @@ TEST_F(EffectProgramTest, SpeedPercentCountsOnceForItemsWithTheSameIcon) {
 }
 
 TEST_F(EffectProgramTest, StackingLifeStealTakesOnlyTheFirstItem) {
-    const int a = b.AddItem("Mask", 100, ItemEffect(1018, {15}));
-    const int c = b.AddItem("Blade", 100, ItemEffect(1018, {10}));
+    const int a = b.AddItem("Mask", 100, ItemEffect(EffectCode::LifeSteal, {15}));
+    const int c = b.AddItem("Blade", 100, ItemEffect(EffectCode::LifeSteal, {10}));
     Carry(1, a);
     Carry(2, c);
     EXPECT_EQ(Compute().LifeSteal, 15);
 }
 
 TEST_F(EffectProgramTest, EvasionTakesTheLargestSource) {
-    const int a = b.AddItem("Talisman", 100, ItemEffect(1024, {15}));
-    const int c = b.AddItem("Butterfly", 100, ItemEffect(1024, {25}));
+    const int a = b.AddItem("Talisman", 100, ItemEffect(EffectCode::Evasion, {15}));
+    const int c = b.AddItem("Butterfly", 100, ItemEffect(EffectCode::Evasion, {25}));
     Carry(1, c);
     Carry(2, a);
     EXPECT_DOUBLE_EQ(Compute().Evasion, 0.25);
@@ -53,8 +54,10 @@ TEST_F(EffectProgramTest, EvasionTakesTheLargestSource) {
 
 TEST_F(EffectProgramTest, NumberParameterKeepsTheUsersValueAndIsReRanged) {
     ability(1).HasData = true;
-    ability(1).LevelEffects[0] = LevelEffect(1004, {{Lit(0)}, {Lit(5)}, {Lit(3)}});
-    ability(1).LevelEffects[1] = LevelEffect(1004, {{Lit(0)}, {Lit(4)}, {Lit(1)}});
+    ability(1).LevelEffects[0] =
+        LevelEffect(EffectCode::NumberParam, {{Lit(0)}, {Lit(5)}, {Lit(3)}});
+    ability(1).LevelEffects[1] =
+        LevelEffect(EffectCode::NumberParam, {{Lit(0)}, {Lit(4)}, {Lit(1)}});
     Learn({1});
     Compute();
     const AbilityParam& param = state.AbilityParams[0][0];
@@ -68,7 +71,7 @@ TEST_F(EffectProgramTest, NumberParameterKeepsTheUsersValueAndIsReRanged) {
 }
 
 TEST_F(EffectProgramTest, YesNoParameterDefaultsOnce) {
-    ability(2).LevelEffects[0] = LevelEffect(1005, {{Lit(1)}});
+    ability(2).LevelEffects[0] = LevelEffect(EffectCode::YesNoParam, {{Lit(1)}});
     Learn({2});
     Compute();
     EXPECT_EQ(state.AbilityParams[1][0].Kind, 1);
@@ -79,8 +82,9 @@ TEST_F(EffectProgramTest, YesNoParameterDefaultsOnce) {
 }
 
 TEST_F(EffectProgramTest, ParametersFeedTheAbilitysFormulas) {
-    ability(1).LevelEffects[0] = Join({LevelEffect(1004, {{Lit(0)}, {Lit(10)}, {Lit(2)}}),
-                                       LevelEffect(1001, {{Var(10004), Times(), Lit(5)}})});
+    ability(1).LevelEffects[0] = Join(
+        {LevelEffect(EffectCode::NumberParam, {{Lit(0)}, {Lit(10)}, {Lit(2)}}),
+         LevelEffect(EffectCode::Strength, {{Var(FormulaVariable::Param1), Times(), Lit(5)}})});
     Learn({1});
     EXPECT_EQ(Compute().StrengthBonus, 10);
     state.AbilityParams[0][0].Value = 7;
@@ -90,10 +94,11 @@ TEST_F(EffectProgramTest, ParametersFeedTheAbilitysFormulas) {
 TEST_F(EffectProgramTest, DefinitionsBeyondTheFifthAreIgnored) {
     TEffectList program;
     for (int i = 0; i < 7; ++i) {
-        const TEffectList def = LevelEffect(1004, {{Lit(0)}, {Lit(9)}, {Lit(i)}});
+        const TEffectList def =
+            LevelEffect(EffectCode::NumberParam, {{Lit(0)}, {Lit(9)}, {Lit(i)}});
         program.insert(program.end(), def.begin(), def.end());
     }
-    const TEffectList strength = LevelEffect(1001, {{Lit(4)}});
+    const TEffectList strength = LevelEffect(EffectCode::Strength, {{Lit(4)}});
     program.insert(program.end(), strength.begin(), strength.end());
     ability(3).LevelEffects[0] = program;
     Learn({3});
@@ -103,8 +108,8 @@ TEST_F(EffectProgramTest, DefinitionsBeyondTheFifthAreIgnored) {
 
 TEST_F(EffectProgramTest, AttackTypeBashIsPassedOverInLevelPrograms) {
     ability(1).LevelEffects[0] =
-        Join({LevelEffect(1031, {{Lit(50)}, {Lit(50)}, {Lit(40)}, {Lit(0)}}),
-              LevelEffect(1001, {{Lit(2)}})});
+        Join({LevelEffect(EffectCode::AttackTypeBash, {{Lit(50)}, {Lit(50)}, {Lit(40)}, {Lit(0)}}),
+              LevelEffect(EffectCode::Strength, {{Lit(2)}})});
     Learn({1});
     const HeroStats s = Compute();
     EXPECT_EQ(s.BashChance, 0);
@@ -113,30 +118,33 @@ TEST_F(EffectProgramTest, AttackTypeBashIsPassedOverInLevelPrograms) {
 }
 
 TEST_F(EffectProgramTest, LateDamageOnlyFromUniqueListsAndPrograms) {
-    const int a = b.AddItem("Claw", 100, ItemEffect(1034, {10}), ItemEffect(1034, {7}));
+    const int a = b.AddItem("Claw", 100, ItemEffect(EffectCode::LateDamage, {10}),
+                            ItemEffect(EffectCode::LateDamage, {7}));
     Carry(1, a);
     EXPECT_EQ(Compute().DamageBonus, 7);
 }
 
 TEST_F(EffectProgramTest, ScepterRaisesBaseSpeedOnceOtherItemsTheFlatBonus) {
-    const int scepter = b.AddItem("Varn's Scepter Of Divinity", 100, ItemEffect(1015, {40}));
-    const int boots = b.AddItem("Boots", 100, ItemEffect(1015, {50}));
+    const int scepter =
+        b.AddItem("Varn's Scepter Of Divinity", 100, ItemEffect(EffectCode::MoveSpeed, {40}));
+    const int boots = b.AddItem("Boots", 100, ItemEffect(EffectCode::MoveSpeed, {50}));
     Carry(1, scepter);
     Carry(2, scepter);
     Carry(3, boots);
-    b.Item(boots).StackingEffects.push_back(Code(0)); // trailing noise is harmless
+    b.Item(boots).StackingEffects.push_back(End()); // trailing noise is harmless
     hero().MoveSpeed = 300;
     // (300 + 40 + 50) capped at 522 only when larger
     EXPECT_NEAR(Compute().MoveSpeed, 390, 1e-9);
 }
 
 TEST_F(EffectProgramTest, EffectsCutOffByTheEndOfTheListArePassedOver) {
-    TEffectList cut = ItemEffect(1027, {100, 50, 0});
+    TEffectList cut = ItemEffect(EffectCode::Bash, {100, 50, 0});
     cut.resize(5); // the third argument is missing
     const int a = b.AddItem("Broken", 100, cut);
-    const TEffectList tail{Code(1001), Code(8)};
+    const TEffectList tail{Code(EffectCode::Strength), Separator()};
     ability(1).LevelEffects[0] = Join({tail});
-    ability(2).LevelEffects[0] = {Code(1004), Code(8), Lit(0), Code(8), Lit(5)};
+    ability(2).LevelEffects[0] = {Code(EffectCode::NumberParam), Separator(), Lit(0), Separator(),
+                                  Lit(5)};
     Carry(1, a);
     Learn({1, 2});
     const HeroStats s = Compute();
@@ -148,7 +156,7 @@ TEST_F(EffectProgramTest, EffectsCutOffByTheEndOfTheListArePassedOver) {
 TEST_F(EffectProgramTest, ArgumentReadsTheTokenTwoPlacesOnWhateverItIs) {
     // The item layout is fixed: the argument of 1001 is the token two places
     // after the code even when the separator is missing.
-    const int a = b.AddItem("Odd", 100, {Code(1001), Lit(99), Lit(6), Code(0)});
+    const int a = b.AddItem("Odd", 100, {Code(EffectCode::Strength), Lit(99), Lit(6), End()});
     Carry(1, a);
     EXPECT_EQ(Compute().StrengthBonus, 6);
 }
@@ -159,11 +167,11 @@ TEST_F(EffectProgramTest, ArgumentReadsTheTokenTwoPlacesOnWhateverItIs) {
 // Each walk step must not rescan the rest of the list (the time is reported
 // by the engine benchmark); here the result must be that nothing is defined.
 TEST_F(EffectProgramTest, LongProgramsWithoutSeparatorsDefineNothing) {
-    ability(1).LevelEffects[0] = TEffectList(65535, Code(1004));
+    ability(1).LevelEffects[0] = TEffectList(65535, Code(EffectCode::NumberParam));
     // Every definition finds the one separator (the opening token of the last
     // effect) and then misses its second one.
-    ability(2).LevelEffects[0] =
-        Join({TEffectList(65531, Code(1004)), LevelEffect(1001, {{Lit(4)}})});
+    ability(2).LevelEffects[0] = Join({TEffectList(65531, Code(EffectCode::NumberParam)),
+                                       LevelEffect(EffectCode::Strength, {{Lit(4)}})});
     Learn({1, 2});
     const HeroStats s = Compute();
     EXPECT_FALSE(state.AbilityParams[0][0].Used);
@@ -186,7 +194,7 @@ TEST_F(EffectProgramTest, HostileProgramsNeverCrash) {
         case 1:
             return Code(small(random));
         case 2:
-            return Code(10000 + small(random) + 3);
+            return Code(kFirstVariableCode + small(random) + 3);
         case 3:
             return TEffectToken{false, any(random)};
         default:

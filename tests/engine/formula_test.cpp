@@ -44,11 +44,12 @@ TEST_F(FormulaTest, VariablesReadTheRunSoFar) {
     stats.StrengthBonus = 5;
     stats.HitPoints = 100;
     stats.AttackCooldown = 1.7;
-    EXPECT_DOUBLE_EQ(Eval({Lit(3), Times(), Var(10001)}), 75);
+    EXPECT_DOUBLE_EQ(Eval({Lit(3), Times(), Var(FormulaVariable::Strength)}), 75);
     // hit points as shown: 25 x 19 + 100 + 150 = 725
-    EXPECT_DOUBLE_EQ(Eval({Var(10009), Divide(), Lit(4), Plus(), Lit(10)}), 725 / 4.0 + 10);
-    EXPECT_DOUBLE_EQ(Eval({Var(10000)}), 1.7);
-    EXPECT_DOUBLE_EQ(Eval({Var(10007), Plus(), Var(10008)}), 0);
+    EXPECT_DOUBLE_EQ(Eval({Var(FormulaVariable::HitPoints), Divide(), Lit(4), Plus(), Lit(10)}),
+                     725 / 4.0 + 10);
+    EXPECT_DOUBLE_EQ(Eval({Var(FormulaVariable::AttackTime)}), 1.7);
+    EXPECT_DOUBLE_EQ(Eval({Var(FormulaVariable::Zero1), Plus(), Var(FormulaVariable::Zero2)}), 0);
 }
 
 TEST_F(FormulaTest, ParameterAndLevelVariablesBelongToTheRunningAbility) {
@@ -57,18 +58,21 @@ TEST_F(FormulaTest, ParameterAndLevelVariablesBelongToTheRunningAbility) {
     state.SkillPicks[0] = 2;
     state.SkillPicks[1] = 2;
     state.SkillPicks[2] = 4;
-    EXPECT_DOUBLE_EQ(Eval({Var(10004), Plus(), Var(10006)}, 2), 10);
-    EXPECT_DOUBLE_EQ(Eval({Var(10004)}, 1), 0);
-    EXPECT_DOUBLE_EQ(Eval({Var(10012), Times(), Lit(10), Plus(), Var(10014)}), 21);
+    EXPECT_DOUBLE_EQ(Eval({Var(FormulaVariable::Param1), Plus(), Var(FormulaVariable::Param3)}, 2),
+                     10);
+    EXPECT_DOUBLE_EQ(Eval({Var(FormulaVariable::Param1)}, 1), 0);
+    EXPECT_DOUBLE_EQ(Eval({Var(FormulaVariable::Level2), Times(), Lit(10), Plus(),
+                           Var(FormulaVariable::Level4)}),
+                     21);
 }
 
 TEST_F(FormulaTest, SpeedVariableIsCappedAndNeverAnOperator) {
     stats.MoveSpeed = 300;
     speedFlat = 50;
     speedPercent = 40;
-    EXPECT_NEAR(Eval({Var(10015)}), 490, 1e-9);
+    EXPECT_NEAR(Eval({Var(FormulaVariable::MoveSpeed)}), 490, 1e-9);
     speedPercent = 100;
-    EXPECT_DOUBLE_EQ(Eval({Var(10015), Minus(), Lit(22)}), 500);
+    EXPECT_DOUBLE_EQ(Eval({Var(FormulaVariable::MoveSpeed), Minus(), Lit(22)}), 500);
 }
 
 TEST_F(FormulaTest, MissingOperandsCountAsZero) {
@@ -77,7 +81,8 @@ TEST_F(FormulaTest, MissingOperandsCountAsZero) {
     EXPECT_DOUBLE_EQ(Eval({Lit(5), Times()}), 0);
     EXPECT_DOUBLE_EQ(Eval({Lit(5), Minus()}), 5);
     EXPECT_DOUBLE_EQ(Eval({Times(), Lit(5)}), 0);
-    EXPECT_DOUBLE_EQ(Eval({Lit(2), Code(1001), Plus(), Lit(1)}), 1); // unknown code is no number
+    EXPECT_DOUBLE_EQ(Eval({Lit(2), Code(EffectCode::Strength), Plus(), Lit(1)}),
+                     1); // unknown code is no number
 }
 
 TEST_F(FormulaTest, LongFormulasHaveNoLengthLimit) {

@@ -54,8 +54,8 @@ TEST(OrderProcsTest, DuplicateCodesNeverPlaceBeyondTheTable) {
 
 TEST(BashTest, MeleeChancesMultiplyAndDamageUsesRawChances) {
     BuildFixture f;
-    const int a = f.b.AddItem("Basher", 100, ItemEffect(1027, {10, 20, 0}));
-    const int c = f.b.AddItem("Hammer", 100, ItemEffect(1027, {15, 30, 0}));
+    const int a = f.b.AddItem("Basher", 100, ItemEffect(EffectCode::Bash, {10, 20, 0}));
+    const int c = f.b.AddItem("Hammer", 100, ItemEffect(EffectCode::Bash, {15, 30, 0}));
     f.Carry(1, a);
     f.Carry(2, c);
     const HeroStats s = f.Compute();
@@ -81,13 +81,13 @@ TEST(BashTest, RangedProcsFireInReverseBuildOrder) {
 
 TEST(BashTest, ModeDecidesWhetherTheChanceCounts) {
     BuildFixture f;
-    const int quiet = f.b.AddItem("Quiet", 100, ItemEffect(1027, {20, 10, 1}));
+    const int quiet = f.b.AddItem("Quiet", 100, ItemEffect(EffectCode::Bash, {20, 10, 1}));
     f.Carry(1, quiet);
     HeroStats s = f.Compute();
     EXPECT_EQ(s.BashChance, 0);
     EXPECT_GT(s.BashDps, 0);
 
-    f.b.Item(quiet).StackingEffects = ItemEffect(1027, {20, 10, 2});
+    f.b.Item(quiet).StackingEffects = ItemEffect(EffectCode::Bash, {20, 10, 2});
     EXPECT_EQ(f.Compute().BashChance, 0); // melee: only mode 0 counts
     f.hero().Ranged = true;
     EXPECT_NEAR(f.Compute().BashChance, 0.2, 1e-12);
@@ -95,7 +95,8 @@ TEST(BashTest, ModeDecidesWhetherTheChanceCounts) {
 
 TEST(BashTest, AttackTypeBashPicksTheChanceOfTheAttackType) {
     BuildFixture f;
-    const int a = f.b.AddItem("Cleaver", 100, ItemEffect(1031, {30, 10, 50, 0}));
+    const int a =
+        f.b.AddItem("Cleaver", 100, ItemEffect(EffectCode::AttackTypeBash, {30, 10, 50, 0}));
     f.Carry(1, a);
     EXPECT_NEAR(f.Compute().BashChance, 0.3, 1e-12);
     f.hero().Ranged = true;
@@ -112,7 +113,7 @@ TEST(CritTest, ExpectedExtraDamageOnAverageDamage) {
 
 TEST(CritTest, CritChanceInTheStatistics) {
     BuildFixture f;
-    f.ability(1).LevelEffects[0] = LevelEffect(1028, {{Lit(20)}, {Lit(2)}});
+    f.ability(1).LevelEffects[0] = LevelEffect(EffectCode::Crit, {{Lit(20)}, {Lit(2)}});
     f.Learn({1});
     const HeroStats s = f.Compute();
     EXPECT_NEAR(s.CritChance, 0.2, 1e-12);
@@ -122,8 +123,9 @@ TEST(CritTest, CritChanceInTheStatistics) {
 
 TEST(CritTest, ASecondProcOfOneSourceReplacesTheFirst) {
     BuildFixture f;
-    const int a = f.b.AddItem("Daedalus", 100,
-                              Join({ItemEffect(1027, {10, 20, 0}), ItemEffect(1028, {25, 2})}));
+    const int a = f.b.AddItem(
+        "Daedalus", 100,
+        Join({ItemEffect(EffectCode::Bash, {10, 20, 0}), ItemEffect(EffectCode::Crit, {25, 2})}));
     f.Carry(1, a);
     const HeroStats s = f.Compute();
     EXPECT_EQ(s.BashDps, 0);

@@ -74,7 +74,7 @@ TEST_F(StatComputationTest, ArmorReduction) {
 }
 
 TEST_F(StatComputationTest, FullItemResistanceMakesMagicalEhpUnbounded) {
-    const int cloak = b.AddItem("Cloak", 100, ItemEffect(1023, {100}));
+    const int cloak = b.AddItem("Cloak", 100, ItemEffect(EffectCode::MagicResist, {100}));
     Carry(1, cloak);
     const HeroStats s = Compute();
     EXPECT_DOUBLE_EQ(s.MagicalReduction, 100);
@@ -83,7 +83,7 @@ TEST_F(StatComputationTest, FullItemResistanceMakesMagicalEhpUnbounded) {
 }
 
 TEST_F(StatComputationTest, FullEvasionMakesPhysicalEhpUnbounded) {
-    const int a = b.AddItem("Ghost", 100, ItemEffect(1024, {100}));
+    const int a = b.AddItem("Ghost", 100, ItemEffect(EffectCode::Evasion, {100}));
     Carry(1, a);
     EXPECT_EQ(Compute().PhysicalEhp, -1);
 }
@@ -91,7 +91,7 @@ TEST_F(StatComputationTest, FullEvasionMakesPhysicalEhpUnbounded) {
 TEST_F(StatComputationTest, EffectiveHitPoints) {
     hero().BaseArmor = 5;
     hero().AgilityGain = 0;
-    const int a = b.AddItem("Talisman", 100, ItemEffect(1024, {20}));
+    const int a = b.AddItem("Talisman", 100, ItemEffect(EffectCode::Evasion, {20}));
     Carry(1, a);
     const HeroStats s = Compute();
     // (0.06 x 5 + 1) x 530 / 0.8
@@ -100,12 +100,13 @@ TEST_F(StatComputationTest, EffectiveHitPoints) {
 }
 
 TEST_F(StatComputationTest, MovementSpeedKeepsWholeUnitsAndIsCapped) {
-    const int boots = b.AddItem("Boots", 100, ItemEffect(1015, {50}), ItemEffect(1016, {40}));
+    const int boots = b.AddItem("Boots", 100, ItemEffect(EffectCode::MoveSpeed, {50}),
+                                ItemEffect(EffectCode::MoveSpeedPercent, {40}));
     Carry(1, boots);
     HeroStats s = Compute();
     EXPECT_EQ(TruncToInt32(s.MoveSpeed), 490);
     EXPECT_EQ(FormatStatsGrid(s, '.')[0][5], "490");
-    b.Item(boots).UniqueEffects = ItemEffect(1016, {100});
+    b.Item(boots).UniqueEffects = ItemEffect(EffectCode::MoveSpeedPercent, {100});
     s = Compute();
     EXPECT_DOUBLE_EQ(s.MoveSpeed, 522);
 }
@@ -121,9 +122,10 @@ TEST_F(StatComputationTest, AttributeGainsKeepWholeUnits) {
 
 TEST_F(StatComputationTest, IntegerResultsSaturate) {
     const TEffectList huge{Lit(2000000), Times(), Lit(2000000)};
-    ability(1).LevelEffects[0] =
-        Join({LevelEffect(1006, {huge}), LevelEffect(1006, {huge}),
-              LevelEffect(1008, {{Lit(0), Minus(), Lit(2000000), Times(), Lit(2000000)}})});
+    ability(1).LevelEffects[0] = Join(
+        {LevelEffect(EffectCode::HitPoints, {huge}), LevelEffect(EffectCode::HitPoints, {huge}),
+         LevelEffect(EffectCode::Damage,
+                     {{Lit(0), Minus(), Lit(2000000), Times(), Lit(2000000)}})});
     Learn({1});
     const HeroStats s = Compute();
     EXPECT_EQ(s.HitPoints, std::numeric_limits<std::int32_t>::max());
@@ -133,14 +135,14 @@ TEST_F(StatComputationTest, IntegerResultsSaturate) {
 }
 
 TEST_F(StatComputationTest, NotANumberTruncatesToZero) {
-    ability(1).LevelEffects[0] = LevelEffect(1001, {{Lit(0), Divide(), Lit(0)}});
+    ability(1).LevelEffects[0] = LevelEffect(EffectCode::Strength, {{Lit(0), Divide(), Lit(0)}});
     Learn({1});
     EXPECT_EQ(Compute().StrengthBonus, 0);
 }
 
 TEST_F(StatComputationTest, AbilityThatNeedsActivationCountsOnlyWhileOn) {
     ability(2).NeedsActive = true;
-    ability(2).LevelEffects[0] = LevelEffect(1014, {{Lit(30)}});
+    ability(2).LevelEffects[0] = LevelEffect(EffectCode::AttackSpeed, {{Lit(30)}});
     Learn({2});
     EXPECT_EQ(Compute().AttackSpeed, 0);
     state.AbilityActive[1] = true;
@@ -148,7 +150,7 @@ TEST_F(StatComputationTest, AbilityThatNeedsActivationCountsOnlyWhileOn) {
 }
 
 TEST_F(StatComputationTest, ActivatableItemUniqueEffectsNeedTheSlotSwitchedOn) {
-    const int a = b.AddItem("Mask", 100, {}, ItemEffect(1014, {20}));
+    const int a = b.AddItem("Mask", 100, {}, ItemEffect(EffectCode::AttackSpeed, {20}));
     b.Item(a).Activatable = true;
     Carry(1, a);
     EXPECT_EQ(Compute().AttackSpeed, 0);
@@ -157,8 +159,8 @@ TEST_F(StatComputationTest, ActivatableItemUniqueEffectsNeedTheSlotSwitchedOn) {
 }
 
 TEST_F(StatComputationTest, LinksDecideBetweenAbilityAndItem) {
-    const int a = b.AddItem("Aegis", 100, {}, ItemEffect(1001, {10}));
-    ability(3).LevelEffects[0] = LevelEffect(1002, {{Lit(5)}});
+    const int a = b.AddItem("Aegis", 100, {}, ItemEffect(EffectCode::Strength, {10}));
+    ability(3).LevelEffects[0] = LevelEffect(EffectCode::Agility, {{Lit(5)}});
     Carry(1, a);
     Learn({3});
     state.AbilityItemLinks[2] = AbilityItemLink{true, a, true};
@@ -189,7 +191,9 @@ TEST_F(StatComputationTest, AurasFollowTheAttackTypeInForce) {
 }
 
 TEST_F(StatComputationTest, DamagePercentUsesAverageDamageAndPrimaryBonus) {
-    const int a = b.AddItem("Axe", 100, Join({ItemEffect(1001, {10}), ItemEffect(1009, {50})}));
+    const int a = b.AddItem("Axe", 100,
+                            Join({ItemEffect(EffectCode::Strength, {10}),
+                                  ItemEffect(EffectCode::DamagePercent, {50})}));
     Carry(1, a);
     const HeroStats s = Compute();
     // low 50, high 60, bonus 10: 10 + trunc((55 + 10) x 0.5)
@@ -197,7 +201,7 @@ TEST_F(StatComputationTest, DamagePercentUsesAverageDamageAndPrimaryBonus) {
 }
 
 TEST_F(StatComputationTest, BashDamageIsMagicalForMeleeAndPhysicalForRanged) {
-    const int a = b.AddItem("Basher", 100, ItemEffect(1027, {25, 40, 0}));
+    const int a = b.AddItem("Basher", 100, ItemEffect(EffectCode::Bash, {25, 40, 0}));
     Carry(1, a);
     HeroStats s = Compute();
     const double bashDps = 0.25 * 40 / s.AttackCooldown;
@@ -227,7 +231,7 @@ TEST_F(StatComputationTest, OutOfRangeNumbersInTheBuildAreIgnored) {
         state.SkillPicks[k] = 1; // more levels than the ability has
     }
     state.HeroLevel = 99;
-    ability(1).LevelEffects[3] = LevelEffect(1001, {{Lit(1)}});
+    ability(1).LevelEffects[3] = LevelEffect(EffectCode::Strength, {{Lit(1)}});
     const HeroStats s = Compute();
     EXPECT_EQ(s.TotalPrice, 0);
     EXPECT_EQ(s.StrengthBonus, 1);

@@ -1,10 +1,11 @@
 #include "effect_syntax.h"
 
-#include "engine/effect_program.h"
+#include "data/effect_code.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <stdexcept>
 
@@ -16,31 +17,29 @@ namespace {
 // right, so the faster walk must print exactly what this one prints.
 namespace reference {
 
-constexpr TEffectToken kOpener{true, 1};
+constexpr TEffectToken kOpener{true, kOpenerToken};
 
 std::string FormulaText(const TEffectToken* begin, const TEffectToken* end, bool& ok) {
-    static constexpr std::string_view kVariables[] = {"BAT", "STR",   "AGI",   "INT",  "P1", "P2",
-                                                      "P3",  "ZERO1", "ZERO2", "HP",   "MP", "L1",
-                                                      "L2",  "L3",    "L4",    "SPEED"};
-    static constexpr char kOperators[] = {'+', '-', '*', '/'};
     std::string text;
     bool expectOperand = true;
     for (const TEffectToken* t = begin; t != end; ++t) {
         if (expectOperand) {
             if (!t->IsCode) {
                 text += FormatHundredths(t->Value);
-            } else if (t->Value >= 10000 && t->Value < 10016) {
-                text += kVariables[t->Value - 10000];
+            } else if (const VariableInfo* variable = FindVariable(t->Value)) {
+                text += variable->Name;
             } else {
                 ok = false;
                 return {};
             }
         } else {
-            if (!t->IsCode || t->Value < 2 || t->Value > 5) {
+            const std::optional<FormulaOperator> op =
+                t->IsCode ? OperatorOf(t->Value) : std::nullopt;
+            if (!op) {
                 ok = false;
                 return {};
             }
-            text += std::string(" ") + kOperators[t->Value - 2] + " ";
+            text += std::string(" ") + OperatorSymbol(*op) + " ";
         }
         expectOperand = !expectOperand;
     }
@@ -76,10 +75,10 @@ std::vector<std::string> DisassembleProgram(const TEffectList& program, ProgramK
         }
     };
     while (t != end) {
-        const std::string_view name = t->IsCode ? EffectName(t->Value) : std::string_view();
-        const int count = name.empty() ? 0 : EffectArgumentCount(t->Value);
-        bool ok = !name.empty() && end - t >= 2 && t[1] == kOpener;
-        std::string text = std::string(name) + "(";
+        const EffectInfo* effect = t->IsCode ? FindEffect(t->Value) : nullptr;
+        const int count = effect != nullptr ? effect->ArgumentCount : 0;
+        bool ok = effect != nullptr && end - t >= 2 && t[1] == kOpener;
+        std::string text = effect != nullptr ? std::string(effect->Name) + "(" : std::string();
         const TEffectToken* cursor = t + 2;
         for (int k = 0; ok && k < count; ++k) {
             const std::int32_t stop = k + 1 < count ? kSeparatorToken : kEndToken;

@@ -1,70 +1,128 @@
 #include "effect_descriptions.h"
 
-#include <map>
+#include "data/effect_code.h"
 
 namespace zephyr::pack {
 namespace {
 
 // {0}, {1}, ... stand for the arguments; "+{0}" loses its plus before a minus.
-const std::map<std::string_view, std::string_view>& Templates() {
-    static const std::map<std::string_view, std::string_view> templates = {
-        {"AttackTime", "Задержка атаки: {0} с"},
-        {"Strength", "Сила +{0}"},
-        {"Agility", "Ловкость +{0}"},
-        {"Intelligence", "Интеллект +{0}"},
-        {"HitPoints", "Здоровье +{0}"},
-        {"Mana", "Мана +{0}"},
-        {"Damage", "Урон +{0}"},
-        {"DamagePercent", "Урон +{0}%"},
-        {"HpRegen", "Восстановление здоровья +{0}"},
-        {"ManaRegen", "Восстановление маны +{0}"},
-        {"ManaRegenPercent", "Восстановление маны +{0}%"},
-        {"Armor", "Броня +{0}"},
-        {"AttackSpeed", "Скорость атаки +{0}"},
-        {"MoveSpeed", "Скорость бега +{0}"},
-        {"MoveSpeedPercent", "Скорость бега +{0}%"},
-        {"Range", "Дальность атаки +{0}"},
-        {"LifeSteal", "Вампиризм {0}%"},
-        {"PhysicalEhp", "Физический EHP +{0}"},
-        {"MagicalEhp", "Магический EHP +{0}"},
-        {"PhysicalDps", "Физический DPS +{0}"},
-        {"MagicalDps", "Магический DPS +{0}"},
-        {"MagicResist", "Сопротивление магии {0}%"},
-        {"Evasion", "Уворот {0}%"},
-        {"Miss", "Промах врага {0}%"},
-        {"TriggeredEvasion", "Уворот при срабатывании {0}%"},
-        {"Bash", "Оглушение: шанс {0}%, урон {1}"},
-        {"Crit", "Критический удар: шанс {0}%, множитель {1}"},
-        {"PhysicalProc", "Физический урон: шанс {0}%, урон {1}"},
-        {"HpDrain", "Вытягивание здоровья {0} в секунду"},
-        {"AttackTypeBash", "Оглушение: шанс {0}% вблизи и {1}% издали, урон {2}"},
-        {"ManaDrain", "Вытягивание маны {0} в секунду"},
-        {"MagicalProc", "Магический урон: шанс {0}%, урон {1}"},
-        {"LateDamage", "Урон +{0} после процентных бонусов"},
-        {"LateMagicalDamage", "Магический урон +{0}"},
-        {"RegenerationBase", "Базовое восстановление здоровья: {0}"},
-        {"Shield", "Щит: поглощает {0}, но не больше {1}"},
-    };
-    return templates;
+// The parameter definitions are described with their captions instead.
+std::string_view Template(EffectCode code) {
+    switch (code) {
+    case EffectCode::AttackTime:
+        return "Задержка атаки: {0} с";
+    case EffectCode::Strength:
+        return "Сила +{0}";
+    case EffectCode::Agility:
+        return "Ловкость +{0}";
+    case EffectCode::Intelligence:
+        return "Интеллект +{0}";
+    case EffectCode::HitPoints:
+        return "Здоровье +{0}";
+    case EffectCode::Mana:
+        return "Мана +{0}";
+    case EffectCode::Damage:
+        return "Урон +{0}";
+    case EffectCode::DamagePercent:
+        return "Урон +{0}%";
+    case EffectCode::HpRegen:
+        return "Восстановление здоровья +{0}";
+    case EffectCode::ManaRegen:
+        return "Восстановление маны +{0}";
+    case EffectCode::ManaRegenPercent:
+        return "Восстановление маны +{0}%";
+    case EffectCode::Armor:
+        return "Броня +{0}";
+    case EffectCode::AttackSpeed:
+        return "Скорость атаки +{0}";
+    case EffectCode::MoveSpeed:
+        return "Скорость бега +{0}";
+    case EffectCode::MoveSpeedPercent:
+        return "Скорость бега +{0}%";
+    case EffectCode::Range:
+        return "Дальность атаки +{0}";
+    case EffectCode::LifeSteal:
+        return "Вампиризм {0}%";
+    case EffectCode::PhysicalEhp:
+        return "Физический EHP +{0}";
+    case EffectCode::MagicalEhp:
+        return "Магический EHP +{0}";
+    case EffectCode::PhysicalDps:
+        return "Физический DPS +{0}";
+    case EffectCode::MagicalDps:
+        return "Магический DPS +{0}";
+    case EffectCode::MagicResist:
+        return "Сопротивление магии {0}%";
+    case EffectCode::Evasion:
+        return "Уворот {0}%";
+    case EffectCode::Miss:
+        return "Промах врага {0}%";
+    case EffectCode::TriggeredEvasion:
+        return "Уворот при срабатывании {0}%";
+    case EffectCode::Bash:
+        return "Оглушение: шанс {0}%, урон {1}";
+    case EffectCode::Crit:
+        return "Критический удар: шанс {0}%, множитель {1}";
+    case EffectCode::PhysicalProc:
+        return "Физический урон: шанс {0}%, урон {1}";
+    case EffectCode::HpDrain:
+        return "Вытягивание здоровья {0} в секунду";
+    case EffectCode::AttackTypeBash:
+        return "Оглушение: шанс {0}% вблизи и {1}% издали, урон {2}";
+    case EffectCode::ManaDrain:
+        return "Вытягивание маны {0} в секунду";
+    case EffectCode::MagicalProc:
+        return "Магический урон: шанс {0}%, урон {1}";
+    case EffectCode::LateDamage:
+        return "Урон +{0} после процентных бонусов";
+    case EffectCode::LateMagicalDamage:
+        return "Магический урон +{0}";
+    case EffectCode::RegenerationBase:
+        return "Базовое восстановление здоровья: {0}";
+    case EffectCode::Shield:
+        return "Щит: поглощает {0}, но не больше {1}";
+    case EffectCode::NumberParam:
+    case EffectCode::YesNoParam:
+        return {};
+    }
+    return {};
 }
 
-const std::map<std::string_view, std::string_view>& Variables() {
-    static const std::map<std::string_view, std::string_view> variables = {
-        {"BAT", "задержка атаки"},
-        {"STR", "сила"},
-        {"AGI", "ловкость"},
-        {"INT", "интеллект"},
-        {"HP", "здоровье"},
-        {"MP", "мана"},
-        {"L1", "уровень 1-й способности"},
-        {"L2", "уровень 2-й способности"},
-        {"L3", "уровень 3-й способности"},
-        {"L4", "уровень 4-й способности"},
-        {"SPEED", "скорость бега"},
-        {"ZERO1", "0"},
-        {"ZERO2", "0"},
-    };
-    return variables;
+// A formula variable in words; P1..P3 are named by their captions instead.
+std::string_view VariableWords(FormulaVariable variable) {
+    switch (variable) {
+    case FormulaVariable::AttackTime:
+        return "задержка атаки";
+    case FormulaVariable::Strength:
+        return "сила";
+    case FormulaVariable::Agility:
+        return "ловкость";
+    case FormulaVariable::Intelligence:
+        return "интеллект";
+    case FormulaVariable::HitPoints:
+        return "здоровье";
+    case FormulaVariable::Mana:
+        return "мана";
+    case FormulaVariable::Level1:
+        return "уровень 1-й способности";
+    case FormulaVariable::Level2:
+        return "уровень 2-й способности";
+    case FormulaVariable::Level3:
+        return "уровень 3-й способности";
+    case FormulaVariable::Level4:
+        return "уровень 4-й способности";
+    case FormulaVariable::MoveSpeed:
+        return "скорость бега";
+    case FormulaVariable::Zero1:
+        return "0";
+    case FormulaVariable::Zero2:
+        return "0";
+    case FormulaVariable::Param1:
+    case FormulaVariable::Param2:
+    case FormulaVariable::Param3:
+        return {};
+    }
+    return {};
 }
 
 std::vector<std::string> Arguments(std::string_view inside) {
@@ -96,10 +154,14 @@ std::string EffectDescriber::Formula(std::string_view text) const {
     std::string out;
     std::string word;
     const auto flush = [&] {
-        if (word.size() == 2 && word[0] == 'P' && word[1] >= '1' && word[1] <= '3') {
-            out += Caption(static_cast<std::size_t>(word[1] - '1'));
-        } else if (const auto found = Variables().find(word); found != Variables().end()) {
-            out += found->second;
+        const VariableInfo* variable = FindVariable(word);
+        const std::string_view words =
+            variable != nullptr ? VariableWords(variable->Variable) : std::string_view();
+        if (variable != nullptr && words.empty()) {
+            out += Caption(static_cast<std::size_t>(CodeValue(variable->Variable) -
+                                                    CodeValue(FormulaVariable::Param1)));
+        } else if (!words.empty()) {
+            out += words;
         } else {
             out += word;
         }
@@ -126,22 +188,24 @@ std::string EffectDescriber::Describe(std::string_view line) {
     if (open == std::string_view::npos || line.back() != ')') {
         return std::string(line);
     }
-    const std::string_view name = line.substr(0, open);
+    const EffectInfo* effect = FindEffect(line.substr(0, open));
+    if (effect == nullptr) {
+        return std::string(line);
+    }
     const std::vector<std::string> arguments =
         Arguments(line.substr(open + 1, line.size() - open - 2));
-    if (name == "NumberParam" && arguments.size() == 3) {
+    if (effect->Code == EffectCode::NumberParam && arguments.size() == 3) {
         return "Параметр " + Caption(nextParameter_++) + ": от " + arguments[0] + " до " +
                arguments[1] + ", сначала " + arguments[2];
     }
-    if (name == "YesNoParam" && arguments.size() == 1) {
+    if (effect->Code == EffectCode::YesNoParam && arguments.size() == 1) {
         return "Переключатель " + Caption(nextParameter_++) + ", сначала " +
                (arguments[0] == "0" ? "выключен" : "включён");
     }
-    const auto found = Templates().find(name);
-    if (found == Templates().end()) {
+    std::string text(Template(effect->Code));
+    if (text.empty()) {
         return std::string(line);
     }
-    std::string text(found->second);
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string marker = "{" + std::to_string(k) + "}";
         const std::size_t at = text.find(marker);

@@ -1,69 +1,37 @@
 #include "effect_syntax.h"
 
-#include "engine/effect_program.h"
+#include "data/effect_code.h"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 namespace zephyr::pack {
 namespace {
 
-// Token after the code, never read by the interpreters.
-constexpr TEffectToken kOpener{true, 1};
+constexpr TEffectToken kOpener{true, kOpenerToken};
 constexpr TEffectToken kSeparator{true, kSeparatorToken};
 constexpr TEffectToken kEnd{true, kEndToken};
 
-constexpr std::array<std::string_view, 38> kEffectNames = {
-    "AttackTime",
-    "Strength",
-    "Agility",
-    "Intelligence",
-    "NumberParam",
-    "YesNoParam",
-    "HitPoints",
-    "Mana",
-    "Damage",
-    "DamagePercent",
-    "HpRegen",
-    "ManaRegen",
-    "ManaRegenPercent",
-    "Armor",
-    "AttackSpeed",
-    "MoveSpeed",
-    "MoveSpeedPercent",
-    "Range",
-    "LifeSteal",
-    "PhysicalEhp",
-    "MagicalEhp",
-    "PhysicalDps",
-    "MagicalDps",
-    "MagicResist",
-    "Evasion",
-    "Miss",
-    "TriggeredEvasion",
-    "Bash",
-    "Crit",
-    "PhysicalProc",
-    "HpDrain",
-    "AttackTypeBash",
-    "ManaDrain",
-    "MagicalProc",
-    "LateDamage",
-    "LateMagicalDamage",
-    "RegenerationBase",
-    "Shield",
-};
+const OperatorInfo* FindOperator(char symbol) {
+    for (const OperatorInfo& info : kFormulaOperators) {
+        if (info.Symbol == symbol) {
+            return &info;
+        }
+    }
+    return nullptr;
+}
 
-constexpr std::int32_t kFirstVariable = 10000;
-constexpr std::array<std::string_view, 16> kVariableNames = {
-    "BAT",   "STR", "AGI", "INT", "P1", "P2", "P3", "ZERO1",
-    "ZERO2", "HP",  "MP",  "L1",  "L2", "L3", "L4", "SPEED",
-};
-
-constexpr std::array<char, 4> kOperators = {'+', '-', '*', '/'};
-constexpr std::int32_t kFirstOperator = 2;
+// The variable names for an error message: every one but the two zeros.
+std::string KnownVariables() {
+    std::string names;
+    for (const VariableInfo& info : kFormulaVariables) {
+        if (info.Variable != FormulaVariable::Zero1 && info.Variable != FormulaVariable::Zero2) {
+            names += (names.empty() ? "" : " ") + std::string(info.Name);
+        }
+    }
+    return names;
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
@@ -113,32 +81,26 @@ void AssembleFormula(std::string_view text, TEffectList& out) {
         }
         if (expectOperand) {
             std::size_t end = i + 1;
-            while (end < text.size() && text[end] != ' ' &&
-                   std::find(kOperators.begin(), kOperators.end(), text[end]) == kOperators.end()) {
+            while (end < text.size() && text[end] != ' ' && FindOperator(text[end]) == nullptr) {
                 ++end;
             }
             const std::string_view word = text.substr(i, end - i);
-            const auto variable = std::find(kVariableNames.begin(), kVariableNames.end(), word);
-            if (variable != kVariableNames.end()) {
-                out.push_back(TEffectToken{
-                    true,
-                    kFirstVariable + static_cast<std::int32_t>(variable - kVariableNames.begin())});
+            if (const VariableInfo* variable = FindVariable(word); variable != nullptr) {
+                out.push_back(TEffectToken{true, CodeValue(variable->Variable)});
             } else if ((word[0] >= '0' && word[0] <= '9') || word[0] == '.' || word[0] == '-') {
                 out.push_back({false, ParseHundredths(word)});
             } else {
                 throw std::invalid_argument("unknown variable \"" + std::string(word) +
-                                            "\" (known: BAT STR AGI INT P1 P2 P3 HP MP L1 L2 L3 "
-                                            "L4 SPEED)");
+                                            "\" (known: " + KnownVariables() + ")");
             }
             i = end;
         } else {
-            const auto op = std::find(kOperators.begin(), kOperators.end(), c);
-            if (op == kOperators.end()) {
+            const OperatorInfo* op = FindOperator(c);
+            if (op == nullptr) {
                 throw std::invalid_argument(std::string("expected + - * / but found \"") + c +
                                             "\"");
             }
-            out.push_back(TEffectToken{
-                true, kFirstOperator + static_cast<std::int32_t>(op - kOperators.begin())});
+            out.push_back(TEffectToken{true, CodeValue(op->Operator)});
             ++i;
         }
         expectOperand = !expectOperand;
@@ -153,23 +115,23 @@ std::string FormulaText(const TEffectToken* begin, const TEffectToken* end, bool
     bool expectOperand = true;
     for (const TEffectToken* t = begin; t != end; ++t) {
         if (expectOperand) {
+            const VariableInfo* variable = t->IsCode ? FindVariable(t->Value) : nullptr;
             if (!t->IsCode) {
                 text += FormatHundredths(t->Value);
-            } else if (t->Value >= kFirstVariable &&
-                       t->Value <
-                           kFirstVariable + static_cast<std::int32_t>(kVariableNames.size())) {
-                text += kVariableNames[static_cast<std::size_t>(t->Value - kFirstVariable)];
+            } else if (variable != nullptr) {
+                text += variable->Name;
             } else {
                 ok = false;
                 return {};
             }
         } else {
-            if (!t->IsCode || t->Value < kFirstOperator || t->Value > kFirstOperator + 3) {
+            const std::optional<FormulaOperator> op =
+                t->IsCode ? OperatorOf(t->Value) : std::nullopt;
+            if (!op) {
                 ok = false;
                 return {};
             }
-            text += std::string(" ") +
-                    kOperators[static_cast<std::size_t>(t->Value - kFirstOperator)] + " ";
+            text += std::string(" ") + OperatorSymbol(*op) + " ";
         }
         expectOperand = !expectOperand;
     }
@@ -200,21 +162,6 @@ std::vector<std::size_t> NextTokenTable(const TEffectList& program, std::int32_t
 
 } // namespace
 
-std::string_view EffectName(std::int32_t code) {
-    if (code < kFirstEffectCode ||
-        code >= kFirstEffectCode + static_cast<std::int32_t>(kEffectNames.size())) {
-        return {};
-    }
-    return kEffectNames[static_cast<std::size_t>(code - kFirstEffectCode)];
-}
-
-std::int32_t EffectCode(std::string_view name) {
-    const auto found = std::find(kEffectNames.begin(), kEffectNames.end(), name);
-    return found == kEffectNames.end()
-               ? 0
-               : kFirstEffectCode + static_cast<std::int32_t>(found - kEffectNames.begin());
-}
-
 std::string FormatHundredths(std::int32_t hundredths) {
     const std::int64_t value = hundredths;
     const std::int64_t magnitude = value < 0 ? -value : value;
@@ -237,8 +184,8 @@ void AssembleEffect(std::string_view line, ProgramKind kind, TEffectList& progra
         throw std::invalid_argument("an effect is written Name(argument, ...)");
     }
     const std::string_view name = Trim(line.substr(0, open));
-    const std::int32_t code = EffectCode(name);
-    if (code == 0) {
+    const EffectInfo* effect = FindEffect(name);
+    if (effect == nullptr) {
         throw std::invalid_argument("unknown effect \"" + std::string(name) + "\"");
     }
     std::vector<std::string_view> arguments;
@@ -251,13 +198,13 @@ void AssembleEffect(std::string_view line, ProgramKind kind, TEffectList& progra
         }
         arguments.push_back(rest);
     }
-    const int wanted = EffectArgumentCount(code);
+    const int wanted = effect->ArgumentCount;
     if (static_cast<int>(arguments.size()) != wanted) {
         throw std::invalid_argument(std::string(name) + " takes " + std::to_string(wanted) +
                                     " argument" + (wanted == 1 ? "" : "s") + ", found " +
                                     std::to_string(arguments.size()));
     }
-    program.push_back({true, code});
+    program.push_back({true, CodeValue(effect->Code)});
     program.push_back(kOpener);
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         if (k > 0) {
@@ -290,10 +237,10 @@ std::vector<std::string> DisassembleProgram(const TEffectList& program, ProgramK
         }
     };
     while (t != end) {
-        const std::string_view name = t->IsCode ? EffectName(t->Value) : std::string_view();
-        const int count = name.empty() ? 0 : EffectArgumentCount(t->Value);
-        bool ok = !name.empty() && end - t >= 2 && t[1] == kOpener;
-        std::string text = std::string(name) + "(";
+        const EffectInfo* effect = t->IsCode ? FindEffect(t->Value) : nullptr;
+        const int count = effect != nullptr ? effect->ArgumentCount : 0;
+        bool ok = effect != nullptr && end - t >= 2 && t[1] == kOpener;
+        std::string text = effect != nullptr ? std::string(effect->Name) + "(" : std::string();
         const TEffectToken* cursor = t + 2;
         for (int k = 0; ok && k < count; ++k) {
             const bool lastArgument = k + 1 == count;

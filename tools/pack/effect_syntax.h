@@ -22,10 +22,6 @@ void AssembleEffect(std::string_view line, ProgramKind kind, TEffectList& progra
 // effect is shown raw, as "Tokens(...)" with c<code> for code tokens.
 std::vector<std::string> DisassembleProgram(const TEffectList& program, ProgramKind kind);
 
-// Effect names by code (1000 ...), and back; empty / 0 when unknown.
-std::string_view EffectName(std::int32_t code);
-std::int32_t EffectCode(std::string_view name);
-
 // A number as the sources write it: at most two decimals, no trailing zeros.
 std::string FormatHundredths(std::int32_t hundredths);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/catalogue.h"
+#include "data/effect_code.h"
 
 #include <cmath>
 #include <cstdint>
@@ -13,53 +14,67 @@ namespace zephyr::test {
 inline TEffectToken Lit(double value) {
     return TEffectToken{false, static_cast<std::int32_t>(std::llround(value * 100))};
 }
+// A code token by its stored number: also for codes that are no effect.
 inline TEffectToken Code(std::int32_t code) {
     return TEffectToken{true, code};
 }
+inline TEffectToken Code(EffectCode code) {
+    return Code(CodeValue(code));
+}
+inline TEffectToken Code(FormulaVariable variable) {
+    return Code(CodeValue(variable));
+}
+inline TEffectToken Separator() {
+    return Code(kSeparatorToken);
+}
+inline TEffectToken End() {
+    return Code(kEndToken);
+}
 inline TEffectToken Plus() {
-    return Code(2);
+    return Code(CodeValue(FormulaOperator::Plus));
 }
 inline TEffectToken Minus() {
-    return Code(3);
+    return Code(CodeValue(FormulaOperator::Minus));
 }
 inline TEffectToken Times() {
-    return Code(4);
+    return Code(CodeValue(FormulaOperator::Times));
 }
 inline TEffectToken Divide() {
-    return Code(5);
+    return Code(CodeValue(FormulaOperator::Divide));
 }
-inline TEffectToken Var(std::int32_t variable) {
+inline TEffectToken Var(FormulaVariable variable) {
     return Code(variable);
 }
 
 // An item-list effect: code, opening token, the literal arguments with
-// separators, end token (2n + 2 tokens).
-inline TEffectList ItemEffect(std::int32_t code, std::initializer_list<double> args) {
-    TEffectList list{Code(code), Code(8)};
+// separators, end token (2n + 2 tokens). The opening token is a separator, as
+// old catalogues store it: the interpreters never read it.
+inline TEffectList ItemEffect(EffectCode code, std::initializer_list<double> args) {
+    TEffectList list{Code(code), Separator()};
     bool first = true;
     for (double arg : args) {
         if (!first) {
-            list.push_back(Code(8));
+            list.push_back(Separator());
         }
         list.push_back(Lit(arg));
         first = false;
     }
-    list.push_back(Code(0));
+    list.push_back(End());
     return list;
 }
 
 // A level-program effect whose arguments are formulas (token runs).
-inline TEffectList LevelEffect(std::int32_t code, std::initializer_list<TEffectList> args) {
-    TEffectList list{Code(code), Code(8)};
+inline TEffectList LevelEffect(EffectCode code, std::initializer_list<TEffectList> args) {
+    TEffectList list{Code(code), Separator()};
     bool first = true;
     for (const TEffectList& arg : args) {
         if (!first) {
-            list.push_back(Code(8));
+            list.push_back(Separator());
         }
         list.insert(list.end(), arg.begin(), arg.end());
         first = false;
     }
-    list.push_back(Code(0));
+    list.push_back(End());
     return list;
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/picture_control.h"
 #include "data/data_error.h"
+#include "data/interface_pictures.h"
 #include "ui/cell_list.h"
 #include "ui/texts.h"
 
@@ -24,8 +25,7 @@ SplashForm::SplashForm(const DataLocation& location)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(0, 0, 250, 200);
     try {
-        image1_->SetPicture(
-            ui::LoadInterfacePicture(location, "Data\\Images\\design\\SplashImage.jpg"));
+        image1_->SetPicture(ui::LoadInterfacePicture(location, interface_picture::kSplashImage));
     } catch (const DataError&) {
         // The splash goes on without its picture.
     }

@@ -1,8 +1,11 @@
 #include "number_format.h"
 
+#include "data/number_text.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace zephyr {
 namespace {
@@ -115,7 +118,12 @@ std::string FormatGeneral(double value, char decimalSeparator) {
         printed.erase(0, 1);
     }
     const std::size_t e = printed.find('e');
-    const int exponent = std::atoi(printed.c_str() + e + 1);
+    // printf writes the exponent with its sign: "e+05", "e-07".
+    std::string_view exponentText = std::string_view(printed).substr(e + 1);
+    if (exponentText.starts_with('+')) {
+        exponentText.remove_prefix(1);
+    }
+    const int exponent = ParseWhole<int>(exponentText).value_or(0);
     std::string digits = printed.substr(0, 1) + printed.substr(2, e - 2);
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();

@@ -2,19 +2,13 @@
 #include "calculator.h"
 #include "screen_texts.h"
 
-#include <charconv>
+#include "data/number_text.h"
 
 namespace zephyr {
 namespace {
 
 constexpr char kBackspace = '\b';
 constexpr char kEnter = '\r';
-
-bool ParseInt32(const std::string& text, std::int32_t& value) {
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && stop == end;
-}
 
 } // namespace
 
@@ -170,8 +164,8 @@ bool Calculator::LeaveEditor(int editor) {
     if (param == nullptr || param->Kind != 0) {
         return true;
     }
-    std::int32_t typed = 0;
-    if (ParseInt32(editors_[editor - 1].Text, typed)) {
+    if (std::optional<std::int32_t> number = ParseWhole<std::int32_t>(editors_[editor - 1].Text)) {
+        std::int32_t typed = *number;
         if (typed > param->Max) {
             typed = param->Max;
         } else if (typed < param->Min) {

@@ -2,44 +2,42 @@
 
 #include "cell_list.h"
 
-#include <string>
+#include "data/interface_pictures.h"
+
+#include <string_view>
 
 namespace zephyr::ui {
 namespace {
 
+using namespace interface_picture;
+
+// A group's pictures by state; an empty path is a state without a picture.
 struct GroupFiles {
-    const char* passive;
-    const char* active;
-    const char* disabled;
+    std::string_view passive;
+    std::string_view active;
+    std::string_view disabled;
 };
 
-// In group order; paths without a folder live in the buttons folder.
+// In group order.
 constexpr GroupFiles kFiles[kButtonGroupCount] = {
-    {"close_passive.bmp", "close_active.bmp", nullptr},
-    {"minimize_passive.bmp", "minimize_active.bmp", nullptr},
-    {"description_passive.bmp", "description_active.bmp", nullptr},
-    {"level_passive.bmp", "level_active.bmp", nullptr},
-    {"edit_left_passive.bmp", "edit_left_active.bmp", nullptr},
-    {"edit_right_passive.bmp", "edit_right_active.bmp", nullptr},
-    {"Data\\images\\design\\edit_center.bmp", nullptr, nullptr},
-    {"reset_passive.bmp", "reset_active.bmp", nullptr},
-    {"formula_passive.bmp", "formula_active.bmp", nullptr},
-    {"string_on_passive.bmp", "string_on_active.bmp", nullptr},
-    {"string_off_passive.bmp", "string_off_active.bmp", nullptr},
-    {"back_passive.bmp", "back_active.bmp", "back_disable.bmp"},
-    {"next_passive.bmp", "next_active.bmp", "next_disable.bmp"},
-    {"link_passive.bmp", "link_active.bmp", nullptr},
+    {kButtonClosePassive, kButtonCloseActive, {}},
+    {kButtonMinimizePassive, kButtonMinimizeActive, {}},
+    {kButtonDescriptionPassive, kButtonDescriptionActive, {}},
+    {kButtonLevelPassive, kButtonLevelActive, {}},
+    {kButtonEditLeftPassive, kButtonEditLeftActive, {}},
+    {kButtonEditRightPassive, kButtonEditRightActive, {}},
+    {kEditCenter, {}, {}},
+    {kButtonResetPassive, kButtonResetActive, {}},
+    {kButtonFormulaPassive, kButtonFormulaActive, {}},
+    {kButtonStringOnPassive, kButtonStringOnActive, {}},
+    {kButtonStringOffPassive, kButtonStringOffActive, {}},
+    {kButtonBackPassive, kButtonBackActive, kButtonBackDisable},
+    {kButtonNextPassive, kButtonNextActive, kButtonNextDisable},
+    {kButtonLinkPassive, kButtonLinkActive, {}},
 };
 
-QImage LoadButton(const DataLocation& location, const char* file) {
-    if (file == nullptr) {
-        return {};
-    }
-    std::string stored = file;
-    if (stored.find('\\') == std::string::npos) {
-        stored = "Data\\images\\design\\buttons\\" + stored;
-    }
-    return LoadInterfacePicture(location, stored);
+QImage LoadButton(const DataLocation& location, std::string_view stored) {
+    return stored.empty() ? QImage() : LoadInterfacePicture(location, stored);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "cell_list.h"
 
 #include "data/data_error.h"
+#include "data/interface_pictures.h"
 #include "data/stored_picture.h"
 
 #include <QMouseEvent>
@@ -29,8 +30,9 @@ void CalculatorPanel::ShowHero() {
 
 void CalculatorPanel::LoadAttributePicture() {
     const THero* hero = calculator_->Catalog().Hero(calculator_->State().CurrentHero);
-    static constexpr const char* kAttributePictures[3] = {
-        "Data\\images\\stats\\S.gif", "Data\\images\\stats\\A.gif", "Data\\images\\stats\\I.gif"};
+    static constexpr std::string_view kAttributePictures[3] = {
+        interface_picture::kAttributeStrength, interface_picture::kAttributeAgility,
+        interface_picture::kAttributeIntelligence};
     if (hero == nullptr || hero->PrimaryAttribute < 1 || hero->PrimaryAttribute > 3) {
         return;
     }

@@ -20,15 +20,15 @@ QImage CalculatorPanel::SlotImage(int slot) const {
     QPainter painter(&image);
     const SlotPictureView view = calculator_->SlotPicture(slot);
     if (view.Empty) {
-        pictures_.Other36.Draw(painter, 0, 0, 0);
+        pictures_.Other36.Draw(painter, cell::kEmptySlot, 0, 0);
         return image;
     }
     pictures_.Shops.Draw(painter, view.IconIndex, 0, 0);
     if (view.BronzeFrame) {
-        pictures_.Other36.Draw(painter, 2, 0, 0);
+        pictures_.Other36.Draw(painter, cell::kSlotBronzeFrame, 0, 0);
     }
     if (view.GoldFrame) {
-        pictures_.Other36.Draw(painter, 1, 0, 0);
+        pictures_.Other36.Draw(painter, cell::kSlotGoldFrame, 0, 0);
     }
     return image;
 }
@@ -38,7 +38,7 @@ QImage CalculatorPanel::AbilityImage(int ability) const {
     QPainter painter(&image);
     const AbilityPictureView view = calculator_->AbilityPicture(ability);
     if (ability == 5) {
-        pictures_.Other64.Draw(painter, 0, 0, 0, view.Dimmed);
+        pictures_.Other64.Draw(painter, cell::kNoAbility, 0, 0, view.Dimmed);
     } else {
         pictures_.Abilities.Draw(painter, ability - 1, 0, 0, view.Dimmed);
     }
@@ -46,10 +46,10 @@ QImage CalculatorPanel::AbilityImage(int ability) const {
         pictures_.Levels.Draw(painter, view.LevelBadge, 41, 41);
     }
     if (view.BronzeFrame) {
-        pictures_.Frames.Draw(painter, 1, 0, 0);
+        pictures_.Frames.Draw(painter, cell::kBronzeFrame, 0, 0);
     }
     if (view.GoldFrame) {
-        pictures_.Frames.Draw(painter, 0, 0, 0);
+        pictures_.Frames.Draw(painter, cell::kGoldFrame, 0, 0);
     }
     return image;
 }
@@ -67,10 +67,10 @@ QImage CalculatorPanel::OrbImage() const {
     const OrbPictureView view = calculator_->OrbPicture();
     switch (view.Kind) {
     case OrbPictureKind::NoOrb:
-        pictures_.Other30.Draw(painter, 1, 20, 0);
+        pictures_.Other30.Draw(painter, cell::kNoOrb, 20, 0);
         break;
     case OrbPictureKind::NoOrbWorks:
-        pictures_.Other30.Draw(painter, 0, 20, 0);
+        pictures_.Other30.Draw(painter, cell::kNoOrbWorks, 20, 0);
         break;
     case OrbPictureKind::Single:
         pictures_.Orbs30.Draw(painter, view.FirstIcon, 20, 0);

@@ -124,7 +124,7 @@ private:
     SetupHooks hooks_;
     SetupOutcome outcome_ = SetupOutcome::Completed;
     bool calculatorReady_ = true;
-    int setupStep_ = 0;
+    bool searchListBuilt_ = false; // the last set-up step ran
     bool heroShown_ = false;
 
     Catalogue catalogue_;

@@ -58,11 +58,9 @@ void MainWindow::DisableCalculator(bool alsoDictionary) {
 
 void MainWindow::RunSetupSteps() {
     // 1-2: the calculator is assumed ready; the panels are black already.
-    setupStep_ = 1;
     calculatorReady_ = true;
 
     // 3: the running line's texts; without them the calculator is off.
-    setupStep_ = 3;
     std::optional<std::vector<std::string>> lines = ReadTickerLines(location_);
     if (lines) {
         mainScrollBox_->LoadTickerLines(std::move(*lines));
@@ -72,11 +70,9 @@ void MainWindow::RunSetupSteps() {
     }
 
     // 4: the grid's captions, even when the calculator is unavailable.
-    setupStep_ = 4;
     mainScrollBox_->WriteGridCaptions();
 
     // 7: the catalogues.
-    setupStep_ = 7;
     LoadOptions options{location_, true, hooks_.status};
     LoadAllResult loaded = LoadAll(options);
     catalogue_ = std::move(loaded.catalogue);
@@ -92,15 +88,13 @@ void MainWindow::RunSetupSteps() {
         DisableCalculator(true);
     }
 
-    // 8
-    setupStep_ = 8;
+    // 8: the splash says the design comes next.
     if (hooks_.status) {
         hooks_.status(ToCp1251(QStringLiteral("Загрузка дизайна...")));
     }
 
     // 9: the document addresses and the start page, which is not in the
     // history. The viewer loads it while the set-up goes on.
-    setupStep_ = 9;
     std::optional<DocumentAddresses> addresses = ReadDocumentAddresses(location_);
     if (!addresses) {
         throw SetupError{
@@ -114,7 +108,6 @@ void MainWindow::RunSetupSteps() {
     }
 
     // 10: every required design file, before any is loaded.
-    setupStep_ = 10;
     for (const std::string_view stored : RequiredDesignPictures()) {
         if (!location_.Find(stored)) {
             hooks_.messageBox(this, MissingDesignText());
@@ -124,16 +117,13 @@ void MainWindow::RunSetupSteps() {
     }
 
     // 11-12: frames, background, statistic pictures and the fixed lists.
-    setupStep_ = 11;
     LoadDesignPictures();
 
     // 13: the menu bar's colour scheme.
-    setupStep_ = 13;
     colorMap_ = std::make_unique<controls::MyColorMap>(this, palette());
     menuBar_->setStyleSheet(colorMap_->StyleSheet());
 
     // 14: the button pictures and every button's first picture.
-    setupStep_ = 14;
     pictures_.Buttons.Load(location_);
     SetButtonPicture(imageEx3_, ButtonGroup::Close, ButtonState::Passive);
     SetButtonPicture(imageEx4_, ButtonGroup::Minimize, ButtonState::Passive);
@@ -143,7 +133,6 @@ void MainWindow::RunSetupSteps() {
     mainScrollBox_->GiveButtonsFirstPictures();
 
     // 15: hero 1. Without heroes there is nothing to calculate.
-    setupStep_ = 15;
     if (catalogue_.Heroes.empty()) {
         DisableCalculator(false);
     } else {
@@ -152,46 +141,46 @@ void MainWindow::RunSetupSteps() {
     }
 
     // 16: the history starts on the calculator.
-    setupStep_ = 16;
     navHistory_ = {TNavHistory{"calc", 0}};
     navIndex_ = 0;
     UpdateNavButtons();
 
     // 17: the first list holds every term.
-    setupStep_ = 17;
     searchScrollBox_->SetDictionary(catalogue_.SlangWords);
     searchScrollBox_->BuildSearchList();
+    searchListBuilt_ = true;
 }
 
 void MainWindow::LoadDesignPictures() {
     const auto load = [this](std::string_view stored) {
         return LoadInterfacePicture(location_, stored);
     };
-    image5_->SetPicture(load("Data\\Images\\design\\FormTop.bmp"));
-    const QImage side = load("Data\\Images\\design\\FormLeft.bmp");
+    image5_->SetPicture(load(interface_picture::kFormTop));
+    const QImage side = load(interface_picture::kFormLeft);
     image6_->SetPicture(side);
     image7_->SetPicture(side);
-    image8_->SetPicture(load("Data\\Images\\design\\FormBottom.bmp"));
-    mainScrollBox_->SetBackground(load("Data\\Images\\design\\MainMask.bmp"));
-    image3_->SetPicture(load("Data\\images\\design\\headers\\FormCaption.bmp"));
-    mainScrollBox_->SetStatPictures(load("Data\\images\\stats\\hero_a.jpg"),
-                                    load("Data\\images\\stats\\hero_d.jpg"),
-                                    load("Data\\images\\stats\\A.gif"));
+    image8_->SetPicture(load(interface_picture::kFormBottom));
+    mainScrollBox_->SetBackground(load(interface_picture::kMainMask));
+    image3_->SetPicture(load(interface_picture::kFormCaption));
+    mainScrollBox_->SetStatPictures(load(interface_picture::kStatAttack),
+                                    load(interface_picture::kStatDefence),
+                                    load(interface_picture::kAttributeAgility));
 
+    // Added in the order of their cells (panel_pictures.h).
     pictures_.Other64.Clear();
-    pictures_.Other64.Add(load("Data\\images\\skills\\skill000.jpg"), kLime);
+    pictures_.Other64.Add(load(interface_picture::kNoAbility), kLime);
     pictures_.Frames.Clear();
-    pictures_.Frames.Add(load("Data\\images\\design\\gold_border64.bmp"), kLime);
-    pictures_.Frames.Add(load("Data\\images\\design\\bronze_border64.bmp"), kLime);
+    pictures_.Frames.Add(load(interface_picture::kGoldBorder64), kLime);
+    pictures_.Frames.Add(load(interface_picture::kBronzeBorder64), kLime);
     pictures_.Other36.Clear();
-    pictures_.Other36.Add(load("Data\\images\\design\\EmptySlot.JPG"), kBlack);
-    pictures_.Other36.Add(load("Data\\images\\design\\gold_border36.bmp"), kLime);
-    pictures_.Other36.Add(load("Data\\images\\design\\bronze_border36.bmp"), kLime);
+    pictures_.Other36.Add(load(interface_picture::kEmptySlot), kBlack);
+    pictures_.Other36.Add(load(interface_picture::kGoldBorder36), kLime);
+    pictures_.Other36.Add(load(interface_picture::kBronzeBorder36), kLime);
     pictures_.Other30.Clear();
-    pictures_.Other30.Add(load("Data\\images\\orbs\\noneattack.bmp"), kBlack);
-    pictures_.Other30.Add(load("Data\\images\\design\\no_orb.bmp"), kBlack);
+    pictures_.Other30.Add(load(interface_picture::kNoOrbWorks), kBlack);
+    pictures_.Other30.Add(load(interface_picture::kNoOrb), kBlack);
     pictures_.Levels.Clear();
-    pictures_.Levels.Add(load("Data\\images\\design\\Levels.bmp"), kBlack);
+    pictures_.Levels.Add(load(interface_picture::kLevelBadges), kBlack);
 }
 
 void MainWindow::FallBackAfterError() {
@@ -205,7 +194,7 @@ void MainWindow::FallBackAfterError() {
         navHistory_ = {TNavHistory{"calc", 0}};
         navIndex_ = 0;
     }
-    if (setupStep_ < 17) {
+    if (!searchListBuilt_) {
         searchScrollBox_->SetDictionary(catalogue_.SlangWords);
         searchScrollBox_->BuildSearchList();
     }

@@ -7,6 +7,18 @@
 
 namespace zephyr::ui {
 
+// The cells of the fixed lists, in the order the set-up adds them.
+namespace cell {
+inline constexpr int kNoAbility = 0;       // Other64
+inline constexpr int kGoldFrame = 0;       // Frames
+inline constexpr int kBronzeFrame = 1;     // Frames
+inline constexpr int kEmptySlot = 0;       // Other36
+inline constexpr int kSlotGoldFrame = 1;   // Other36
+inline constexpr int kSlotBronzeFrame = 2; // Other36
+inline constexpr int kNoOrbWorks = 0;      // Other30
+inline constexpr int kNoOrb = 1;           // Other30
+} // namespace cell
+
 // Every image list of the calculator panel and the button picture set,
 // filled by the window's set-up.
 struct PanelPictures {

@@ -1,7 +1,7 @@
 #include "catalogue_access.h"
 #include "commands.h"
-#include "int_argument.h"
 
+#include "data/number_text.h"
 #include "dictionary/article_page.h"
 
 #include <ostream>
@@ -13,7 +13,7 @@ int RunArticle(CliContext& ctx) {
     if (ctx.args.size() != 1) {
         throw UsageError{"article needs exactly one entry number (-1 for the empty page)"};
     }
-    const std::optional<int> entry = ParseIntArgument(ctx.args[0]);
+    const std::optional<int> entry = ParseWhole<int>(ctx.args[0]);
     if (!entry) {
         throw UsageError{"'" + ctx.args[0] + "' is not an entry number"};
     }

@@ -6,6 +6,7 @@
 #include "synthetic_pack.h"
 
 #include "data/data_error.h"
+#include "data/number_text.h"
 
 #include <QGuiApplication>
 
@@ -50,11 +51,7 @@ int RunPack(CliContext& ctx) {
     pack::PackSources sources;
     try {
         if (synthetic) {
-            int scale = 0;
-            try {
-                scale = std::stoi(*synthetic);
-            } catch (const std::exception&) {
-            }
+            const int scale = ParseWhole<int>(*synthetic).value_or(0);
             if (scale < 1 || scale > 50) {
                 throw UsageError{"--synthetic takes a scale from 1 to 50"};
             }

@@ -1,9 +1,9 @@
 #include "catalogue_access.h"
 #include "commands.h"
-#include "int_argument.h"
 #include "record_json.h"
 
 #include "data/cp1251.h"
+#include "data/number_text.h"
 #include "dictionary/search_hits.h"
 #include "dictionary/search_page.h"
 
@@ -18,7 +18,7 @@ int TakeCategoryItem(CliContext& ctx) {
     if (!value) {
         return 0;
     }
-    const std::optional<int> item = ParseIntArgument(*value);
+    const std::optional<int> item = ParseWhole<int>(*value);
     if (!item || *item < 0 || *item > 7) {
         throw UsageError{"--category takes a selector item from 0 to 7, not '" + *value + "'"};
     }

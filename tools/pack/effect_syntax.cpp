@@ -1,8 +1,8 @@
 #include "effect_syntax.h"
 
 #include "data/effect_code.h"
+#include "data/number_text.h"
 
-#include <cmath>
 #include <optional>
 #include <stdexcept>
 
@@ -43,26 +43,20 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-std::int32_t ParseHundredths(std::string_view text) {
-    const std::string s(text);
-    std::size_t used = 0;
-    double value = 0;
-    try {
-        value = std::stod(s, &used);
-    } catch (const std::exception&) {
-        used = 0;
+std::int32_t Hundredths(std::string_view text) {
+    const ParsedHundredths parsed = ParseHundredths(text);
+    const std::string quoted = "\"" + std::string(text) + "\"";
+    switch (parsed.Problem) {
+    case HundredthsProblem::None:
+        break;
+    case HundredthsProblem::NotANumber:
+        throw std::invalid_argument(quoted + " is not a number");
+    case HundredthsProblem::TooManyDecimals:
+        throw std::invalid_argument(quoted + " has more than two decimals");
+    case HundredthsProblem::TooLarge:
+        throw std::invalid_argument(quoted + " is too large");
     }
-    if (used != s.size() || s.empty() || s.find_first_of("eEnNxX") != std::string::npos) {
-        throw std::invalid_argument("\"" + s + "\" is not a number");
-    }
-    const double scaled = std::round(value * 100.0);
-    if (std::abs(scaled - value * 100.0) > 1e-6) {
-        throw std::invalid_argument("\"" + s + "\" has more than two decimals");
-    }
-    if (std::abs(scaled) > 2.1e9) {
-        throw std::invalid_argument("\"" + s + "\" is too large");
-    }
-    return static_cast<std::int32_t>(scaled);
+    return parsed.Value;
 }
 
 // A formula: operands (numbers, variables) separated by operators.
@@ -88,7 +82,7 @@ void AssembleFormula(std::string_view text, TEffectList& out) {
             if (const VariableInfo* variable = FindVariable(word); variable != nullptr) {
                 out.push_back(TEffectToken{true, CodeValue(variable->Variable)});
             } else if ((word[0] >= '0' && word[0] <= '9') || word[0] == '.' || word[0] == '-') {
-                out.push_back({false, ParseHundredths(word)});
+                out.push_back({false, Hundredths(word)});
             } else {
                 throw std::invalid_argument("unknown variable \"" + std::string(word) +
                                             "\" (known: " + KnownVariables() + ")");
@@ -211,7 +205,7 @@ void AssembleEffect(std::string_view line, ProgramKind kind, TEffectList& progra
             program.push_back(kSeparator);
         }
         if (kind == ProgramKind::Item) {
-            program.push_back({false, ParseHundredths(Trim(arguments[k]))});
+            program.push_back({false, Hundredths(Trim(arguments[k]))});
         } else {
             AssembleFormula(arguments[k], program);
         }

@@ -1,8 +1,7 @@
 #include "source_values.h"
 
 #include "data/cp1251.h"
-
-#include <cmath>
+#include "data/number_text.h"
 
 namespace zephyr::pack {
 
@@ -29,38 +28,25 @@ bool YesNo(const SourceLine& line) {
 }
 
 long long Integer(const SourceLine& line, const std::string& text, long long low, long long high) {
-    std::size_t used = 0;
-    long long value = 0;
-    try {
-        value = std::stoll(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (text.empty() || used != text.size()) {
+    const std::optional<long long> value = ParseWhole<long long>(text);
+    if (!value) {
         line.Fail("\"" + text + "\" is not a whole number");
     }
-    if (value < low || value > high) {
+    if (*value < low || *value > high) {
         line.Fail(text + " is outside " + std::to_string(low) + " .. " + std::to_string(high));
     }
-    return value;
+    return *value;
 }
 
 std::int32_t Hundredths(const SourceLine& line, const std::string& text) {
-    std::size_t used = 0;
-    double value = 0;
-    try {
-        value = std::stod(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (text.empty() || used != text.size() || text.find_first_of("eEnNxX") != std::string::npos) {
+    const ParsedHundredths parsed = ParseHundredths(text);
+    if (parsed.Problem == HundredthsProblem::NotANumber) {
         line.Fail("\"" + text + "\" is not a number");
     }
-    const double scaled = std::round(value * 100.0);
-    if (std::abs(scaled - value * 100.0) > 1e-6 || std::abs(scaled) > 2.1e9) {
+    if (parsed.Problem != HundredthsProblem::None) {
         line.Fail("\"" + text + "\" needs more than two decimals or is too large");
     }
-    return static_cast<std::int32_t>(scaled);
+    return parsed.Value;
 }
 
 std::vector<std::string> SplitList(const std::string& text, char separator) {

@@ -38,24 +38,20 @@ TEffectList LevelProgram(int level) {
 
 Catalogue MakeCatalogue() {
     Catalogue catalogue;
-    THero hero;
-    hero.Name = "Bench";
-    hero.Ranged = true;
-    hero.BaseStrength = 18;
-    hero.BaseAgility = 22;
-    hero.BaseIntelligence = 15;
-    hero.PrimaryAttribute = 2;
-    hero.StrengthGain = 1.9;
-    hero.AgilityGain = 2.9;
-    hero.IntelligenceGain = 1.5;
-    hero.DamageMin = 24;
-    hero.DamageMax = 36;
-    hero.BaseArmor = 1.5;
-    hero.BaseHpRegen = 0.75;
-    hero.BaseManaRegen = 0.01;
-    hero.BaseAttackTime = 1.7;
-    hero.MoveSpeed = 300;
-    hero.AttackRange = 600;
+    THero hero = MakeHero("Bench", {.Ranged = true,
+                                    .PrimaryAttribute = 2,
+                                    .Strength = 18,
+                                    .Agility = 22,
+                                    .Intelligence = 15,
+                                    .StrengthGain = 1.9,
+                                    .AgilityGain = 2.9,
+                                    .IntelligenceGain = 1.5,
+                                    .DamageMin = 24,
+                                    .DamageMax = 36,
+                                    .Armor = 1.5,
+                                    .HpRegen = 0.75,
+                                    .ManaRegen = 0.01,
+                                    .AttackRange = 600});
     for (int m = 0; m < 4; ++m) {
         TAbility& ability = hero.Abilities[m];
         ability.Name = "Ability";

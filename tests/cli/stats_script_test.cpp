@@ -15,8 +15,8 @@ using namespace zephyr::test;
 class StatsScriptTest : public ::testing::Test {
 protected:
     StatsScriptTest() {
-        b.AddHero(PlainHero("Tester"));
-        THero second = PlainHero(Cp1251FromUtf8("Лучница"));
+        b.AddHero(MakeHero("Tester"));
+        THero second = MakeHero(Cp1251FromUtf8("Лучница"));
         second.Ranged = true;
         second.Abilities[1].Name = Cp1251FromUtf8("Стрелы");
         second.Abilities[1].HasData = true;

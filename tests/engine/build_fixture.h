@@ -17,7 +17,7 @@ struct BuildFixture {
     BuildState state;
 
     BuildFixture() {
-        b.AddHero(PlainHero());
+        b.AddHero(MakeHero("Tester"));
         state.CurrentHero = 1;
         state.HeroLevel = 0;
     }

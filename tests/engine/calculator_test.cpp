@@ -23,7 +23,7 @@ protected:
         vigor = b.AddAura("Vigor", 3);
         b.Aura(devotion).V5 = 300;
 
-        THero hero = PlainHero("Paladin");
+        THero hero = MakeHero("Paladin");
         TAbility& stun = hero.Abilities[0];
         stun.Name = "Stun";
         stun.HasData = true;
@@ -52,7 +52,7 @@ protected:
         }
         hero.Abilities[3].Name = "Ultimate";
         paladin = b.AddHero(hero);
-        other = b.AddHero(PlainHero("Other"));
+        other = b.AddHero(MakeHero("Other"));
 
         ring = b.AddItem("Ring", 100);
         b.Item(ring).PassiveAuras = {static_cast<std::uint8_t>(vigor)};

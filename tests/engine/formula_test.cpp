@@ -11,7 +11,7 @@ using namespace test;
 
 class FormulaTest : public ::testing::Test {
 protected:
-    FormulaTest() { b.AddHero(PlainHero()); }
+    FormulaTest() { b.AddHero(MakeHero("Tester")); }
 
     double Eval(const TEffectList& tokens, int ability = 1) {
         StatRun run(b.catalogue, state, b.catalogue.Heroes[0], stats);

@@ -2,6 +2,7 @@
 
 #include "data/catalogue.h"
 #include "data/effect_code.h"
+#include "data/hero_figures.h"
 
 #include <cmath>
 #include <cstdint>
@@ -84,32 +85,6 @@ inline TEffectList Join(std::initializer_list<TEffectList> parts) {
         list.insert(list.end(), part.begin(), part.end());
     }
     return list;
-}
-
-// A plain melee strength hero with round numbers.
-inline THero PlainHero(std::string name = "Tester") {
-    THero hero;
-    hero.Name = std::move(name);
-    hero.Ranged = false;
-    hero.BaseStrength = 20;
-    hero.BaseAgility = 15;
-    hero.BaseIntelligence = 10;
-    hero.PrimaryAttribute = 1;
-    hero.StrengthGain = 2;
-    hero.AgilityGain = 1.5;
-    hero.IntelligenceGain = 1;
-    hero.DamageMin = 30;
-    hero.DamageMax = 40;
-    hero.BaseArmor = 1;
-    hero.BaseHpRegen = 0.5;
-    hero.BaseManaRegen = 0.25;
-    hero.BaseAttackTime = 1.7;
-    hero.MoveSpeed = 300;
-    hero.AttackRange = 128;
-    for (int m = 0; m < 4; ++m) {
-        hero.Abilities[m].Name = "Ability " + std::to_string(m + 1);
-    }
-    return hero;
 }
 
 struct CatalogueBuilder {

@@ -4,6 +4,7 @@
 
 #include "data/byte_helpers.h"
 #include "data/document_addresses.h"
+#include "data/hero_figures.h"
 #include "data/interface_pictures.h"
 #include "data/picture_codecs.h"
 #include "data/stored_picture.h"
@@ -123,24 +124,22 @@ DataLocation PackBuilder::LocationOf(const std::filesystem::path& programFolder)
 HeroFileEntry SampleHero(const std::string& name, int seed) {
     HeroFileEntry entry;
     entry.PicturePath = "Data\\images\\heroes\\" + name + ".jpg";
+    const bool ranged = seed % 2 == 1;
+    entry.Hero = MakeHero(name, {.Ranged = ranged,
+                                 .PrimaryAttribute = static_cast<std::uint8_t>(1 + seed % 3),
+                                 .Strength = static_cast<std::uint16_t>(15 + seed % 10),
+                                 .Agility = static_cast<std::uint16_t>(14 + seed % 7),
+                                 .Intelligence = static_cast<std::uint16_t>(13 + seed % 5),
+                                 .StrengthGain = 2.5,
+                                 .AgilityGain = 1.75,
+                                 .IntelligenceGain = 8.2,
+                                 .DamageMin = static_cast<std::uint16_t>(20 + seed),
+                                 .DamageMax = static_cast<std::uint16_t>(30 + seed),
+                                 .Armor = 1.25,
+                                 .HpRegen = 0.25,
+                                 .ManaRegen = 0.01,
+                                 .AttackRange = static_cast<std::uint16_t>(ranged ? 600 : 128)});
     THero& hero = entry.Hero;
-    hero.Name = name;
-    hero.Ranged = seed % 2 == 1;
-    hero.BaseStrength = static_cast<std::uint16_t>(15 + seed % 10);
-    hero.BaseAgility = static_cast<std::uint16_t>(14 + seed % 7);
-    hero.BaseIntelligence = static_cast<std::uint16_t>(13 + seed % 5);
-    hero.PrimaryAttribute = static_cast<std::uint8_t>(1 + seed % 3);
-    hero.StrengthGain = 2.5;
-    hero.AgilityGain = 1.75;
-    hero.IntelligenceGain = 8.2;
-    hero.DamageMin = static_cast<std::uint16_t>(20 + seed);
-    hero.DamageMax = static_cast<std::uint16_t>(30 + seed);
-    hero.BaseArmor = 1.25;
-    hero.BaseHpRegen = 0.25;
-    hero.BaseManaRegen = 0.01;
-    hero.BaseAttackTime = 1.7;
-    hero.MoveSpeed = 300;
-    hero.AttackRange = hero.Ranged ? 600 : 128;
     for (int a = 0; a < 4; ++a) {
         TAbility& ability = hero.Abilities[a];
         ability.Name = name + " ability " + std::to_string(a + 1);

@@ -3,6 +3,7 @@
 #include "effect_syntax.h"
 
 #include "data/cp1251.h"
+#include "data/hero_figures.h"
 
 namespace zephyr::pack {
 namespace {
@@ -92,25 +93,25 @@ PackSources SyntheticPack(int scale) {
         for (int h = 0; h < 15 * scale; ++h) {
             ++heroNumber;
             HeroFileEntry entry;
-            THero& hero = entry.Hero;
-            hero.Name = N("Hero ", heroNumber);
             entry.PicturePath = "Data\\images\\heroes\\hero_" + std::to_string(heroNumber) + ".jpg";
-            hero.Ranged = heroNumber % 2 == 0;
-            hero.PrimaryAttribute = static_cast<std::uint8_t>(1 + heroNumber % 3);
-            hero.BaseStrength = static_cast<std::uint16_t>(16 + heroNumber % 9);
-            hero.BaseAgility = static_cast<std::uint16_t>(15 + heroNumber % 8);
-            hero.BaseIntelligence = static_cast<std::uint16_t>(14 + heroNumber % 10);
-            hero.StrengthGain = 2.2;
-            hero.AgilityGain = 1.9;
-            hero.IntelligenceGain = 1.6;
-            hero.DamageMin = 22;
-            hero.DamageMax = 30;
-            hero.BaseArmor = 1.5;
-            hero.BaseHpRegen = 0.25;
-            hero.BaseManaRegen = 0.01;
-            hero.BaseAttackTime = 1.7;
-            hero.MoveSpeed = 300;
-            hero.AttackRange = hero.Ranged ? 550 : 128;
+            const bool ranged = heroNumber % 2 == 0;
+            entry.Hero =
+                MakeHero(N("Hero ", heroNumber),
+                         {.Ranged = ranged,
+                          .PrimaryAttribute = static_cast<std::uint8_t>(1 + heroNumber % 3),
+                          .Strength = static_cast<std::uint16_t>(16 + heroNumber % 9),
+                          .Agility = static_cast<std::uint16_t>(15 + heroNumber % 8),
+                          .Intelligence = static_cast<std::uint16_t>(14 + heroNumber % 10),
+                          .StrengthGain = 2.2,
+                          .AgilityGain = 1.9,
+                          .IntelligenceGain = 1.6,
+                          .DamageMin = 22,
+                          .DamageMax = 30,
+                          .Armor = 1.5,
+                          .HpRegen = 0.25,
+                          .ManaRegen = 0.01,
+                          .AttackRange = static_cast<std::uint16_t>(ranged ? 550 : 128)});
+            THero& hero = entry.Hero;
             pack.pictures.push_back({PictureJob::Kind::HeroPortrait, entry.PicturePath,
                                      Utf8FromCp1251(hero.Name), 0, hero.PrimaryAttribute});
             for (int a = 0; a < 4; ++a) {

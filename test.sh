@@ -3,6 +3,8 @@
 #   ./test.sh             the debug build (build/dev)
 #   ./test.sh --sanitize  the same suite under AddressSanitizer and UBSan
 #                         (clang, build/asan); slower, run it separately
+#   ./test.sh --ci        the debug build with warnings as errors (build/ci),
+#                         as CI runs it
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,8 +16,11 @@ case "${1:-}" in
     preset=asan
     deps=(--sanitize)
     ;;
+--ci)
+    preset=ci
+    ;;
 *)
-    echo "usage: ./test.sh [--sanitize]" >&2
+    echo "usage: ./test.sh [--sanitize | --ci]" >&2
     exit 2
     ;;
 esac

@@ -3,18 +3,16 @@
 // Catalogue seeds are the small pack's files (fuzz_pack.h) and subsets of
 // them, so every picture they name exists in the pack the harnesses load.
 #include "fuzz_pack.h"
+#include "picture_writers.h"
 #include "temp_folder.h"
 
 #include "data/cp1251.h"
 #include "data/file_bytes.h"
 #include "data/picture_codecs.h"
 
-#include <gif_lib.h>
-#include <jpeglib.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <random>
 
@@ -114,93 +112,61 @@ Picture Gradient(int width, int height, bool holes) {
 // marker), progressive. libjpeg's default error handler ends the program,
 // which is all a seed writer needs.
 std::string JpegLayout(const Picture& picture, J_COLOR_SPACE space, bool progressive) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    const int components = space == JCS_GRAYSCALE ? 1 : space == JCS_CMYK ? 4 : 3;
-    info.image_width = static_cast<JDIMENSION>(picture.width);
-    info.image_height = static_cast<JDIMENSION>(picture.height);
-    info.input_components = components;
-    info.in_color_space = space;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 75, TRUE);
-    if (progressive) {
-        jpeg_simple_progression(&info);
-    }
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(picture.width * components));
-    while (info.next_scanline < info.image_height) {
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint32_t pixel = picture.at(x, static_cast<int>(info.next_scanline));
-            for (int c = 0; c < components; ++c) {
-                row[static_cast<std::size_t>(x * components + c)] =
-                    static_cast<JSAMPLE>(pixel >> (8 * (c % 3)) & 0xFF);
-            }
+    testing::JpegSettings settings;
+    settings.width = picture.width;
+    settings.height = picture.height;
+    settings.components = space == JCS_GRAYSCALE ? 1 : space == JCS_CMYK ? 4 : 3;
+    settings.input = space;
+    settings.quality = 75;
+    settings.progressive = progressive;
+    const auto components = static_cast<std::size_t>(settings.components);
+    return testing::WriteJpeg(settings, [&](int y, std::span<JSAMPLE> row) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const std::uint32_t pixel = picture.at(static_cast<int>(i / components), y);
+            row[i] = static_cast<JSAMPLE>(pixel >> (8 * (i % components % 3)) & 0xFF);
         }
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::string bytes(reinterpret_cast<const char*>(buffer), size);
-    std::free(buffer);
-    return bytes;
+    });
 }
 
 // A GIF layout that EncodeGif does not write: an interlaced first frame
 // with its own colour map, offset inside a larger screen, then a second frame.
 std::string LayeredGif() {
-    std::string bytes;
-    int error = 0;
-    GifFileType* gif = EGifOpen(
-        &bytes,
-        [](GifFileType* file, const GifByteType* data, int length) {
-            static_cast<std::string*>(file->UserData)
-                ->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
-            return length;
-        },
-        &error);
-    GifColorType screen[4] = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
-    GifColorType own[8];
+    const std::vector<GifColorType> screen = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+    testing::GifLayout gif;
+    gif.width = 12;
+    gif.height = 10;
+    gif.globalMap = screen;
+
+    testing::GifFrame& first = gif.frames.emplace_back();
+    first.left = 2;
+    first.top = 1;
+    first.width = 8;
+    first.height = 7;
+    first.interlace = true;
     for (int i = 0; i < 8; ++i) {
-        own[i] = {static_cast<GifByteType>(i * 30), static_cast<GifByteType>(255 - i * 30), 128};
+        first.localMap.push_back(
+            {static_cast<GifByteType>(i * 30), static_cast<GifByteType>(255 - i * 30), 128});
     }
-    ColorMapObject* screenMap = GifMakeMapObject(4, screen);
-    ColorMapObject* ownMap = GifMakeMapObject(8, own);
-    EGifSetGifVersion(gif, true);
-    EGifPutScreenDesc(gif, 12, 10, 8, 0, screenMap);
-    GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, 3};
-    GifByteType extension[4];
-    EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE,
-                     static_cast<int>(EGifGCBToExtension(&control, extension)), extension);
-    EGifPutImageDesc(gif, 2, 1, 8, 7, true, ownMap);
-    GifPixelType line[8];
-    for (int y = 0; y < 7; ++y) {
-        for (int x = 0; x < 8; ++x) {
-            line[x] = static_cast<GifPixelType>((x + y) % 8);
+    first.control = GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, 3};
+    // The k-th row as the file stores it holds (x + k) % 8, as it does in the
+    // seed under fuzz/corpus.
+    const std::vector<int> stored = testing::GifRowOrder(first.height, first.interlace);
+    first.rows.resize(stored.size());
+    for (std::size_t k = 0; k < stored.size(); ++k) {
+        for (std::size_t x = 0; x < 8; ++x) {
+            first.rows[static_cast<std::size_t>(stored[k])].push_back(
+                static_cast<GifPixelType>((x + k) % 8));
         }
-        EGifPutLine(gif, line, 8);
     }
+
     // With a colour map of its own too: giflib loses the first frame's map
     // when the next frame has none.
-    EGifPutImageDesc(gif, 0, 0, 4, 2, false, screenMap);
-    for (int y = 0; y < 2; ++y) {
-        EGifPutLine(gif, line, 4);
-    }
-    EGifCloseFile(gif, &error);
-    GifFreeMapObject(screenMap);
-    GifFreeMapObject(ownMap);
-    return bytes;
-}
-
-void Le(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out += static_cast<char>(value >> (8 * i) & 0xFF);
-    }
+    testing::GifFrame& second = gif.frames.emplace_back();
+    second.width = 4;
+    second.height = 2;
+    second.localMap = screen;
+    second.rows.assign(2, {6, 7, 0, 1});
+    return testing::WriteGif(gif);
 }
 
 // A BMP with an info header of `headerSize` bytes (40 and up), the given
@@ -208,33 +174,13 @@ void Le(std::string& out, std::uint32_t value, int bytes) {
 std::string Bmp(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression,
                 const std::vector<std::uint32_t>& masks, int paletteEntries,
                 const std::string& pixels, std::uint32_t headerSize = 40) {
-    std::string info;
-    Le(info, headerSize, 4);
-    Le(info, static_cast<std::uint32_t>(width), 4);
-    Le(info, static_cast<std::uint32_t>(height), 4);
-    Le(info, 1, 2);
-    Le(info, static_cast<std::uint32_t>(bits), 2);
-    Le(info, compression, 4);
-    Le(info, static_cast<std::uint32_t>(pixels.size()), 4);
-    Le(info, 2835, 4);
-    Le(info, 2835, 4);
-    Le(info, static_cast<std::uint32_t>(paletteEntries), 4);
-    Le(info, 0, 4);
-    for (std::uint32_t mask : masks) {
-        Le(info, mask, 4);
-    }
-    while (info.size() < headerSize) {
-        info += '\0';
-    }
-    std::string palette;
+    std::string headers = testing::BmpInfoHeader(
+        {width, height, bits, compression, static_cast<std::uint32_t>(pixels.size()),
+         static_cast<std::uint32_t>(paletteEntries), headerSize, masks});
     for (int i = 0; i < paletteEntries; ++i) {
-        Le(palette, static_cast<std::uint32_t>(i * 0x102040), 4);
+        testing::PutU32(headers, static_cast<std::uint32_t>(i * 0x102040));
     }
-    std::string file = "BM";
-    Le(file, static_cast<std::uint32_t>(14 + info.size() + palette.size() + pixels.size()), 4);
-    Le(file, 0, 4);
-    Le(file, static_cast<std::uint32_t>(14 + info.size() + palette.size()), 4);
-    return file + info + palette + pixels;
+    return testing::BmpFile(headers, pixels);
 }
 
 void PictureSeeds(Corpus& corpus, const std::filesystem::path& sample) {
@@ -270,17 +216,9 @@ void PictureSeeds(Corpus& corpus, const std::filesystem::path& sample) {
     corpus.Add("bmp_codec", "argb32_v3.bmp",
                Bmp(2, 1, 32, 3, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, 0,
                    std::string("\x10\x20\x30\x80\x40\x50\x60\x00", 8), 56));
-    std::string core = "BM";
-    Le(core, 14 + 12 + 2 * 4, 4);
-    Le(core, 0, 4);
-    Le(core, 14 + 12, 4);
-    Le(core, 12, 4);
-    Le(core, 2, 2);
-    Le(core, 1, 2);
-    Le(core, 1, 2);
-    Le(core, 24, 2);
-    core += std::string("\x01\x02\x03\x04\x05\x06\x00\x00", 8);
-    corpus.Add("bmp_codec", "core24.bmp", core);
+    corpus.Add("bmp_codec", "core24.bmp",
+               testing::BmpFile(testing::BmpCoreHeader(2, 1, 24),
+                                std::string("\x01\x02\x03\x04\x05\x06\x00\x00", 8)));
 }
 
 std::string RandomBytes(std::mt19937& random, std::size_t size) {

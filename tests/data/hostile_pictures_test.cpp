@@ -1,18 +1,16 @@
 #include "data/data_error.h"
 #include "data/picture_codecs.h"
 
-#include <gtest/gtest.h>
-
 // The pictures are written with libjpeg and giflib directly (and BMPs byte by
 // byte), so they take layouts our own encoders never produce.
-#include <cstdio>
-#include <gif_lib.h>
-#include <jpeglib.h>
+#include "picture_writers.h"
+#include "pixel_distance.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <random>
 #include <string>
@@ -23,18 +21,11 @@ namespace zephyr {
 namespace {
 
 using Decoder = std::function<Picture(std::string_view, const std::string&)>;
+using testing::ChannelDistance;
+using testing::GifFrame;
 
 std::uint32_t Opaque(std::uint32_t rgb) {
     return 0xFF000000u | rgb;
-}
-
-int ChannelDistance(std::uint32_t a, std::uint32_t b) {
-    int worst = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-        const int d = static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF);
-        worst = std::max(worst, std::abs(d));
-    }
-    return worst;
 }
 
 // A picture file and what it must decode to. With a tolerance, only the
@@ -162,52 +153,31 @@ int TileOf(int x, int y) {
 }
 
 std::string WriteJpeg(const JpegRecipe& recipe) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = kJpegWidth;
-    info.image_height = kJpegHeight;
+    testing::JpegSettings settings;
+    settings.width = kJpegWidth;
+    settings.height = kJpegHeight;
     const std::size_t components = recipe.tiles.front().samples.size();
-    info.input_components = static_cast<int>(components);
-    info.in_color_space = recipe.input;
-    jpeg_set_defaults(&info);
-    jpeg_set_colorspace(&info, recipe.stored);
+    settings.components = static_cast<int>(components);
+    settings.input = recipe.input;
+    settings.stored = recipe.stored;
     if (recipe.stored == JCS_CMYK || recipe.stored == JCS_YCCK) {
-        info.write_Adobe_marker = recipe.adobeMarker ? TRUE : FALSE;
+        settings.adobeMarker = recipe.adobeMarker;
     }
-    jpeg_set_quality(&info, 92, TRUE);
-    info.comp_info[0].h_samp_factor = recipe.lumaH;
-    info.comp_info[0].v_samp_factor = recipe.lumaV;
-    info.restart_interval = recipe.restartInterval;
-    info.restart_in_rows = recipe.restartRows;
-    if (!recipe.script.empty()) {
-        info.scan_info = recipe.script.data();
-        info.num_scans = static_cast<int>(recipe.script.size());
-    } else if (recipe.progressive) {
-        jpeg_simple_progression(&info);
-    }
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(kJpegWidth * components);
-    JSAMPROW rows[1] = {row.data()};
-    while (info.next_scanline < info.image_height) {
-        const int y = static_cast<int>(info.next_scanline);
+    settings.quality = 92;
+    settings.lumaH = recipe.lumaH;
+    settings.lumaV = recipe.lumaV;
+    settings.restartInterval = recipe.restartInterval;
+    settings.restartRows = recipe.restartRows;
+    settings.progressive = recipe.progressive;
+    settings.script = recipe.script;
+    return testing::WriteJpeg(settings, [&](int y, std::span<JSAMPLE> row) {
         for (int x = 0; x < kJpegWidth; ++x) {
             const auto& samples = recipe.tiles[static_cast<std::size_t>(TileOf(x, y))].samples;
             std::copy(samples.begin(), samples.end(),
                       row.begin() +
                           static_cast<std::ptrdiff_t>(static_cast<std::size_t>(x) * components));
         }
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::string out(reinterpret_cast<const char*>(buffer), size);
-    std::free(buffer);
-    return out;
+    });
 }
 
 Sample JpegSample(const JpegRecipe& recipe) {
@@ -392,109 +362,36 @@ TEST(HostileJpeg, EndlessProgressionIsRefused) {
 
 // ---- GIF ------------------------------------------------------------------
 
-int AppendToString(GifFileType* gif, const GifByteType* data, int length) {
-    static_cast<std::string*>(gif->UserData)
-        ->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
-    return length;
-}
+struct GifRecipe : testing::GifLayout {
+    GifRecipe() { comment = "made for a test"; }
 
-struct GifFrame {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool interlace = false;
-    int transparent = NO_TRANSPARENT_COLOR;      // with a colour, a control block is written
-    std::vector<GifColorType> localMap;          // empty: the global one applies
-    std::vector<std::vector<GifPixelType>> rows; // top first
-};
-
-struct GifRecipe {
     std::string name;
-    int width = 0;
-    int height = 0;
-    std::vector<GifColorType> globalMap; // empty: none
-    bool looping = false;                // a NETSCAPE2.0 block, as animations carry
-    std::vector<GifFrame> frames;
 };
 
-std::vector<int> RowOrder(const GifFrame& frame) {
-    std::vector<int> order;
-    if (!frame.interlace) {
-        for (int y = 0; y < frame.height; ++y) {
-            order.push_back(y);
-        }
-        return order;
-    }
-    // giflib writes rows as given, so they go in the four interlace passes.
-    const std::pair<int, int> passes[] = {{0, 8}, {4, 8}, {2, 4}, {1, 2}};
-    for (const auto& [first, step] : passes) {
-        for (int y = first; y < frame.height; y += step) {
-            order.push_back(y);
-        }
-    }
-    return order;
-}
-
-std::string WriteGif(const GifRecipe& recipe) {
-    std::string out;
-    int error = 0;
-    GifFileType* gif = EGifOpen(&out, AppendToString, &error);
-    EGifSetGifVersion(gif, true);
-    const auto makeMap = [](const std::vector<GifColorType>& entries) {
-        return entries.empty() ? nullptr
-                               : GifMakeMapObject(static_cast<int>(entries.size()), entries.data());
-    };
-    ColorMapObject* global = makeMap(recipe.globalMap);
-    EXPECT_EQ(EGifPutScreenDesc(gif, recipe.width, recipe.height, 8, 0, global), GIF_OK);
-    GifFreeMapObject(global);
-    if (recipe.looping) {
-        GifByteType loop[] = {1, 0, 0}; // loop for ever
-        EXPECT_EQ(EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE), GIF_OK);
-        EXPECT_EQ(EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0"), GIF_OK);
-        EXPECT_EQ(EGifPutExtensionBlock(gif, 3, loop), GIF_OK);
-        EXPECT_EQ(EGifPutExtensionTrailer(gif), GIF_OK);
-    }
-    const char comment[] = "made for a test";
-    EXPECT_EQ(EGifPutComment(gif, comment), GIF_OK);
-    for (const GifFrame& frame : recipe.frames) {
-        if (frame.transparent != NO_TRANSPARENT_COLOR || recipe.frames.size() > 1) {
-            GraphicsControlBlock control{};
-            control.DisposalMode = DISPOSE_BACKGROUND;
-            control.DelayTime = 10;
-            control.TransparentColor = frame.transparent;
-            GifByteType extension[4];
-            const std::size_t length = EGifGCBToExtension(&control, extension);
-            EXPECT_EQ(
-                EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension),
-                GIF_OK);
-        }
-        ColorMapObject* local = makeMap(frame.localMap);
-        EXPECT_EQ(EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height,
-                                   frame.interlace, local),
-                  GIF_OK);
-        GifFreeMapObject(local);
-        for (const int y : RowOrder(frame)) {
-            std::vector<GifPixelType> row = frame.rows[static_cast<std::size_t>(y)];
-            EXPECT_EQ(EGifPutLine(gif, row.data(), frame.width), GIF_OK);
-        }
-    }
-    EXPECT_EQ(EGifCloseFile(gif, &error), GIF_OK);
-    return out;
+// The control block of a transparent frame, or of any frame of an animation:
+// shown for a tenth of a second, then cleared.
+GraphicsControlBlock Control(int transparent = NO_TRANSPARENT_COLOR) {
+    GraphicsControlBlock control{};
+    control.DisposalMode = DISPOSE_BACKGROUND;
+    control.DelayTime = 10;
+    control.TransparentColor = transparent;
+    return control;
 }
 
 // The first frame on a transparent screen.
 Sample GifSample(const GifRecipe& recipe) {
-    Sample sample{recipe.name, DecodeGif, WriteGif(recipe), Picture(recipe.width, recipe.height, 0),
-                  0,           {}};
+    Sample sample{
+        recipe.name, DecodeGif, testing::WriteGif(recipe), Picture(recipe.width, recipe.height, 0),
+        0,           {}};
     const GifFrame& frame = recipe.frames.front();
+    const int transparent = frame.control ? frame.control->TransparentColor : NO_TRANSPARENT_COLOR;
     const auto& map = frame.localMap.empty() ? recipe.globalMap : frame.localMap;
     for (int y = 0; y < frame.height; ++y) {
         for (int x = 0; x < frame.width; ++x) {
             const int index = frame.rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
             const GifColorType& c = map[static_cast<std::size_t>(index)];
             sample.expected.at(frame.left + x, frame.top + y) =
-                index == frame.transparent
+                index == transparent
                     ? 0u
                     : Opaque(std::uint32_t{c.Red} << 16 | std::uint32_t{c.Green} << 8 | c.Blue);
         }
@@ -550,7 +447,7 @@ std::vector<Sample> GifSamples() {
     transparent.height = 5;
     transparent.globalMap = Palette(4, 2);
     transparent.frames.push_back(Frame(0, 0, 6, 5, 4, 1));
-    transparent.frames.back().transparent = 3;
+    transparent.frames.back().control = Control(3);
 
     GifRecipe& local = recipes.emplace_back();
     local.name = "local-map-only.gif";
@@ -568,10 +465,12 @@ std::vector<Sample> GifSamples() {
     animation.globalMap = Palette(4, 4);
     animation.looping = true;
     animation.frames.push_back(Frame(0, 0, 8, 6, 4, 1));
+    animation.frames.back().control = Control();
     animation.frames.push_back(Frame(2, 1, 5, 4, 16, 2));
     animation.frames.back().localMap = Palette(16, 5);
-    animation.frames.back().transparent = 1;
+    animation.frames.back().control = Control(1);
     animation.frames.push_back(Frame(0, 0, 8, 6, 4, 3));
+    animation.frames.back().control = Control();
 
     GifRecipe& offset = recipes.emplace_back();
     offset.name = "offset-frame.gif";
@@ -590,7 +489,7 @@ std::vector<Sample> GifSamples() {
     mixed.frames.push_back(Frame(2, 1, 5, 17, 16, 3));
     mixed.frames.back().interlace = true;
     mixed.frames.back().localMap = Palette(16, 8);
-    mixed.frames.back().transparent = 0;
+    mixed.frames.back().control = Control(0);
 
     std::vector<Sample> samples;
     for (const GifRecipe& recipe : recipes) {
@@ -620,16 +519,6 @@ TEST(HostileGif, CutOrFlippedCopiesDecodeOrAreRefused) {
 }
 
 // ---- BMP ------------------------------------------------------------------
-
-void PutU16(std::string& out, std::uint32_t value) {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>(value >> 8 & 0xFF);
-}
-
-void PutU32(std::string& out, std::uint32_t value) {
-    PutU16(out, value & 0xFFFF);
-    PutU16(out, value >> 16);
-}
 
 constexpr std::uint32_t kRle8 = 1;
 constexpr std::uint32_t kRle4 = 2;
@@ -663,50 +552,22 @@ BmpHeader Header(int width, int height, bool topDown, int bits, std::uint32_t co
 
 // File header, bitmap header, masks and palette; `pixels` follow.
 std::string BmpFile(const BmpHeader& header, const std::string& pixels) {
-    std::string info;
-    PutU32(info, header.headerSize);
-    if (header.headerSize == 12) {
-        PutU16(info, static_cast<std::uint32_t>(header.width));
-        PutU16(info, static_cast<std::uint32_t>(header.height));
-        PutU16(info, 1);
-        PutU16(info, static_cast<std::uint32_t>(header.bits));
-    } else {
-        PutU32(info, static_cast<std::uint32_t>(header.width));
-        PutU32(info, static_cast<std::uint32_t>(header.topDown ? -header.height : header.height));
-        PutU16(info, 1);
-        PutU16(info, static_cast<std::uint32_t>(header.bits));
-        PutU32(info, header.compression);
-        PutU32(info, static_cast<std::uint32_t>(pixels.size()));
-        PutU32(info, 2835);
-        PutU32(info, 2835);
-        PutU32(info, header.coloursUsed);
-        PutU32(info, 0);
-    }
-    std::string afterHeader;
-    if (header.headerSize > 40) {
-        for (const std::uint32_t mask : header.masks) {
-            PutU32(info, mask);
-        }
-        info.resize(header.headerSize, '\0');
-    } else {
-        for (const std::uint32_t mask : header.masks) {
-            PutU32(afterHeader, mask);
-        }
-    }
+    std::string headers =
+        header.headerSize == 12
+            ? testing::BmpCoreHeader(header.width, header.height, header.bits)
+            : testing::BmpInfoHeader({header.width, header.topDown ? -header.height : header.height,
+                                      header.bits, header.compression,
+                                      static_cast<std::uint32_t>(pixels.size()), header.coloursUsed,
+                                      header.headerSize, header.masks});
     for (const std::uint32_t rgb : header.palette) {
-        afterHeader += static_cast<char>(rgb & 0xFF);
-        afterHeader += static_cast<char>(rgb >> 8 & 0xFF);
-        afterHeader += static_cast<char>(rgb >> 16 & 0xFF);
+        headers += static_cast<char>(rgb & 0xFF);
+        headers += static_cast<char>(rgb >> 8 & 0xFF);
+        headers += static_cast<char>(rgb >> 16 & 0xFF);
         if (header.headerSize != 12) {
-            afterHeader += '\0';
+            headers += '\0';
         }
     }
-    const auto offset = static_cast<std::uint32_t>(14 + info.size() + afterHeader.size());
-    std::string file = "BM";
-    PutU32(file, offset + static_cast<std::uint32_t>(pixels.size()));
-    PutU32(file, 0);
-    PutU32(file, offset);
-    return file + info + afterHeader + pixels;
+    return testing::BmpFile(headers, pixels);
 }
 
 // Packs stored pixel values (rows top first) into rows of `bits` each,

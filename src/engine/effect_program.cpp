@@ -193,13 +193,13 @@ void ApplyEffect(StatRun& run, EffectSource source, EffectCode code, const doubl
         RaiseTo(item ? run.ItemMagicResist : run.AbilityMagicResist, v);
         break;
     case EffectCode::Evasion:
-        RaiseTo(run.EvasionPct, v);
+        RaiseTo(run.EvasionPercent, v);
         break;
     case EffectCode::Miss:
-        RaiseTo(run.MissPct, v);
+        RaiseTo(run.MissPercent, v);
         break;
     case EffectCode::TriggeredEvasion:
-        RaiseTo(run.TriggeredEvasionPct, v);
+        RaiseTo(run.TriggeredEvasionPercent, v);
         break;
     case EffectCode::Bash:
         AddBash(run, source, v, w, args[2]);

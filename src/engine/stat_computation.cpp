@@ -216,11 +216,12 @@ void DeriveDefenceAndMovement(StatRun& run) {
 
 void DeriveChancesAndSurvival(StatRun& run) {
     HeroStats& s = run.stats;
-    s.Evasion = run.EvasionPct / 100.0;
-    s.TriggeredEvasion = run.TriggeredEvasionPct / 100.0;
-    s.Miss = run.MissPct / 100.0;
-    s.Dodge = 1.0 - (1.0 - run.EvasionPct / 100.0) * (1.0 - run.TriggeredEvasionPct / 100.0) *
-                        (1.0 - run.MissPct / 100.0);
+    s.Evasion = run.EvasionPercent / 100.0;
+    s.TriggeredEvasion = run.TriggeredEvasionPercent / 100.0;
+    s.Miss = run.MissPercent / 100.0;
+    s.Dodge = 1.0 - (1.0 - run.EvasionPercent / 100.0) *
+                        (1.0 - run.TriggeredEvasionPercent / 100.0) *
+                        (1.0 - run.MissPercent / 100.0);
     s.BashChance = 1.0 - run.BashNone;
     s.CritChance = 1.0 - run.CritNone;
     AddSaturated(s.LifeSteal, run.ItemLifeSteal);

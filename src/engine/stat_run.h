@@ -39,9 +39,9 @@ struct StatRun {
     std::int32_t MagicDpsFlat = 0;
     std::int32_t ItemMagicResist = 0;
     std::int32_t AbilityMagicResist = 0;
-    std::int32_t EvasionPct = 0;
-    std::int32_t MissPct = 0;
-    std::int32_t TriggeredEvasionPct = 0;
+    std::int32_t EvasionPercent = 0;
+    std::int32_t MissPercent = 0;
+    std::int32_t TriggeredEvasionPercent = 0;
     std::int32_t PhysProcDamage = 0;
     std::int32_t MagicProcDamage = 0;
     double HpDrain = 0;

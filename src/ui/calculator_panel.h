@@ -1,6 +1,6 @@
 #pragma once
 
-#include "build_order_list_box.h"
+#include "fixed_line_list_box.h"
 #include "menu_style.h"
 #include "panel_pictures.h"
 #include "string_grid.h"

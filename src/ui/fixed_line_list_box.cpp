@@ -1,4 +1,4 @@
-#include "build_order_list_box.h"
+#include "fixed_line_list_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>

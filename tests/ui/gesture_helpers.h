@@ -4,7 +4,7 @@
 
 #include "controls/picture_control.h"
 #include "engine/calculator.h"
-#include "ui/build_order_list_box.h"
+#include "ui/fixed_line_list_box.h"
 #include "ui/string_grid.h"
 
 #include <QTest>

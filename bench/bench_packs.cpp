@@ -12,9 +12,9 @@ namespace zephyr::bench {
 namespace {
 
 struct MadeFolders {
-    std::vector<std::filesystem::path> folders;
+    std::vector<std::filesystem::path> Folders;
     ~MadeFolders() {
-        for (const auto& folder : folders) {
+        for (const auto& folder : Folders) {
             std::error_code ignored;
             std::filesystem::remove_all(folder, ignored);
         }
@@ -26,7 +26,7 @@ std::filesystem::path NewFolder(const char* stem) {
     std::random_device seed;
     auto path = std::filesystem::temp_directory_path() / (stem + std::to_string(seed()));
     std::filesystem::create_directories(path);
-    made.folders.push_back(path);
+    made.Folders.push_back(path);
     return path;
 }
 

@@ -174,8 +174,8 @@ long ResidentKb(int pid) {
 }
 
 struct TreeMemory {
-    double residentMb = 0;
-    int processes = 0;
+    double ResidentMb = 0;
+    int Processes = 0;
 };
 
 TreeMemory MeasureTree() {
@@ -183,9 +183,9 @@ TreeMemory MeasureTree() {
     long kb = 0;
     for (const int pid : ProcessTree()) {
         kb += ResidentKb(pid);
-        ++memory.processes;
+        ++memory.Processes;
     }
-    memory.residentMb = static_cast<double>(kb) / 1024.0;
+    memory.ResidentMb = static_cast<double>(kb) / 1024.0;
     return memory;
 }
 
@@ -251,10 +251,10 @@ void TreeMemoryAfterDocuments(benchmark::State& state, const std::filesystem::pa
         // Whatever the engine still has queued settles before the count.
         QTest::qWait(500);
         const TreeMemory browsed = MeasureTree();
-        state.counters["rss_mb_after_startup"] = started.residentMb;
-        state.counters["rss_mb_after_ten_documents"] = browsed.residentMb;
-        state.counters["processes_after_startup"] = started.processes;
-        state.counters["processes_after_ten_documents"] = browsed.processes;
+        state.counters["rss_mb_after_startup"] = started.ResidentMb;
+        state.counters["rss_mb_after_ten_documents"] = browsed.ResidentMb;
+        state.counters["processes_after_startup"] = started.Processes;
+        state.counters["processes_after_ten_documents"] = browsed.Processes;
         state.PauseTiming();
         Close(window);
         state.ResumeTiming();

@@ -16,7 +16,7 @@ namespace {
 using namespace zephyr;
 
 const std::vector<TSlang>& Words() {
-    static const std::vector<TSlang> words = pack::SyntheticPack(1).dictionary.Entries;
+    static const std::vector<TSlang> words = pack::SyntheticPack(1).Dictionary.Entries;
     return words;
 }
 

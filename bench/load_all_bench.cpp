@@ -28,11 +28,11 @@ void RunLoadAll(benchmark::State& state, const std::filesystem::path& data, bool
         DataLocation(data.parent_path(), data, data.parent_path()), withPictures, {}};
     for (auto _ : state) {
         LoadAllResult result = LoadAll(options);
-        if (!result.ok()) {
-            state.SkipWithError(result.failure->message.c_str());
+        if (!result.Ok()) {
+            state.SkipWithError(result.Failure->Message.c_str());
             break;
         }
-        benchmark::DoNotOptimize(result.catalogue.Heroes.data());
+        benchmark::DoNotOptimize(result.Catalogue.Heroes.data());
     }
 }
 

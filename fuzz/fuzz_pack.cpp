@@ -214,13 +214,13 @@ std::filesystem::path SampleDataFolder() {
 
 testing::PackBuilder SmallSamplePack(const std::filesystem::path& sampleData) {
     testing::PackBuilder pack;
-    pack.taverns =
+    pack.Taverns =
         SmallTaverns(ReadSample<TavernsFile>(sampleData / "Taverns.dat", ReadTavernsFile));
-    pack.shops = SmallShops(ReadSample<ShopsFile>(sampleData / "Shops.dat", ReadShopsFile));
-    pack.aurs = SmallAurs(ReadSample<AursFile>(sampleData / "Aurs.dat", ReadAursFile));
+    pack.Shops = SmallShops(ReadSample<ShopsFile>(sampleData / "Shops.dat", ReadShopsFile));
+    pack.Aurs = SmallAurs(ReadSample<AursFile>(sampleData / "Aurs.dat", ReadAursFile));
     // Orbs.dat is small already, and its tables are sized by its lists.
-    pack.orbs = ReadSample<OrbsFile>(sampleData / "Orbs.dat", ReadOrbsFile);
-    pack.dictionary = SmallDictionary(
+    pack.Orbs = ReadSample<OrbsFile>(sampleData / "Orbs.dat", ReadOrbsFile);
+    pack.Dictionary = SmallDictionary(
         ReadSample<DictionaryFile>(sampleData / "Dictionary.dat", ReadDictionaryFile));
     return pack;
 }
@@ -234,7 +234,7 @@ void LoadCatalogueInput(const char* file, const std::uint8_t* data, std::size_t 
     const DataLocation& location = SmallPackLocation();
     const CatalogueLoader* loader = nullptr;
     for (const CatalogueLoader& step : CatalogueLoaders()) {
-        if (std::strcmp(step.file, file) == 0) {
+        if (std::strcmp(step.File, file) == 0) {
             loader = &step;
         }
     }

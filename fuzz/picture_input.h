@@ -21,15 +21,15 @@ void DecodeAndStretch(Decode decode, const std::uint8_t* data, std::size_t size)
     } catch (const DataError&) {
         return;
     }
-    FUZZ_CHECK(picture.width >= 1 && picture.height >= 1);
-    FUZZ_CHECK(!PictureTooLarge(picture.width, picture.height));
-    FUZZ_CHECK(picture.pixels.size() ==
-               static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
+    FUZZ_CHECK(picture.Width >= 1 && picture.Height >= 1);
+    FUZZ_CHECK(!PictureTooLarge(picture.Width, picture.Height));
+    FUZZ_CHECK(picture.Pixels.size() ==
+               static_cast<std::size_t>(picture.Width) * static_cast<std::size_t>(picture.Height));
     for (const auto& [width, height] : {std::pair{36, 36}, std::pair{15, 15}, std::pair{1, 3}}) {
         Picture copy = picture;
         StretchBitmap(copy, width, height);
-        FUZZ_CHECK(copy.width == width && copy.height == height);
-        FUZZ_CHECK(copy.pixels.size() == static_cast<std::size_t>(width * height));
+        FUZZ_CHECK(copy.Width == width && copy.Height == height);
+        FUZZ_CHECK(copy.Pixels.size() == static_cast<std::size_t>(width * height));
     }
 }
 

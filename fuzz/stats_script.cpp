@@ -17,11 +17,11 @@ const zephyr::Catalogue& SampleCatalogue() {
         const std::filesystem::path data = zephyr::fuzz::SampleDataFolder();
         const zephyr::DataLocation location(data.parent_path(), data, data.parent_path());
         zephyr::LoadAllResult result = zephyr::LoadAll({location, false, {}});
-        if (!result.ok()) {
-            std::fprintf(stderr, "fuzz: %s\n", result.failure->message.c_str());
+        if (!result.Ok()) {
+            std::fprintf(stderr, "fuzz: %s\n", result.Failure->Message.c_str());
             std::abort();
         }
-        return std::move(result.catalogue);
+        return std::move(result.Catalogue);
     }();
     return catalogue;
 }

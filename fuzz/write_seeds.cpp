@@ -32,7 +32,7 @@ private:
 };
 
 void CatalogueSeeds(Corpus& corpus, const testing::PackBuilder& pack) {
-    const TavernsFile& taverns = *pack.taverns;
+    const TavernsFile& taverns = *pack.Taverns;
     corpus.Add("taverns_dat", "small_pack.dat", WriteTavernsFile(taverns));
     const auto& heroes = taverns.Taverns.at(0).Heroes;
     for (std::size_t i = 0; i < heroes.size(); ++i) {
@@ -45,7 +45,7 @@ void CatalogueSeeds(Corpus& corpus, const testing::PackBuilder& pack) {
     split.Taverns.push_back({"Second", {heroes.back()}});
     corpus.Add("taverns_dat", "two_taverns.dat", WriteTavernsFile(split));
 
-    const ShopsFile& shops = *pack.shops;
+    const ShopsFile& shops = *pack.Shops;
     corpus.Add("shops_dat", "small_pack.dat", WriteShopsFile(shops));
     const ShopFileEntry& shop = shops.Shops.at(0);
     ShopsFile plain;
@@ -59,13 +59,13 @@ void CatalogueSeeds(Corpus& corpus, const testing::PackBuilder& pack) {
     corpus.Add("shops_dat", "plain_items.dat", WriteShopsFile(plain));
     corpus.Add("shops_dat", "group_items.dat", WriteShopsFile(groups));
 
-    const AursFile& aurs = *pack.aurs;
+    const AursFile& aurs = *pack.Aurs;
     corpus.Add("aurs_dat", "small_pack.dat", WriteAursFile(aurs));
     AursFile oneAura;
     oneAura.Auras.push_back(aurs.Auras.at(0));
     corpus.Add("aurs_dat", "one_aura.dat", WriteAursFile(oneAura));
 
-    const OrbsFile& orbs = *pack.orbs;
+    const OrbsFile& orbs = *pack.Orbs;
     corpus.Add("orbs_dat", "sample.dat", WriteOrbsFile(orbs));
     OrbsFile small;
     small.Categories = {orbs.Categories.at(0), orbs.Categories.at(1)};
@@ -76,7 +76,7 @@ void CatalogueSeeds(Corpus& corpus, const testing::PackBuilder& pack) {
     small.ItemOrbs = {orbs.ItemOrbs.begin(), orbs.ItemOrbs.begin() + 2};
     corpus.Add("orbs_dat", "two_categories.dat", WriteOrbsFile(small));
 
-    const DictionaryFile& dictionary = *pack.dictionary;
+    const DictionaryFile& dictionary = *pack.Dictionary;
     corpus.Add("dictionary_dat", "small_pack.dat", WriteDictionaryFile(dictionary));
     DictionaryFile three;
     three.Entries = {dictionary.Entries.begin(), dictionary.Entries.begin() + 3};
@@ -101,7 +101,7 @@ Picture Gradient(int width, int height, bool holes) {
         for (int x = 0; x < width; ++x) {
             const auto v = static_cast<std::uint32_t>(x * 37 + y * 91);
             const std::uint32_t alpha = holes && (x + y) % 3 == 0 ? 0 : 0xFF;
-            picture.at(x, y) =
+            picture.At(x, y) =
                 alpha << 24 | (v & 0xFF) << 16 | (v * 3 & 0xFF) << 8 | (v * 7 & 0xFF);
         }
     }
@@ -113,16 +113,16 @@ Picture Gradient(int width, int height, bool holes) {
 // which is all a seed writer needs.
 std::string JpegLayout(const Picture& picture, J_COLOR_SPACE space, bool progressive) {
     testing::JpegSettings settings;
-    settings.width = picture.width;
-    settings.height = picture.height;
-    settings.components = space == JCS_GRAYSCALE ? 1 : space == JCS_CMYK ? 4 : 3;
-    settings.input = space;
-    settings.quality = 75;
-    settings.progressive = progressive;
-    const auto components = static_cast<std::size_t>(settings.components);
+    settings.Width = picture.Width;
+    settings.Height = picture.Height;
+    settings.Components = space == JCS_GRAYSCALE ? 1 : space == JCS_CMYK ? 4 : 3;
+    settings.Input = space;
+    settings.Quality = 75;
+    settings.Progressive = progressive;
+    const auto components = static_cast<std::size_t>(settings.Components);
     return testing::WriteJpeg(settings, [&](int y, std::span<JSAMPLE> row) {
         for (std::size_t i = 0; i < row.size(); ++i) {
-            const std::uint32_t pixel = picture.at(static_cast<int>(i / components), y);
+            const std::uint32_t pixel = picture.At(static_cast<int>(i / components), y);
             row[i] = static_cast<JSAMPLE>(pixel >> (8 * (i % components % 3)) & 0xFF);
         }
     });
@@ -133,39 +133,39 @@ std::string JpegLayout(const Picture& picture, J_COLOR_SPACE space, bool progres
 std::string LayeredGif() {
     const std::vector<GifColorType> screen = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
     testing::GifLayout gif;
-    gif.width = 12;
-    gif.height = 10;
-    gif.globalMap = screen;
+    gif.Width = 12;
+    gif.Height = 10;
+    gif.GlobalMap = screen;
 
-    testing::GifFrame& first = gif.frames.emplace_back();
-    first.left = 2;
-    first.top = 1;
-    first.width = 8;
-    first.height = 7;
-    first.interlace = true;
+    testing::GifFrame& first = gif.Frames.emplace_back();
+    first.Left = 2;
+    first.Top = 1;
+    first.Width = 8;
+    first.Height = 7;
+    first.Interlace = true;
     for (int i = 0; i < 8; ++i) {
-        first.localMap.push_back(
+        first.LocalMap.push_back(
             {static_cast<GifByteType>(i * 30), static_cast<GifByteType>(255 - i * 30), 128});
     }
-    first.control = GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, 3};
+    first.Control = GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, 3};
     // The k-th row as the file stores it holds (x + k) % 8, as it does in the
     // seed under fuzz/corpus.
-    const std::vector<int> stored = testing::GifRowOrder(first.height, first.interlace);
-    first.rows.resize(stored.size());
+    const std::vector<int> stored = testing::GifRowOrder(first.Height, first.Interlace);
+    first.Rows.resize(stored.size());
     for (std::size_t k = 0; k < stored.size(); ++k) {
         for (std::size_t x = 0; x < 8; ++x) {
-            first.rows[static_cast<std::size_t>(stored[k])].push_back(
+            first.Rows[static_cast<std::size_t>(stored[k])].push_back(
                 static_cast<GifPixelType>((x + k) % 8));
         }
     }
 
     // With a colour map of its own too: giflib loses the first frame's map
     // when the next frame has none.
-    testing::GifFrame& second = gif.frames.emplace_back();
-    second.width = 4;
-    second.height = 2;
-    second.localMap = screen;
-    second.rows.assign(2, {6, 7, 0, 1});
+    testing::GifFrame& second = gif.Frames.emplace_back();
+    second.Width = 4;
+    second.Height = 2;
+    second.LocalMap = screen;
+    second.Rows.assign(2, {6, 7, 0, 1});
     return testing::WriteGif(gif);
 }
 
@@ -243,8 +243,8 @@ void StructuredSeeds(Corpus& corpus) {
 void ScriptSeeds(Corpus& corpus, const testing::PackBuilder& pack) {
     using nlohmann::json;
     const auto name = [](const std::string& cp1251) { return Utf8FromCp1251(cp1251); };
-    const auto& heroes = pack.taverns->Taverns.at(0).Heroes;
-    const auto& items = pack.shops->Shops.at(0).Items;
+    const auto& heroes = pack.Taverns->Taverns.at(0).Heroes;
+    const auto& items = pack.Shops->Shops.at(0).Items;
 
     json levels = json::array();
     for (int a : {1, 2, 1, 3, 1, 4, 2, 5, 2, 3}) {

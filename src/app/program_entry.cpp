@@ -12,7 +12,7 @@ namespace zephyr::app {
 std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
     ui::PrepareApplication();
 
-    auto splash = std::make_unique<SplashForm>(options.location);
+    auto splash = std::make_unique<SplashForm>(options.Location);
     splash->show();
     splash->repaint();
 
@@ -20,16 +20,16 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
     QApplication::setApplicationDisplayName(QStringLiteral("Zephyrdex"));
 
     ui::SetupHooks hooks;
-    hooks.messageBox = options.messageBox;
-    hooks.viewers = options.viewers;
-    hooks.openExternal = options.openExternal;
-    hooks.status = [&splash, &options](const std::string& text) {
+    hooks.MessageBox = options.MessageBox;
+    hooks.Viewers = options.Viewers;
+    hooks.OpenExternal = options.OpenExternal;
+    hooks.Status = [&splash, &options](const std::string& text) {
         splash->SetStatus(text);
-        if (options.statusSeen) {
-            options.statusSeen(splash->Status());
+        if (options.StatusSeen) {
+            options.StatusSeen(splash->Status());
         }
     };
-    auto window = std::make_unique<ui::MainWindow>(options.location, std::move(hooks));
+    auto window = std::make_unique<ui::MainWindow>(options.Location, std::move(hooks));
 
     splash->hide();
     splash.reset();

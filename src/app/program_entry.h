@@ -13,14 +13,14 @@
 namespace zephyr::app {
 
 struct ProgramOptions {
-    DataLocation location;
-    ui::MessageBoxFunction messageBox; // empty: plain message boxes
+    DataLocation Location;
+    ui::MessageBoxFunction MessageBox; // empty: plain message boxes
     // Every status text the splash showed, in order (for tests).
-    std::function<void(const QString& status)> statusSeen;
+    std::function<void(const QString& status)> StatusSeen;
     // The HTML viewers (empty: the real browser engine) and the system
     // shell's open (empty: the desktop's).
-    ui::ViewerFactory viewers;
-    std::function<void(const QUrl& url)> openExternal;
+    ui::ViewerFactory Viewers;
+    std::function<void(const QUrl& url)> OpenExternal;
 };
 
 // Steps 2 to 6 of the program entry: hint delay, splash, title, main window

@@ -6,16 +6,16 @@ namespace zephyr {
 
 // Auras have no status text of their own: the splash keeps the heroes' text.
 bool LoadAuras(const LoadOptions& options, Catalogue& catalogue) {
-    std::optional<AursFile> file = ReadAursFile(options.location.DataFile("Aurs.dat"));
+    std::optional<AursFile> file = ReadAursFile(options.Location.DataFile("Aurs.dat"));
     if (!file) {
         return false;
     }
     std::vector<TAura> auras;
     ImageList icons{15, 15, {}};
     for (AuraFileEntry& entry : file->Auras) {
-        if (options.withPictures) {
+        if (options.WithPictures) {
             const int number = static_cast<int>(auras.size()) + 1;
-            icons.Add(FitPicture(LoadStoredPicture(options.location, entry.PicturePath,
+            icons.Add(FitPicture(LoadStoredPicture(options.Location, entry.PicturePath,
                                                    PictureFormat::Jpeg,
                                                    RecordName("aura", number, entry.Aura.Name)),
                                  15, 15));

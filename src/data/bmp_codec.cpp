@@ -43,38 +43,38 @@ std::int32_t ReadI32(std::string_view bytes, std::size_t at) {
 // value to 0..255. Masks need not be contiguous; the value is scaled by the
 // largest value the mask can hold.
 struct Channel {
-    std::uint32_t mask = 0;
-    int shift = 0;
-    std::uint32_t max = 0;
+    std::uint32_t Mask = 0;
+    int Shift = 0;
+    std::uint32_t Max = 0;
 
-    explicit Channel(std::uint32_t m = 0) : mask(m) {
-        if (mask == 0) {
+    explicit Channel(std::uint32_t m = 0) : Mask(m) {
+        if (Mask == 0) {
             return;
         }
-        while (((mask >> shift) & 1u) == 0) {
-            ++shift;
+        while (((Mask >> Shift) & 1u) == 0) {
+            ++Shift;
         }
-        max = mask >> shift;
+        Max = Mask >> Shift;
     }
 
     std::uint32_t Extract(std::uint32_t pixel, std::uint32_t absent) const {
-        if (max == 0) {
+        if (Max == 0) {
             return absent;
         }
-        const std::uint64_t value = (pixel & mask) >> shift;
-        return static_cast<std::uint32_t>((value * 255 + max / 2) / max);
+        const std::uint64_t value = (pixel & Mask) >> Shift;
+        return static_cast<std::uint32_t>((value * 255 + Max / 2) / Max);
     }
 };
 
 struct Layout {
-    std::int64_t width = 0;
-    std::int64_t height = 0; // always positive; topDown carries the sign
-    bool topDown = false;
-    std::uint32_t bitsPerPixel = 0;
-    std::uint32_t compression = kBiRgb;
-    std::vector<std::uint32_t> palette;
-    std::array<Channel, 4> channels; // red, green, blue, alpha
-    bool useMasks = false;
+    std::int64_t Width = 0;
+    std::int64_t Height = 0; // always positive; topDown carries the sign
+    bool TopDown = false;
+    std::uint32_t BitsPerPixel = 0;
+    std::uint32_t Compression = kBiRgb;
+    std::vector<std::uint32_t> Palette;
+    std::array<Channel, 4> Channels; // red, green, blue, alpha
+    bool UseMasks = false;
 };
 
 class BmpReader {
@@ -100,7 +100,7 @@ public:
         if (headerSize == kCoreHeaderSize) {
             ReadCoreHeader(layout);
             entrySize = 3;
-            paletteEntries = layout.bitsPerPixel <= 8 ? 1u << layout.bitsPerPixel : 0;
+            paletteEntries = layout.BitsPerPixel <= 8 ? 1u << layout.BitsPerPixel : 0;
         } else {
             paletteEntries = ReadInfoHeader(layout, headerSize, paletteStart);
         }
@@ -108,10 +108,10 @@ public:
         if (pixelOffset < kFileHeaderSize + std::uint64_t{headerSize}) {
             Fail("bad BMP pixel data offset");
         }
-        if (layout.bitsPerPixel <= 8) {
+        if (layout.BitsPerPixel <= 8) {
             ReadPalette(layout, paletteStart, paletteEntries, entrySize, pixelOffset);
         }
-        if (layout.compression == kBiRle8 || layout.compression == kBiRle4) {
+        if (layout.Compression == kBiRle8 || layout.Compression == kBiRle4) {
             return ReadRunLengths(layout, pixelOffset);
         }
         return ReadPixels(layout, pixelOffset);
@@ -129,12 +129,12 @@ private:
 
     void ReadCoreHeader(Layout& layout) const {
         const std::size_t h = kFileHeaderSize;
-        layout.width = ReadU16(bytes_, h + 4);
-        layout.height = ReadU16(bytes_, h + 6);
-        layout.bitsPerPixel = ReadU16(bytes_, h + 10);
-        if (layout.bitsPerPixel != 1 && layout.bitsPerPixel != 4 && layout.bitsPerPixel != 8 &&
-            layout.bitsPerPixel != 24) {
-            Fail("unsupported BMP of " + std::to_string(layout.bitsPerPixel) + " bits per pixel");
+        layout.Width = ReadU16(bytes_, h + 4);
+        layout.Height = ReadU16(bytes_, h + 6);
+        layout.BitsPerPixel = ReadU16(bytes_, h + 10);
+        if (layout.BitsPerPixel != 1 && layout.BitsPerPixel != 4 && layout.BitsPerPixel != 8 &&
+            layout.BitsPerPixel != 24) {
+            Fail("unsupported BMP of " + std::to_string(layout.BitsPerPixel) + " bits per pixel");
         }
     }
 
@@ -143,15 +143,15 @@ private:
     std::uint64_t ReadInfoHeader(Layout& layout, std::uint32_t headerSize,
                                  std::uint64_t& paletteStart) const {
         const std::size_t h = kFileHeaderSize;
-        layout.width = ReadI32(bytes_, h + 4);
+        layout.Width = ReadI32(bytes_, h + 4);
         const std::int64_t height = ReadI32(bytes_, h + 8);
-        layout.topDown = height < 0;
-        layout.height = height < 0 ? -height : height;
-        layout.bitsPerPixel = ReadU16(bytes_, h + 14);
-        layout.compression = ReadU32(bytes_, h + 16);
+        layout.TopDown = height < 0;
+        layout.Height = height < 0 ? -height : height;
+        layout.BitsPerPixel = ReadU16(bytes_, h + 14);
+        layout.Compression = ReadU32(bytes_, h + 16);
         const std::uint32_t coloursUsed = ReadU32(bytes_, h + 32);
 
-        switch (layout.compression) {
+        switch (layout.Compression) {
         case kBiRgb:
             break;
         case kBiBitfields:
@@ -162,11 +162,11 @@ private:
         case kBiRle4:
             // Runs are defined on rows from the bottom, so a top-down file
             // cannot be compressed.
-            if (layout.topDown) {
+            if (layout.TopDown) {
                 Fail("top-down BMP cannot be compressed");
             }
-            if (const std::uint32_t bits = layout.compression == kBiRle8 ? 8 : 4;
-                layout.bitsPerPixel != bits) {
+            if (const std::uint32_t bits = layout.Compression == kBiRle8 ? 8 : 4;
+                layout.BitsPerPixel != bits) {
                 Fail("BMP RLE" + std::to_string(bits) + " needs " + std::to_string(bits) +
                      " bits per pixel");
             }
@@ -175,39 +175,39 @@ private:
         case kBiPng:
             Fail("compressed BMP not supported");
         default:
-            Fail("unknown BMP compression " + std::to_string(layout.compression));
+            Fail("unknown BMP compression " + std::to_string(layout.Compression));
         }
 
-        switch (layout.bitsPerPixel) {
+        switch (layout.BitsPerPixel) {
         case 1:
         case 4:
         case 8:
         case 24:
-            if (layout.useMasks) {
+            if (layout.UseMasks) {
                 Fail("BMP bit fields need 16 or 32 bits per pixel");
             }
             break;
         case 16:
-            if (!layout.useMasks) { // plain 16-bit is 5-5-5
-                layout.channels = {Channel(0x7C00), Channel(0x03E0), Channel(0x001F), Channel()};
-                layout.useMasks = true;
+            if (!layout.UseMasks) { // plain 16-bit is 5-5-5
+                layout.Channels = {Channel(0x7C00), Channel(0x03E0), Channel(0x001F), Channel()};
+                layout.UseMasks = true;
             }
             break;
         case 32:
             break;
         default:
-            Fail("unsupported BMP of " + std::to_string(layout.bitsPerPixel) + " bits per pixel");
+            Fail("unsupported BMP of " + std::to_string(layout.BitsPerPixel) + " bits per pixel");
         }
 
-        if (layout.bitsPerPixel > 8) {
+        if (layout.BitsPerPixel > 8) {
             return 0;
         }
-        const std::uint64_t full = 1u << layout.bitsPerPixel;
+        const std::uint64_t full = 1u << layout.BitsPerPixel;
         return coloursUsed == 0 || coloursUsed > full ? full : coloursUsed;
     }
 
     void ReadMasks(Layout& layout, std::uint32_t headerSize, std::uint64_t& paletteStart) const {
-        const bool withAlpha = layout.compression == kBiAlphaBitfields;
+        const bool withAlpha = layout.Compression == kBiAlphaBitfields;
         std::uint64_t maskAt = kFileHeaderSize + kInfoHeaderSize;
         if (headerSize == kInfoHeaderSize) {
             // A plain info header keeps the masks right after it.
@@ -218,23 +218,23 @@ private:
             Fail("BMP header too short for its bit fields");
         }
         const auto at = static_cast<std::size_t>(maskAt);
-        layout.channels[0] = Channel(ReadU32(bytes_, at));
-        layout.channels[1] = Channel(ReadU32(bytes_, at + 4));
-        layout.channels[2] = Channel(ReadU32(bytes_, at + 8));
+        layout.Channels[0] = Channel(ReadU32(bytes_, at));
+        layout.Channels[1] = Channel(ReadU32(bytes_, at + 4));
+        layout.Channels[2] = Channel(ReadU32(bytes_, at + 8));
         // V3 and later headers carry an alpha mask too.
         if (withAlpha || headerSize >= kInfoHeaderSize + 16) {
-            layout.channels[3] = Channel(ReadU32(bytes_, at + 12));
+            layout.Channels[3] = Channel(ReadU32(bytes_, at + 12));
         }
-        layout.useMasks = true;
+        layout.UseMasks = true;
     }
 
     void CheckSize(const Layout& layout) const {
-        if (layout.width <= 0 || layout.height <= 0) {
-            Fail("BMP has no pixels (" + std::to_string(layout.width) + " x " +
-                 std::to_string(layout.height) + ")");
+        if (layout.Width <= 0 || layout.Height <= 0) {
+            Fail("BMP has no pixels (" + std::to_string(layout.Width) + " x " +
+                 std::to_string(layout.Height) + ")");
         }
-        if (PictureTooLarge(layout.width, layout.height)) {
-            Fail(TooLargeText(layout.width, layout.height));
+        if (PictureTooLarge(layout.Width, layout.Height)) {
+            Fail(TooLargeText(layout.Width, layout.Height));
         }
     }
 
@@ -246,39 +246,39 @@ private:
             entries = std::min(entries, (pixelOffset - start) / entrySize);
         }
         Need(start, entries * entrySize);
-        layout.palette.resize(static_cast<std::size_t>(entries));
-        for (std::size_t i = 0; i < layout.palette.size(); ++i) {
+        layout.Palette.resize(static_cast<std::size_t>(entries));
+        for (std::size_t i = 0; i < layout.Palette.size(); ++i) {
             const std::size_t at = static_cast<std::size_t>(start) + i * entrySize;
             const auto blue = static_cast<unsigned char>(bytes_[at]);
             const auto green = static_cast<unsigned char>(bytes_[at + 1]);
             const auto red = static_cast<unsigned char>(bytes_[at + 2]);
-            layout.palette[i] = 0xFF000000u | std::uint32_t{red} << 16 | std::uint32_t{green} << 8 |
+            layout.Palette[i] = 0xFF000000u | std::uint32_t{red} << 16 | std::uint32_t{green} << 8 |
                                 std::uint32_t{blue};
         }
     }
 
     Picture ReadPixels(const Layout& layout, std::uint64_t pixelOffset) const {
         const std::uint64_t stride =
-            (static_cast<std::uint64_t>(layout.width) * layout.bitsPerPixel + 31) / 32 * 4;
-        Need(pixelOffset, stride * static_cast<std::uint64_t>(layout.height));
+            (static_cast<std::uint64_t>(layout.Width) * layout.BitsPerPixel + 31) / 32 * 4;
+        Need(pixelOffset, stride * static_cast<std::uint64_t>(layout.Height));
 
-        const int width = static_cast<int>(layout.width);
-        const int height = static_cast<int>(layout.height);
+        const int width = static_cast<int>(layout.Width);
+        const int height = static_cast<int>(layout.Height);
         Picture picture(width, height);
         bool anyAlpha = false;
         for (int row = 0; row < height; ++row) {
             const std::size_t rowAt = static_cast<std::size_t>(pixelOffset + stride * row);
-            const int y = layout.topDown ? row : height - 1 - row;
+            const int y = layout.TopDown ? row : height - 1 - row;
             for (int x = 0; x < width; ++x) {
                 const std::uint32_t pixel = ReadPixel(layout, rowAt, x);
                 anyAlpha = anyAlpha || (pixel >> 24) != 0;
-                picture.at(x, y) = pixel;
+                picture.At(x, y) = pixel;
             }
         }
         // Writers that fill the alpha mask's bits with zeros mean an opaque
         // picture, not an invisible one.
-        if (layout.useMasks && layout.channels[3].max != 0 && !anyAlpha) {
-            for (std::uint32_t& pixel : picture.pixels) {
+        if (layout.UseMasks && layout.Channels[3].Max != 0 && !anyAlpha) {
+            for (std::uint32_t& pixel : picture.Pixels) {
                 pixel |= 0xFF000000u;
             }
         }
@@ -291,9 +291,9 @@ private:
     // are dropped. The stream must reach its end-of-picture mark, so data cut
     // short is an error rather than a half-black picture.
     Picture ReadRunLengths(const Layout& layout, std::uint64_t pixelOffset) const {
-        const bool four = layout.compression == kBiRle4;
-        const std::int64_t width = layout.width;
-        const std::int64_t height = layout.height;
+        const bool four = layout.Compression == kBiRle4;
+        const std::int64_t width = layout.Width;
+        const std::int64_t height = layout.Height;
         Picture picture(static_cast<int>(width), static_cast<int>(height));
         // 64-bit positions: a long stream may push them far past the picture.
         std::int64_t x = 0;
@@ -309,7 +309,7 @@ private:
                 const std::int64_t visible = std::min<std::int64_t>(count, width - x);
                 const int y = static_cast<int>(height - 1 - row);
                 for (std::int64_t i = 0; i < visible; ++i) {
-                    picture.at(static_cast<int>(x + i), y) =
+                    picture.At(static_cast<int>(x + i), y) =
                         Colour(layout, indexOf(static_cast<std::uint32_t>(i)));
                 }
             }
@@ -356,7 +356,7 @@ private:
 
     // Indices past the end of the palette read as black.
     static std::uint32_t Colour(const Layout& layout, std::uint32_t index) {
-        return index < layout.palette.size() ? layout.palette[index] : 0xFF000000u;
+        return index < layout.Palette.size() ? layout.Palette[index] : 0xFF000000u;
     }
 
     std::uint32_t ReadPixel(const Layout& layout, std::size_t rowAt, int x) const {
@@ -365,7 +365,7 @@ private:
         };
         const auto ux = static_cast<std::size_t>(x);
         std::uint32_t index = 0;
-        switch (layout.bitsPerPixel) {
+        switch (layout.BitsPerPixel) {
         case 1:
             index = byteAt(ux / 8) >> (7 - ux % 8) & 1u;
             break;
@@ -384,16 +384,16 @@ private:
             const std::uint32_t value = byteAt(ux * 4) | byteAt(ux * 4 + 1) << 8 |
                                         byteAt(ux * 4 + 2) << 16 | byteAt(ux * 4 + 3) << 24;
             // Plain 32-bit BMPs leave the top byte unused: always opaque.
-            return layout.useMasks ? FromMasks(layout, value) : (value | 0xFF000000u);
+            return layout.UseMasks ? FromMasks(layout, value) : (value | 0xFF000000u);
         }
         }
         return Colour(layout, index);
     }
 
     static std::uint32_t FromMasks(const Layout& layout, std::uint32_t value) {
-        return layout.channels[3].Extract(value, 255) << 24 |
-               layout.channels[0].Extract(value, 0) << 16 |
-               layout.channels[1].Extract(value, 0) << 8 | layout.channels[2].Extract(value, 0);
+        return layout.Channels[3].Extract(value, 255) << 24 |
+               layout.Channels[0].Extract(value, 0) << 16 |
+               layout.Channels[1].Extract(value, 0) << 8 | layout.Channels[2].Extract(value, 0);
     }
 
     std::string_view bytes_;
@@ -421,13 +421,13 @@ Picture DecodeBmpFile(const std::filesystem::path& path) {
 }
 
 std::string EncodeBmp(const Picture& picture) {
-    if (picture.width < 1 || picture.height < 1 ||
-        picture.pixels.size() !=
-            static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height)) {
+    if (picture.Width < 1 || picture.Height < 1 ||
+        picture.Pixels.size() !=
+            static_cast<std::size_t>(picture.Width) * static_cast<std::size_t>(picture.Height)) {
         throw std::invalid_argument("EncodeBmp: the picture has no pixels");
     }
-    const std::uint64_t stride = (static_cast<std::uint64_t>(picture.width) * 3 + 3) / 4 * 4;
-    const std::uint64_t imageSize = stride * static_cast<std::uint64_t>(picture.height);
+    const std::uint64_t stride = (static_cast<std::uint64_t>(picture.Width) * 3 + 3) / 4 * 4;
+    const std::uint64_t imageSize = stride * static_cast<std::uint64_t>(picture.Height);
     const std::uint64_t fileSize = kFileHeaderSize + kInfoHeaderSize + imageSize;
     if (fileSize > 0xFFFFFFFFu) {
         throw std::invalid_argument("EncodeBmp: the picture is too large for a BMP file");
@@ -440,8 +440,8 @@ std::string EncodeBmp(const Picture& picture) {
     PutU32(out, 0); // reserved
     PutU32(out, kFileHeaderSize + kInfoHeaderSize);
     PutU32(out, kInfoHeaderSize);
-    PutU32(out, static_cast<std::uint32_t>(picture.width));
-    PutU32(out, static_cast<std::uint32_t>(picture.height)); // positive: bottom-up
+    PutU32(out, static_cast<std::uint32_t>(picture.Width));
+    PutU32(out, static_cast<std::uint32_t>(picture.Height)); // positive: bottom-up
     PutU16(out, 1);                                          // planes
     PutU16(out, 24);
     PutU32(out, kBiRgb);
@@ -452,10 +452,10 @@ std::string EncodeBmp(const Picture& picture) {
     PutU32(out, 0); // colours important
 
     const std::size_t padding =
-        static_cast<std::size_t>(stride) - std::size_t{3} * static_cast<std::size_t>(picture.width);
-    for (int y = picture.height - 1; y >= 0; --y) {
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint32_t pixel = picture.at(x, y);
+        static_cast<std::size_t>(stride) - std::size_t{3} * static_cast<std::size_t>(picture.Width);
+    for (int y = picture.Height - 1; y >= 0; --y) {
+        for (int x = 0; x < picture.Width; ++x) {
+            const std::uint32_t pixel = picture.At(x, y);
             out.push_back(static_cast<char>(pixel & 0xFF));
             out.push_back(static_cast<char>(pixel >> 8 & 0xFF));
             out.push_back(static_cast<char>(pixel >> 16 & 0xFF));

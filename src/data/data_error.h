@@ -13,9 +13,9 @@ class DataError : public std::runtime_error {
 public:
     DataError(std::string file, std::string reason, std::optional<std::uint64_t> offset = {});
 
-    const std::string& file() const { return file_; }
-    const std::string& reason() const { return reason_; }
-    const std::optional<std::uint64_t>& offset() const { return offset_; }
+    const std::string& File() const { return file_; }
+    const std::string& Reason() const { return reason_; }
+    const std::optional<std::uint64_t>& Offset() const { return offset_; }
 
 private:
     std::string file_;

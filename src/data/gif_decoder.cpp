@@ -17,9 +17,9 @@ namespace zephyr {
 namespace {
 
 struct MemoryInput {
-    const unsigned char* data;
-    std::size_t size;
-    std::size_t position;
+    const unsigned char* Data;
+    std::size_t Size;
+    std::size_t Position;
 };
 
 int ReadFromMemory(GifFileType* gif, GifByteType* buffer, int length) {
@@ -28,9 +28,9 @@ int ReadFromMemory(GifFileType* gif, GifByteType* buffer, int length) {
         return 0;
     }
     const std::size_t count =
-        std::min(static_cast<std::size_t>(length), input->size - input->position);
-    std::memcpy(buffer, input->data + input->position, count);
-    input->position += count;
+        std::min(static_cast<std::size_t>(length), input->Size - input->Position);
+    std::memcpy(buffer, input->Data + input->Position, count);
+    input->Position += count;
     return static_cast<int>(count);
 }
 
@@ -38,8 +38,8 @@ using DecoderHandle = GifHandle<DGifCloseFile>;
 
 // Rows of an interlaced frame arrive in four passes.
 struct InterlacePass {
-    int first;
-    int step;
+    int First;
+    int Step;
 };
 constexpr std::array<InterlacePass, 4> kInterlacePasses{{{0, 8}, {4, 8}, {2, 4}, {1, 2}}};
 
@@ -185,17 +185,17 @@ private:
             }
             // Parts of the frame outside the screen are dropped.
             const int canvasY = frame.Top + y;
-            if (canvasY >= canvas.height) {
+            if (canvasY >= canvas.Height) {
                 return;
             }
-            const int visible = std::min(frame.Width, canvas.width - frame.Left);
+            const int visible = std::min(frame.Width, canvas.Width - frame.Left);
             for (int x = 0; x < visible; ++x) {
-                canvas.at(frame.Left + x, canvasY) = argb[line[static_cast<std::size_t>(x)]];
+                canvas.At(frame.Left + x, canvasY) = argb[line[static_cast<std::size_t>(x)]];
             }
         };
         if (frame.Interlace) {
             for (const InterlacePass& pass : kInterlacePasses) {
-                for (int y = pass.first; y < frame.Height; y += pass.step) {
+                for (int y = pass.First; y < frame.Height; y += pass.Step) {
                     readRow(y);
                 }
             }

@@ -38,11 +38,11 @@ GifColorType ToGifColour(std::uint32_t rgb) {
 // A picture as a GIF holds it: a palette and an index a pixel, row by row.
 // Transparent pixels take the index just past the palette.
 struct IndexedPicture {
-    std::vector<GifColorType> palette; // at most kMaxGifColours entries
-    std::vector<GifPixelType> indices;
-    bool anyTransparent = false;
+    std::vector<GifColorType> Palette; // at most kMaxGifColours entries
+    std::vector<GifPixelType> Indices;
+    bool AnyTransparent = false;
 
-    GifPixelType TransparentIndex() const { return static_cast<GifPixelType>(palette.size()); }
+    GifPixelType TransparentIndex() const { return static_cast<GifPixelType>(Palette.size()); }
 };
 
 // Few enough colours for a palette of their own: every pixel keeps its
@@ -53,18 +53,18 @@ IndexedPicture ExactPalette(const Picture& picture,
     std::sort(sorted.begin(), sorted.end());
     IndexedPicture indexed;
     for (const std::uint32_t rgb : sorted) {
-        indexed.palette.push_back(ToGifColour(rgb));
+        indexed.Palette.push_back(ToGifColour(rgb));
     }
-    indexed.indices.reserve(picture.pixels.size());
-    for (const std::uint32_t argb : picture.pixels) {
+    indexed.Indices.reserve(picture.Pixels.size());
+    for (const std::uint32_t argb : picture.Pixels) {
         GifPixelType index = indexed.TransparentIndex();
         if (IsOpaque(argb)) {
             const auto found = std::lower_bound(sorted.begin(), sorted.end(), argb & 0xFFFFFFu);
             index = static_cast<GifPixelType>(found - sorted.begin());
         } else {
-            indexed.anyTransparent = true;
+            indexed.AnyTransparent = true;
         }
-        indexed.indices.push_back(index);
+        indexed.Indices.push_back(index);
     }
     return indexed;
 }
@@ -75,10 +75,10 @@ IndexedPicture ReducedPalette(const Picture& picture) {
     std::vector<GifByteType> red;
     std::vector<GifByteType> green;
     std::vector<GifByteType> blue;
-    red.reserve(picture.pixels.size());
-    green.reserve(picture.pixels.size());
-    blue.reserve(picture.pixels.size());
-    for (const std::uint32_t argb : picture.pixels) {
+    red.reserve(picture.Pixels.size());
+    green.reserve(picture.Pixels.size());
+    blue.reserve(picture.Pixels.size());
+    for (const std::uint32_t argb : picture.Pixels) {
         if (IsOpaque(argb)) {
             red.push_back(static_cast<GifByteType>(argb >> 16 & 0xFF));
             green.push_back(static_cast<GifByteType>(argb >> 8 & 0xFF));
@@ -104,15 +104,15 @@ IndexedPicture ReducedPalette(const Picture& picture) {
     palette.resize(static_cast<std::size_t>(size));
 
     IndexedPicture indexed;
-    indexed.palette = std::move(palette);
-    indexed.indices.reserve(picture.pixels.size());
+    indexed.Palette = std::move(palette);
+    indexed.Indices.reserve(picture.Pixels.size());
     auto next = reduced.begin();
-    for (const std::uint32_t argb : picture.pixels) {
+    for (const std::uint32_t argb : picture.Pixels) {
         if (IsOpaque(argb)) {
-            indexed.indices.push_back(*next++);
+            indexed.Indices.push_back(*next++);
         } else {
-            indexed.indices.push_back(indexed.TransparentIndex());
-            indexed.anyTransparent = true;
+            indexed.Indices.push_back(indexed.TransparentIndex());
+            indexed.AnyTransparent = true;
         }
     }
     return indexed;
@@ -121,7 +121,7 @@ IndexedPicture ReducedPalette(const Picture& picture) {
 IndexedPicture ToIndexed(const Picture& picture) {
     // Counting stops once there are more colours than a palette holds.
     std::unordered_set<std::uint32_t> colours;
-    for (const std::uint32_t argb : picture.pixels) {
+    for (const std::uint32_t argb : picture.Pixels) {
         if (IsOpaque(argb)) {
             colours.insert(argb & 0xFFFFFFu);
             if (colours.size() > kMaxGifColours) {
@@ -157,21 +157,21 @@ struct MapDeleter {
 } // namespace
 
 std::string EncodeGif(const Picture& picture) {
-    if (picture.width < 1 || picture.height < 1 || picture.width > 0xFFFF ||
-        picture.height > 0xFFFF ||
-        picture.pixels.size() !=
-            static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height)) {
+    if (picture.Width < 1 || picture.Height < 1 || picture.Width > 0xFFFF ||
+        picture.Height > 0xFFFF ||
+        picture.Pixels.size() !=
+            static_cast<std::size_t>(picture.Width) * static_cast<std::size_t>(picture.Height)) {
         throw std::invalid_argument("EncodeGif: the picture cannot be stored as a GIF");
     }
     IndexedPicture indexed = ToIndexed(picture);
 
     // GIF colour tables hold a power of two entries, at least two.
     std::size_t mapSize = 2;
-    while (mapSize < indexed.palette.size() + (indexed.anyTransparent ? 1 : 0)) {
+    while (mapSize < indexed.Palette.size() + (indexed.AnyTransparent ? 1 : 0)) {
         mapSize *= 2;
     }
     std::vector<GifColorType> entries(mapSize, GifColorType{0, 0, 0});
-    std::copy(indexed.palette.begin(), indexed.palette.end(), entries.begin());
+    std::copy(indexed.Palette.begin(), indexed.Palette.end(), entries.begin());
     std::unique_ptr<ColorMapObject, MapDeleter> map(
         GifMakeMapObject(static_cast<int>(mapSize), entries.data()));
     if (!map) {
@@ -185,10 +185,10 @@ std::string EncodeGif(const Picture& picture) {
         FailGif(error);
     }
     EGifSetGifVersion(gif.get(), true);
-    if (EGifPutScreenDesc(gif.get(), picture.width, picture.height, 8, 0, map.get()) == GIF_ERROR) {
+    if (EGifPutScreenDesc(gif.get(), picture.Width, picture.Height, 8, 0, map.get()) == GIF_ERROR) {
         FailGif(gif->Error);
     }
-    if (indexed.anyTransparent) {
+    if (indexed.AnyTransparent) {
         GraphicsControlBlock control{}; // no disposal, no delay
         control.TransparentColor = indexed.TransparentIndex();
         GifByteType extension[4];
@@ -198,17 +198,17 @@ std::string EncodeGif(const Picture& picture) {
             FailGif(gif->Error);
         }
     }
-    if (EGifPutImageDesc(gif.get(), 0, 0, picture.width, picture.height, false, nullptr) ==
+    if (EGifPutImageDesc(gif.get(), 0, 0, picture.Width, picture.Height, false, nullptr) ==
         GIF_ERROR) {
         FailGif(gif->Error);
     }
 
     // EGifPutLine takes a writable row: giflib may clear index bits past the
     // colour map's depth, which no index here has.
-    for (int y = 0; y < picture.height; ++y) {
-        GifPixelType* row = indexed.indices.data() +
-                            static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width);
-        if (EGifPutLine(gif.get(), row, picture.width) == GIF_ERROR) {
+    for (int y = 0; y < picture.Height; ++y) {
+        GifPixelType* row = indexed.Indices.data() +
+                            static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.Width);
+        if (EGifPutLine(gif.get(), row, picture.Width) == GIF_ERROR) {
             FailGif(gif->Error);
         }
     }

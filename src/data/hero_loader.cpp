@@ -16,7 +16,7 @@ void CutUltimateLevelFour(THero& hero) {
 
 bool LoadHeroes(const LoadOptions& options, Catalogue& catalogue) {
     ReportStatus(options, "Загрузка героев...");
-    std::optional<TavernsFile> file = ReadTavernsFile(options.location.DataFile("Taverns.dat"));
+    std::optional<TavernsFile> file = ReadTavernsFile(options.Location.DataFile("Taverns.dat"));
     if (!file) {
         return false;
     }
@@ -28,9 +28,9 @@ bool LoadHeroes(const LoadOptions& options, Catalogue& catalogue) {
         TavernMenuEntry tavernEntry{tavern.Name, {}};
         for (HeroFileEntry& entry : tavern.Heroes) {
             const int number = static_cast<int>(heroes.size()) + 1;
-            if (options.withPictures) {
+            if (options.WithPictures) {
                 Picture picture = FitPicture(
-                    LoadStoredPicture(options.location, entry.PicturePath, PictureFormat::Jpeg,
+                    LoadStoredPicture(options.Location, entry.PicturePath, PictureFormat::Jpeg,
                                       RecordName("hero", number, entry.Hero.Name)),
                     64, 64);
                 heroes32.Add(FitPicture(picture, 32, 32));

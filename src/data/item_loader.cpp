@@ -19,7 +19,7 @@ public:
     // `owner` names the record in picture errors.
     int AddShopIcon(std::string_view path, const std::string& owner) {
         const std::optional<PictureFormat> format = PictureFormatOf(path);
-        if (options_.withPictures &&
+        if (options_.WithPictures &&
             (format == PictureFormat::Jpeg || format == PictureFormat::Gif)) {
             working_ = Load(path, *format, owner);
         }
@@ -29,7 +29,7 @@ public:
     }
 
     int AddItemIcon(std::string_view path, const std::string& owner) {
-        if (options_.withPictures) {
+        if (options_.WithPictures) {
             working_ = Load(path, PictureFormat::Jpeg, owner);
         }
         return AddIcon(working_);
@@ -37,11 +37,11 @@ public:
 
 private:
     Picture Load(std::string_view path, PictureFormat format, const std::string& owner) {
-        return FitPicture(LoadStoredPicture(options_.location, path, format, owner), 36, 36);
+        return FitPicture(LoadStoredPicture(options_.Location, path, format, owner), 36, 36);
     }
 
     int AddIcon(const Picture& picture) {
-        if (options_.withPictures) {
+        if (options_.WithPictures) {
             return icons_.Add(picture);
         }
         return count_++;
@@ -57,7 +57,7 @@ private:
 
 bool LoadItems(const LoadOptions& options, Catalogue& catalogue) {
     ReportStatus(options, "Загрузка предметов...");
-    std::optional<ShopsFile> file = ReadShopsFile(options.location.DataFile("Shops.dat"));
+    std::optional<ShopsFile> file = ReadShopsFile(options.Location.DataFile("Shops.dat"));
     if (!file) {
         return false;
     }

@@ -28,15 +28,15 @@ namespace zephyr {
 namespace {
 
 struct ErrorManager {
-    jpeg_error_mgr base; // first, so libjpeg's pointer converts back to ours
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
+    jpeg_error_mgr Base; // first, so libjpeg's pointer converts back to ours
+    std::jmp_buf Jump;
+    char Message[JMSG_LENGTH_MAX];
 };
 
 [[noreturn]] void ExitWithError(j_common_ptr info) {
     auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-    (*info->err->format_message)(info, errors->message);
-    std::longjmp(errors->jump, 1);
+    (*info->err->format_message)(info, errors->Message);
+    std::longjmp(errors->Jump, 1);
 }
 
 void IgnoreOutput(j_common_ptr) {}
@@ -62,11 +62,11 @@ void EmitMessage(j_common_ptr info, int level) {
 }
 
 void InstallErrorManager(ErrorManager& errors) {
-    jpeg_std_error(&errors.base);
-    errors.base.error_exit = ExitWithError;
-    errors.base.output_message = IgnoreOutput;
-    errors.base.emit_message = EmitMessage;
-    errors.message[0] = '\0';
+    jpeg_std_error(&errors.Base);
+    errors.Base.error_exit = ExitWithError;
+    errors.Base.output_message = IgnoreOutput;
+    errors.Base.emit_message = EmitMessage;
+    errors.Message[0] = '\0';
 }
 
 // A progressive file may hold any number of scans and each is a pass over
@@ -78,9 +78,9 @@ void LimitScans(j_common_ptr info) {
     const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
     if (decompress->input_scan_number > kMaxJpegScans) {
         auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-        std::snprintf(errors->message, sizeof errors->message, "JPEG has more than %d scans",
+        std::snprintf(errors->Message, sizeof errors->Message, "JPEG has more than %d scans",
                       kMaxJpegScans);
-        std::longjmp(errors->jump, 1);
+        std::longjmp(errors->Jump, 1);
     }
 }
 
@@ -93,14 +93,14 @@ std::uint32_t Scale(std::uint32_t value, std::uint32_t factor) {
 enum class DecodeOutcome { kDone, kLibraryError, kTooLarge, kOutOfMemory };
 
 struct DecodeJob {
-    jpeg_decompress_struct info;
-    ErrorManager errors;
-    jpeg_progress_mgr progress;
-    const unsigned char* data;
-    unsigned long size;
-    Picture* picture;
-    long long width; // set when the picture is refused as too large
-    long long height;
+    jpeg_decompress_struct Info;
+    ErrorManager Errors;
+    jpeg_progress_mgr Progress;
+    const unsigned char* Data;
+    unsigned long Size;
+    zephyr::Picture* Picture;
+    long long Width; // set when the picture is refused as too large
+    long long Height;
 };
 
 std::uint32_t FromCmyk(const JSAMPLE* sample, bool adobeInverted) {
@@ -116,24 +116,24 @@ std::uint32_t FromCmyk(const JSAMPLE* sample, bool adobeInverted) {
 }
 
 DecodeOutcome RunDecoder(DecodeJob& job) {
-    jpeg_decompress_struct& info = job.info;
-    info.err = &job.errors.base;
-    InstallErrorManager(job.errors);
+    jpeg_decompress_struct& info = job.Info;
+    info.err = &job.Errors.Base;
+    InstallErrorManager(job.Errors);
     // Armed before jpeg_create_*, which can fail too; destroying a struct that
     // was never created is harmless since the job starts zeroed.
-    if (setjmp(job.errors.jump) != 0) {
+    if (setjmp(job.Errors.Jump) != 0) {
         jpeg_destroy_decompress(&info);
         return DecodeOutcome::kLibraryError;
     }
     jpeg_create_decompress(&info);
-    job.progress.progress_monitor = LimitScans;
-    info.progress = &job.progress;
-    jpeg_mem_src(&info, job.data, job.size);
+    job.Progress.progress_monitor = LimitScans;
+    info.progress = &job.Progress;
+    jpeg_mem_src(&info, job.Data, job.Size);
     jpeg_read_header(&info, TRUE);
 
-    job.width = info.image_width;
-    job.height = info.image_height;
-    if (PictureTooLarge(job.width, job.height)) {
+    job.Width = info.image_width;
+    job.Height = info.image_height;
+    if (PictureTooLarge(job.Width, job.Height)) {
         jpeg_destroy_decompress(&info);
         return DecodeOutcome::kTooLarge;
     }
@@ -144,9 +144,9 @@ DecodeOutcome RunDecoder(DecodeJob& job) {
     const int width = static_cast<int>(info.output_width);
     const int height = static_cast<int>(info.output_height);
     try {
-        job.picture->width = width;
-        job.picture->height = height;
-        job.picture->pixels.assign(
+        job.Picture->Width = width;
+        job.Picture->Height = height;
+        job.Picture->Pixels.assign(
             static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0xFF000000u);
     } catch (const std::bad_alloc&) {
         jpeg_destroy_decompress(&info);
@@ -161,7 +161,7 @@ DecodeOutcome RunDecoder(DecodeJob& job) {
         if (jpeg_read_scanlines(&info, row, 1) != 1) {
             ERREXIT(&info, JERR_INPUT_EOF); // cannot happen with a memory source
         }
-        std::uint32_t* out = &job.picture->at(0, y);
+        std::uint32_t* out = &job.Picture->At(0, y);
         for (int x = 0; x < width; ++x) {
             const JSAMPLE* sample = row[0] + static_cast<std::size_t>(x) * components;
             out[x] = cmyk ? FromCmyk(sample, info.saw_Adobe_marker != 0)
@@ -179,41 +179,41 @@ DecodeOutcome RunDecoder(DecodeJob& job) {
 // ---- Encoding -------------------------------------------------------------
 
 struct EncodeJob {
-    jpeg_compress_struct info;
-    ErrorManager errors;
-    const Picture* picture;
-    int quality;
-    JSAMPLE* row; // width * 3 samples
-    unsigned char* buffer;
-    unsigned long size;
+    jpeg_compress_struct Info;
+    ErrorManager Errors;
+    const zephyr::Picture* Picture;
+    int Quality;
+    JSAMPLE* Row; // width * 3 samples
+    unsigned char* Buffer;
+    unsigned long Size;
 };
 
 bool RunEncoder(EncodeJob& job) {
-    jpeg_compress_struct& info = job.info;
-    info.err = &job.errors.base;
-    InstallErrorManager(job.errors);
-    if (setjmp(job.errors.jump) != 0) {
+    jpeg_compress_struct& info = job.Info;
+    info.err = &job.Errors.Base;
+    InstallErrorManager(job.Errors);
+    if (setjmp(job.Errors.Jump) != 0) {
         jpeg_destroy_compress(&info);
         return false;
     }
     jpeg_create_compress(&info);
-    jpeg_mem_dest(&info, &job.buffer, &job.size);
-    info.image_width = static_cast<JDIMENSION>(job.picture->width);
-    info.image_height = static_cast<JDIMENSION>(job.picture->height);
+    jpeg_mem_dest(&info, &job.Buffer, &job.Size);
+    info.image_width = static_cast<JDIMENSION>(job.Picture->Width);
+    info.image_height = static_cast<JDIMENSION>(job.Picture->Height);
     info.input_components = 3;
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, job.quality, TRUE);
+    jpeg_set_quality(&info, job.Quality, TRUE);
     jpeg_start_compress(&info, TRUE);
 
-    JSAMPROW rows[1] = {job.row};
+    JSAMPROW rows[1] = {job.Row};
     while (info.next_scanline < info.image_height) {
         const int y = static_cast<int>(info.next_scanline);
-        for (int x = 0; x < job.picture->width; ++x) {
+        for (int x = 0; x < job.Picture->Width; ++x) {
             // Composited on black: a transparent pixel comes out black.
-            const std::uint32_t argb = job.picture->at(x, y);
+            const std::uint32_t argb = job.Picture->At(x, y);
             const std::uint32_t alpha = argb >> 24;
-            JSAMPLE* sample = job.row + static_cast<std::size_t>(x) * 3;
+            JSAMPLE* sample = job.Row + static_cast<std::size_t>(x) * 3;
             sample[0] = static_cast<JSAMPLE>(Scale(argb >> 16 & 0xFF, alpha));
             sample[1] = static_cast<JSAMPLE>(Scale(argb >> 8 & 0xFF, alpha));
             sample[2] = static_cast<JSAMPLE>(Scale(argb & 0xFF, alpha));
@@ -241,20 +241,20 @@ Picture DecodeJpeg(std::string_view bytes, const std::string& name) {
     }
     Picture picture;
     DecodeJob job{};
-    job.data = reinterpret_cast<const unsigned char*>(bytes.data());
-    job.size = static_cast<unsigned long>(bytes.size());
-    job.picture = &picture;
+    job.Data = reinterpret_cast<const unsigned char*>(bytes.data());
+    job.Size = static_cast<unsigned long>(bytes.size());
+    job.Picture = &picture;
     switch (RunDecoder(job)) {
     case DecodeOutcome::kDone:
         return picture;
     case DecodeOutcome::kTooLarge:
-        throw DataError(name, TooLargeText(job.width, job.height));
+        throw DataError(name, TooLargeText(job.Width, job.Height));
     case DecodeOutcome::kOutOfMemory:
         throw DataError(name, "not enough memory for the picture");
     case DecodeOutcome::kLibraryError:
         break;
     }
-    throw DataError(name, job.errors.message);
+    throw DataError(name, job.Errors.Message);
 }
 
 Picture DecodeJpegFile(const std::filesystem::path& path) {
@@ -262,24 +262,24 @@ Picture DecodeJpegFile(const std::filesystem::path& path) {
 }
 
 std::string EncodeJpeg(const Picture& picture, int quality) {
-    if (picture.width < 1 || picture.height < 1 ||
-        picture.pixels.size() !=
-            static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height)) {
+    if (picture.Width < 1 || picture.Height < 1 ||
+        picture.Pixels.size() !=
+            static_cast<std::size_t>(picture.Width) * static_cast<std::size_t>(picture.Height)) {
         throw std::invalid_argument("EncodeJpeg: the picture has no pixels");
     }
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(picture.width) * 3);
+    std::vector<JSAMPLE> row(static_cast<std::size_t>(picture.Width) * 3);
     EncodeJob job{};
-    job.picture = &picture;
-    job.quality = quality < 1 ? 1 : (quality > 100 ? 100 : quality);
-    job.row = row.data();
+    job.Picture = &picture;
+    job.Quality = quality < 1 ? 1 : (quality > 100 ? 100 : quality);
+    job.Row = row.data();
     const bool done = RunEncoder(job);
     // libjpeg mallocs the output buffer and leaves freeing it to us, even
     // after a failure.
-    const std::unique_ptr<unsigned char, FreeDeleter> buffer(job.buffer);
+    const std::unique_ptr<unsigned char, FreeDeleter> buffer(job.Buffer);
     if (!done) {
-        throw std::runtime_error(std::string("EncodeJpeg: ") + job.errors.message);
+        throw std::runtime_error(std::string("EncodeJpeg: ") + job.Errors.Message);
     }
-    return std::string(reinterpret_cast<const char*>(buffer.get()), job.size);
+    return std::string(reinterpret_cast<const char*>(buffer.get()), job.Size);
 }
 
 } // namespace zephyr

@@ -16,17 +16,17 @@ LoadAllResult LoadAll(const LoadOptions& options) {
     LoadAllResult result;
     for (const CatalogueLoader& step : CatalogueLoaders()) {
         try {
-            if (!step.load(options, result.catalogue)) {
-                result.failure = LoadFailure{LoadFailureKind::MissingFile,
-                                             options.location.DataFile(step.file).string() +
+            if (!step.Load(options, result.Catalogue)) {
+                result.Failure = LoadFailure{LoadFailureKind::MissingFile,
+                                             options.Location.DataFile(step.File).string() +
                                                  ": cannot open the file"};
                 break;
             }
         } catch (const PictureError& error) {
-            result.failure = LoadFailure{LoadFailureKind::BadPicture, error.what()};
+            result.Failure = LoadFailure{LoadFailureKind::BadPicture, error.what()};
             break;
         } catch (const DataError& error) {
-            result.failure = LoadFailure{LoadFailureKind::BadCatalogue, error.what()};
+            result.Failure = LoadFailure{LoadFailureKind::BadCatalogue, error.what()};
             break;
         }
     }

@@ -14,9 +14,9 @@ namespace zephyr {
 using StatusCallback = std::function<void(const std::string& text)>;
 
 struct LoadOptions {
-    DataLocation location;
-    bool withPictures = true; // false: records, menus and icon indexes only
-    StatusCallback status;
+    DataLocation Location;
+    bool WithPictures = true; // false: records, menus and icon indexes only
+    StatusCallback Status;
 };
 
 enum class LoadFailureKind {
@@ -26,15 +26,15 @@ enum class LoadFailureKind {
 };
 
 struct LoadFailure {
-    LoadFailureKind kind;
-    std::string message; // UTF-8, names the file (and offset)
+    LoadFailureKind Kind;
+    std::string Message; // UTF-8, names the file (and offset)
 };
 
 struct LoadAllResult {
-    Catalogue catalogue; // every catalogue that loaded before the failure
-    std::optional<LoadFailure> failure;
+    zephyr::Catalogue Catalogue; // every catalogue that loaded before the failure
+    std::optional<LoadFailure> Failure;
 
-    bool ok() const { return !failure; }
+    bool Ok() const { return !Failure; }
 };
 
 // The catalogue loaders. Each returns false when its file cannot be opened
@@ -48,8 +48,8 @@ bool LoadSlang(const LoadOptions& options, Catalogue& catalogue);
 
 // The loaders in their fixed order, each with the file it reads.
 struct CatalogueLoader {
-    bool (*load)(const LoadOptions&, Catalogue&);
-    const char* file;
+    bool (*Load)(const LoadOptions&, Catalogue&);
+    const char* File;
 };
 std::span<const CatalogueLoader> CatalogueLoaders();
 

@@ -14,9 +14,9 @@ std::vector<std::string> NamesWithIcons(const LoadOptions& options,
         names.push_back(entry.Name);
         // A missing orb picture only leaves out its icon; the icons after it
         // move up one place.
-        if (options.withPictures && options.location.Find(entry.PicturePath)) {
+        if (options.WithPictures && options.Location.Find(entry.PicturePath)) {
             const int number = static_cast<int>(names.size());
-            icons.Add(FitPicture(LoadStoredPicture(options.location, entry.PicturePath,
+            icons.Add(FitPicture(LoadStoredPicture(options.Location, entry.PicturePath,
                                                    PictureFormat::Jpeg,
                                                    RecordName(kind, number, entry.Name)),
                                  30, 30));
@@ -29,7 +29,7 @@ std::vector<std::string> NamesWithIcons(const LoadOptions& options,
 
 bool LoadOrbs(const LoadOptions& options, Catalogue& catalogue) {
     ReportStatus(options, "Загрузка орбов...");
-    std::optional<OrbsFile> file = ReadOrbsFile(options.location.DataFile("Orbs.dat"));
+    std::optional<OrbsFile> file = ReadOrbsFile(options.Location.DataFile("Orbs.dat"));
     if (!file) {
         return false;
     }

@@ -35,7 +35,7 @@ std::string WriteOrbsFile(const OrbsFile& file);
 
 // The pair tables in file order, from the Result bytes: melee is the lower
 // triangle (j, i) for i = 1..a, j = 1..i; ranged the upper (j, i) for
-// i = 1..a, j = i..a; ability (orb j, category i) for i = 1..a, j = 1..b.
+// i = 1..a, j = i..a; ability (orb j, category i) for i = 1..a, j = 1..Builder.
 std::vector<TOrbPair> MeleeOrbPairs(int categories, const std::vector<std::uint8_t>& results);
 std::vector<TOrbPair> RangedOrbPairs(int categories, const std::vector<std::uint8_t>& results);
 std::vector<TOrbPair> AbilityOrbPairs(int categories, int abilityOrbs,

@@ -25,24 +25,24 @@ void StretchBitmap(Picture& picture, int width, int height) {
         picture = Picture();
         return;
     }
-    const bool sourceUsable = picture.width > 0 && picture.height > 0 &&
-                              picture.pixels.size() == static_cast<std::size_t>(picture.width) *
-                                                           static_cast<std::size_t>(picture.height);
+    const bool sourceUsable = picture.Width > 0 && picture.Height > 0 &&
+                              picture.Pixels.size() == static_cast<std::size_t>(picture.Width) *
+                                                           static_cast<std::size_t>(picture.Height);
     if (!sourceUsable) {
         picture = Picture(width, height);
         return;
     }
-    if (width == picture.width && height == picture.height) {
+    if (width == picture.Width && height == picture.Height) {
         return;
     }
 
-    const std::vector<int> columns = SampleMap(picture.width, width);
-    const std::vector<int> rows = SampleMap(picture.height, height);
+    const std::vector<int> columns = SampleMap(picture.Width, width);
+    const std::vector<int> rows = SampleMap(picture.Height, height);
     Picture result(width, height);
     for (int y = 0; y < height; ++y) {
         const int sourceY = rows[static_cast<std::size_t>(y)];
         for (int x = 0; x < width; ++x) {
-            result.at(x, y) = picture.at(columns[static_cast<std::size_t>(x)], sourceY);
+            result.At(x, y) = picture.At(columns[static_cast<std::size_t>(x)], sourceY);
         }
     }
     picture = std::move(result);

@@ -8,21 +8,21 @@ namespace zephyr {
 // A decoded picture: 32-bit pixels 0xAARRGGBB (not premultiplied), rows top to
 // bottom. Alpha 0 marks a transparent pixel (a GIF's transparent colour).
 struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;
+    int Width = 0;
+    int Height = 0;
+    std::vector<std::uint32_t> Pixels;
 
     Picture() = default;
     Picture(int w, int h, std::uint32_t fill = 0xFF000000u)
-        : width(w), height(h),
-          pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
+        : Width(w), Height(h),
+          Pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
 
-    std::uint32_t& at(int x, int y) {
-        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+    std::uint32_t& At(int x, int y) {
+        return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) +
                       static_cast<std::size_t>(x)];
     }
-    std::uint32_t at(int x, int y) const {
-        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+    std::uint32_t At(int x, int y) const {
+        return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) +
                       static_cast<std::size_t>(x)];
     }
 

@@ -7,7 +7,7 @@ namespace zephyr {
 bool LoadSlang(const LoadOptions& options, Catalogue& catalogue) {
     ReportStatus(options, "Загрузка сленга...");
     std::optional<DictionaryFile> file =
-        ReadDictionaryFile(options.location.DataFile("Dictionary.dat"));
+        ReadDictionaryFile(options.Location.DataFile("Dictionary.dat"));
     if (!file) {
         return false;
     }

@@ -50,10 +50,10 @@ Picture LoadStoredPicture(const DataLocation& location, std::string_view storedP
         return Decode(ReadStoredFile(location, path, kMaxPictureFileBytes), PathText(path), format);
     } catch (const DataError& error) {
         if (owner.empty()) {
-            throw PictureError(error.file(), error.reason());
+            throw PictureError(error.File(), error.Reason());
         }
         throw PictureError(std::string(owner),
-                           "picture \"" + Utf8FromCp1251(storedPath) + "\": " + error.reason());
+                           "picture \"" + Utf8FromCp1251(storedPath) + "\": " + error.Reason());
     }
 }
 
@@ -66,7 +66,7 @@ std::string RecordName(std::string_view kind, int number, std::string_view name)
 }
 
 Picture FitPicture(Picture picture, int width, int height) {
-    if (picture.width != width || picture.height != height) {
+    if (picture.Width != width || picture.Height != height) {
         StretchBitmap(picture, width, height);
     }
     return picture;

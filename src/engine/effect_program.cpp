@@ -15,15 +15,15 @@ constexpr std::string_view kSpeedScepterName = "Varn's Scepter Of Divinity";
 
 // Where an effect came from: an item slot (1 to 6) or an ability (1 to 4).
 struct EffectSource {
-    EffectList kind;
-    int number;
+    EffectList Kind;
+    int Number;
 
-    int ProcIndex() const { return kind == EffectList::Level ? number - 1 : number + 3; }
-    int ProcSource() const { return kind == EffectList::Level ? number : number + 4; }
+    int ProcIndex() const { return Kind == EffectList::Level ? Number - 1 : Number + 3; }
+    int ProcSource() const { return Kind == EffectList::Level ? Number : Number + 4; }
 };
 
 const TItem* ItemInSlot(const StatRun& run, int slot) {
-    return run.catalogue.Item(run.state.ItemSlots[slot - 1].ItemNumber);
+    return run.Catalogue.Item(run.State.ItemSlots[slot - 1].ItemNumber);
 }
 
 // Whether an occupied slot before `slot` carries an item that `same` accepts.
@@ -69,7 +69,7 @@ void DefineParameter(StatRun& run, int ability, int& counter, EffectCode code, c
     if (ability < 1 || ability > kAbilityCount || index >= kParamsPerAbility) {
         return;
     }
-    AbilityParam& param = run.state.AbilityParams[ability - 1][index];
+    AbilityParam& param = run.State.AbilityParams[ability - 1][index];
     if (code == EffectCode::NumberParam) {
         const std::int32_t low = TruncToInt32(args[0]);
         const std::int32_t high = TruncToInt32(args[1]);
@@ -92,10 +92,10 @@ void DefineParameter(StatRun& run, int ability, int& counter, EffectCode code, c
 }
 
 void ApplyEffect(StatRun& run, EffectSource source, EffectCode code, const double* args) {
-    HeroStats& s = run.stats;
+    HeroStats& s = run.Stats;
     const double v = args[0];
     const double w = args[1];
-    const bool item = source.kind != EffectList::Level;
+    const bool item = source.Kind != EffectList::Level;
     switch (code) {
     case EffectCode::AttackTime:
         s.AttackCooldown = v;
@@ -137,13 +137,13 @@ void ApplyEffect(StatRun& run, EffectSource source, EffectCode code, const doubl
         Add(s.AttackSpeed, v);
         break;
     case EffectCode::MoveSpeed:
-        if (source.kind == EffectList::Level) {
+        if (source.Kind == EffectList::Level) {
             Add(run.SpeedFlat, v);
-        } else if (source.kind == EffectList::Unique) {
+        } else if (source.Kind == EffectList::Unique) {
             RaiseTo(run.SpeedFlat, v);
-        } else if (const TItem* carried = ItemInSlot(run, source.number);
+        } else if (const TItem* carried = ItemInSlot(run, source.Number);
                    carried != nullptr && carried->Name == kSpeedScepterName) {
-            const bool twin = EarlierSlotCarries(run, source.number, [](const TItem& other) {
+            const bool twin = EarlierSlotCarries(run, source.Number, [](const TItem& other) {
                 return other.Name == kSpeedScepterName;
             });
             if (!twin) {
@@ -155,9 +155,9 @@ void ApplyEffect(StatRun& run, EffectSource source, EffectCode code, const doubl
         break;
     case EffectCode::MoveSpeedPercent:
         if (item) {
-            const TItem* carried = ItemInSlot(run, source.number);
+            const TItem* carried = ItemInSlot(run, source.Number);
             const std::int32_t icon = carried != nullptr ? carried->ImageIndex : 0;
-            if (EarlierSlotCarries(run, source.number, [icon](const TItem& other) {
+            if (EarlierSlotCarries(run, source.Number, [icon](const TItem& other) {
                     return other.ImageIndex == icon;
                 })) {
                 break;
@@ -169,9 +169,9 @@ void ApplyEffect(StatRun& run, EffectSource source, EffectCode code, const doubl
         Add(run.RangeBonus, v);
         break;
     case EffectCode::LifeSteal:
-        if (source.kind == EffectList::Level) {
+        if (source.Kind == EffectList::Level) {
             Add(s.LifeSteal, v);
-        } else if (source.kind == EffectList::Unique) {
+        } else if (source.Kind == EffectList::Unique) {
             Add(run.ItemLifeSteal, v);
         } else if (run.ItemLifeSteal == 0) {
             run.ItemLifeSteal = TruncToInt32(v);
@@ -294,7 +294,7 @@ void RunEffectList(StatRun& run, std::span<const TEffectToken> list, int slot, b
     const EffectSource source{unique ? EffectList::Unique : EffectList::Stacking, slot};
     std::size_t i = 0;
     while (i < list.size()) {
-        const EffectInfo* effect = ActingEffect(list[i], source.kind);
+        const EffectInfo* effect = ActingEffect(list[i], source.Kind);
         if (effect == nullptr) {
             ++i;
             continue;

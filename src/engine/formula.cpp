@@ -17,11 +17,11 @@ double ParamValue(const StatRun& run, int ability, int index) {
     if (ability < 1 || ability > kAbilityCount) {
         return 0.0;
     }
-    return run.state.AbilityParams[ability - 1][index].Value;
+    return run.State.AbilityParams[ability - 1][index].Value;
 }
 
 double VariableValue(const StatRun& run, FormulaVariable variable, int ability) {
-    const HeroStats& s = run.stats;
+    const HeroStats& s = run.Stats;
     const double strength = static_cast<double>(s.StrengthBase) + s.StrengthBonus;
     const double intelligence = static_cast<double>(s.IntelligenceBase) + s.IntelligenceBonus;
     const auto offset = [variable](FormulaVariable first) {
@@ -51,7 +51,7 @@ double VariableValue(const StatRun& run, FormulaVariable variable, int ability) 
     case FormulaVariable::Level2:
     case FormulaVariable::Level3:
     case FormulaVariable::Level4:
-        return AbilityLevel(run.state, 1 + offset(FormulaVariable::Level1));
+        return AbilityLevel(run.State, 1 + offset(FormulaVariable::Level1));
     case FormulaVariable::MoveSpeed:
         return run.CappedMoveSpeed();
     }

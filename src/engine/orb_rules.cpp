@@ -12,10 +12,10 @@ constexpr int kBothOrbsRule = 6;
 class OrbResolver {
 public:
     explicit OrbResolver(StatRun& run)
-        : run_(run), categoryCount_(static_cast<int>(run.catalogue.OrbCategories.size())) {}
+        : run_(run), categoryCount_(static_cast<int>(run.Catalogue.OrbCategories.size())) {}
 
     void Resolve() {
-        HeroStats& s = run_.stats;
+        HeroStats& s = run_.Stats;
         s.OrbShown = run_.FirstOrb != 0 || run_.SecondOrb != 0;
         s.OrbPicture1 = 0;
         s.OrbPicture2 = 0;
@@ -32,7 +32,7 @@ public:
 private:
     // Category of item orb k; a category outside the table counts as none.
     int Category(int orb) const {
-        const TOrb* record = run_.catalogue.ItemOrb(orb);
+        const TOrb* record = run_.Catalogue.ItemOrb(orb);
         if (record == nullptr || record->Category < 1 || record->Category > categoryCount_) {
             return 0;
         }
@@ -47,30 +47,30 @@ private:
     }
 
     void Apply(int orb) {
-        if (const TOrb* record = run_.catalogue.ItemOrb(orb)) {
+        if (const TOrb* record = run_.Catalogue.ItemOrb(orb)) {
             TakeChance(*record);
-            AddSaturated(run_.stats.LifeSteal, record->LifeSteal);
+            AddSaturated(run_.Stats.LifeSteal, record->LifeSteal);
         }
     }
 
     // Item orb of the item in slot (1 to 6), 0 when it has none.
     int SlotOrb(int slot) const {
-        const TItem* item = run_.catalogue.Item(run_.state.ItemSlots[slot - 1].ItemNumber);
-        if (item == nullptr || run_.catalogue.ItemOrb(item->OrbCode) == nullptr) {
+        const TItem* item = run_.Catalogue.Item(run_.State.ItemSlots[slot - 1].ItemNumber);
+        if (item == nullptr || run_.Catalogue.ItemOrb(item->OrbCode) == nullptr) {
             return 0;
         }
         return item->OrbCode;
     }
 
     void ResolveWithAbilityOrb() {
-        HeroStats& s = run_.stats;
+        HeroStats& s = run_.Stats;
         const int abilityPicture = categoryCount_ + run_.FirstOrb;
         const int second = Category(run_.SecondOrb);
         int rule = 1;
         if (run_.SecondOrb != 0) {
             rule = 0;
             if (second != 0) {
-                for (const TOrbPair& row : run_.catalogue.AbilityOrbTable) {
+                for (const TOrbPair& row : run_.Catalogue.AbilityOrbTable) {
                     if (row.First == run_.FirstOrb && row.Second == second) {
                         rule = row.Result;
                         break;
@@ -112,7 +112,7 @@ private:
             return 0;
         }
         const auto& table =
-            run_.stats.IsRanged ? run_.catalogue.RangedOrbTable : run_.catalogue.MeleeOrbTable;
+            run_.Stats.IsRanged ? run_.Catalogue.RangedOrbTable : run_.Catalogue.MeleeOrbTable;
         for (const TOrbPair& row : table) {
             if (row.First == first && row.Second == second) {
                 return row.Result;
@@ -126,7 +126,7 @@ private:
     }
 
     void ResolveItemOrbs() {
-        HeroStats& s = run_.stats;
+        HeroStats& s = run_.Stats;
         const int first = Category(run_.FirstOrb);
         const int second = Category(run_.SecondOrb);
         const int rule = run_.SecondOrb == 0 ? 1 : PairRule(first, second);
@@ -154,8 +154,8 @@ private:
         case kBothOrbsRule: {
             s.OrbPicture1 = first;
             s.OrbPicture2 = second;
-            const TOrb* a = run_.catalogue.ItemOrb(run_.FirstOrb);
-            const TOrb* b = run_.catalogue.ItemOrb(run_.SecondOrb);
+            const TOrb* a = run_.Catalogue.ItemOrb(run_.FirstOrb);
+            const TOrb* b = run_.Catalogue.ItemOrb(run_.SecondOrb);
             if (a != nullptr && a->ProcChance != 0) {
                 TakeChance(*a);
             } else if (b != nullptr) {

@@ -19,17 +19,17 @@ int AbilityLevelIndex(const BuildState& state, int ability) {
 }
 
 bool AbilityCounts(const StatRun& run, int ability) {
-    return !run.hero.Abilities[ability - 1].NeedsActive || run.state.AbilityActive[ability - 1];
+    return !run.Hero.Abilities[ability - 1].NeedsActive || run.State.AbilityActive[ability - 1];
 }
 
 bool ValidAbilityOrb(const StatRun& run, int orb) {
-    return orb >= 1 && orb <= static_cast<int>(run.catalogue.AbilityOrbs.size());
+    return orb >= 1 && orb <= static_cast<int>(run.Catalogue.AbilityOrbs.size());
 }
 
 void ApplyHeroBase(StatRun& run) {
-    const THero& hero = run.hero;
-    HeroStats& s = run.stats;
-    const double levelsGained = run.level - 1;
+    const THero& hero = run.Hero;
+    HeroStats& s = run.Stats;
+    const double levelsGained = run.Level - 1;
     s.IsRanged = hero.Ranged;
     s.StrengthBase = TruncToInt32(levelsGained * hero.StrengthGain + hero.BaseStrength);
     s.AgilityBase = TruncToInt32(levelsGained * hero.AgilityGain + hero.BaseAgility);
@@ -49,11 +49,11 @@ void ApplyHeroBase(StatRun& run) {
 
 void ApplyAbilityOrbsAndAttackType(StatRun& run) {
     for (int m = 1; m <= kAbilityCount; ++m) {
-        const int level = AbilityLevelIndex(run.state, m);
+        const int level = AbilityLevelIndex(run.State, m);
         if (level == 0) {
             continue;
         }
-        const TAbility& ability = run.hero.Abilities[m - 1];
+        const TAbility& ability = run.Hero.Abilities[m - 1];
         if (ability.OrbCode != 0 && ValidAbilityOrb(run, ability.OrbCode)) {
             run.FirstOrb = ability.OrbCode;
             run.AbilityOrbFound = true;
@@ -62,7 +62,7 @@ void ApplyAbilityOrbsAndAttackType(StatRun& run) {
             continue;
         }
         if (ability.AttackTypeChange != 0) {
-            run.stats.IsRanged = ability.AttackTypeChange == 2;
+            run.Stats.IsRanged = ability.AttackTypeChange == 2;
         }
         const int levelOrb = ability.LevelOrbCodes[level - 1];
         if (levelOrb != 0 && ValidAbilityOrb(run, levelOrb)) {
@@ -73,9 +73,9 @@ void ApplyAbilityOrbsAndAttackType(StatRun& run) {
 }
 
 void ApplyAuras(StatRun& run) {
-    HeroStats& s = run.stats;
-    for (const TCurAura& slot : run.state.AuraSlots) {
-        const TAura* aura = slot.AuraNumber != 0 ? run.catalogue.Aura(slot.AuraNumber) : nullptr;
+    HeroStats& s = run.Stats;
+    for (const TCurAura& slot : run.State.AuraSlots) {
+        const TAura* aura = slot.AuraNumber != 0 ? run.Catalogue.Aura(slot.AuraNumber) : nullptr;
         if (aura == nullptr) {
             continue;
         }
@@ -90,7 +90,7 @@ void ApplyAuras(StatRun& run) {
 }
 
 bool UniqueEffectsCount(const StatRun& run, int slot, const TItem& item) {
-    const BuildState& state = run.state;
+    const BuildState& state = run.State;
     const std::int32_t number = state.ItemSlots[slot - 1].ItemNumber;
     if (item.Activatable && !state.SlotActive[slot - 1]) {
         return false;
@@ -110,12 +110,12 @@ bool UniqueEffectsCount(const StatRun& run, int slot, const TItem& item) {
 
 void ApplyItems(StatRun& run) {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const TItem* item = run.catalogue.Item(run.state.ItemSlots[slot - 1].ItemNumber);
+        const TItem* item = run.Catalogue.Item(run.State.ItemSlots[slot - 1].ItemNumber);
         if (item == nullptr) {
             continue;
         }
-        AddSaturated(run.stats.TotalPrice, item->Cost);
-        if (item->OrbCode != 0 && run.catalogue.ItemOrb(item->OrbCode) != nullptr) {
+        AddSaturated(run.Stats.TotalPrice, item->Cost);
+        if (item->OrbCode != 0 && run.Catalogue.ItemOrb(item->OrbCode) != nullptr) {
             if (run.FirstOrb == 0) {
                 run.FirstOrb = item->OrbCode;
             } else if (run.SecondOrb == 0) {
@@ -130,23 +130,23 @@ void ApplyItems(StatRun& run) {
 }
 
 void ApplyAttributeLevels(StatRun& run) {
-    const int bonus = kAttributesPerBonusLevel * AbilityLevel(run.state, kAttributeBonus);
-    AddSaturated(run.stats.StrengthBonus, bonus);
-    AddSaturated(run.stats.AgilityBonus, bonus);
-    AddSaturated(run.stats.IntelligenceBonus, bonus);
+    const int bonus = kAttributesPerBonusLevel * AbilityLevel(run.State, kAttributeBonus);
+    AddSaturated(run.Stats.StrengthBonus, bonus);
+    AddSaturated(run.Stats.AgilityBonus, bonus);
+    AddSaturated(run.Stats.IntelligenceBonus, bonus);
 }
 
 void ApplyAbilities(StatRun& run) {
     for (int m = 1; m <= kAbilityCount; ++m) {
-        const int level = AbilityLevelIndex(run.state, m);
+        const int level = AbilityLevelIndex(run.State, m);
         if (level == 0 || !AbilityCounts(run, m)) {
             continue;
         }
-        const AbilityItemLink& link = run.state.AbilityItemLinks[m - 1];
+        const AbilityItemLink& link = run.State.AbilityItemLinks[m - 1];
         if (link.Linked && !link.AbilityPrevails) {
             continue;
         }
-        const TEffectList& program = run.hero.Abilities[m - 1].LevelEffects[level - 1];
+        const TEffectList& program = run.Hero.Abilities[m - 1].LevelEffects[level - 1];
         if (!program.empty()) {
             RunLevelProgram(run, program, m);
         }
@@ -158,7 +158,7 @@ std::int32_t Total(std::int32_t base, std::int32_t bonus) {
 }
 
 void DeriveAttributesAndPools(StatRun& run) {
-    HeroStats& s = run.stats;
+    HeroStats& s = run.Stats;
     s.StrengthTotal = Total(s.StrengthBase, s.StrengthBonus);
     s.AgilityTotal = Total(s.AgilityBase, s.AgilityBonus);
     s.IntelligenceTotal = Total(s.IntelligenceBase, s.IntelligenceBonus);
@@ -172,10 +172,10 @@ void DeriveAttributesAndPools(StatRun& run) {
 }
 
 void ApplyPrimaryAttributeDamage(StatRun& run) {
-    HeroStats& s = run.stats;
+    HeroStats& s = run.Stats;
     std::int32_t base = 0;
     std::int32_t bonus = 0;
-    switch (run.hero.PrimaryAttribute) {
+    switch (run.Hero.PrimaryAttribute) {
     case 1:
         base = s.StrengthBase;
         bonus = s.StrengthBonus;
@@ -199,7 +199,7 @@ void ApplyPrimaryAttributeDamage(StatRun& run) {
 }
 
 void DeriveDefenceAndMovement(StatRun& run) {
-    HeroStats& s = run.stats;
+    HeroStats& s = run.Stats;
     s.ArmorBonus += s.AgilityBonus / kAgilityPerArmor;
     s.ArmorTotal = s.ArmorBase + s.ArmorBonus;
     s.AttackCooldown =
@@ -215,7 +215,7 @@ void DeriveDefenceAndMovement(StatRun& run) {
 }
 
 void DeriveChancesAndSurvival(StatRun& run) {
-    HeroStats& s = run.stats;
+    HeroStats& s = run.Stats;
     s.Evasion = run.EvasionPercent / 100.0;
     s.TriggeredEvasion = run.TriggeredEvasionPercent / 100.0;
     s.Miss = run.MissPercent / 100.0;
@@ -242,13 +242,13 @@ void DeriveChancesAndSurvival(StatRun& run) {
     } else {
         s.MagicalEhp = -1;
     }
-    s.RespawnTime = kRespawnPerLevel * run.level;
-    s.GoldLoss = kGoldLossPerLevel * run.level;
+    s.RespawnTime = kRespawnPerLevel * run.Level;
+    s.GoldLoss = kGoldLossPerLevel * run.Level;
 }
 
 void DeriveDamagePerSecond(StatRun& run) {
-    HeroStats& s = run.stats;
-    const BuildOrderCodes& order = run.state.BuildOrder;
+    HeroStats& s = run.Stats;
+    const BuildOrderCodes& order = run.State.BuildOrder;
     s.BashDps = BashExtraDamage(run.Procs, order, s.IsRanged, s.BashChance) / s.AttackCooldown;
     const double averageWhite = (static_cast<double>(s.DamageLow) + s.DamageHigh) / 2.0;
     s.CritDps = CritExtraDamage(run.Procs, order, averageWhite + s.DamageBonus) / s.AttackCooldown;
@@ -285,7 +285,7 @@ HeroStats ComputeStats(const Catalogue& catalogue, BuildState& state) {
         return stats;
     }
     StatRun run(catalogue, state, *hero, stats);
-    run.level = std::clamp(state.HeroLevel, 1, kMaxHeroLevel);
+    run.Level = std::clamp(state.HeroLevel, 1, kMaxHeroLevel);
 
     ApplyHeroBase(run);                 // step 2
     ApplyAbilityOrbsAndAttackType(run); // step 3

@@ -14,14 +14,15 @@ namespace zephyr {
 // Everything one ComputeStats pass works on: the inputs, the results being
 // built and the accumulators that only live for the pass.
 struct StatRun {
-    StatRun(const Catalogue& catalogue_, BuildState& state_, const THero& hero_, HeroStats& stats_)
-        : catalogue(catalogue_), state(state_), hero(hero_), stats(stats_) {}
+    StatRun(const zephyr::Catalogue& catalogue, BuildState& state, const THero& hero,
+            HeroStats& stats)
+        : Catalogue(catalogue), State(state), Hero(hero), Stats(stats) {}
 
-    const Catalogue& catalogue;
-    BuildState& state;
-    const THero& hero;
-    HeroStats& stats;
-    int level = 1; // hero level used by the formulas, never below 1
+    const zephyr::Catalogue& Catalogue;
+    BuildState& State;
+    const THero& Hero;
+    HeroStats& Stats;
+    int Level = 1; // hero level used by the formulas, never below 1
 
     std::int32_t DamagePercent = 0;
     double HpRegenBase = 0;
@@ -63,7 +64,7 @@ struct StatRun {
     // Movement speed with the flat and percentage bonuses so far, capped: the
     // final statistic and the formulas' SPEED variable are the same value.
     double CappedMoveSpeed() const {
-        return std::min(522.0, (SpeedFlat + stats.MoveSpeed) * (1.0 + SpeedPercent / 100.0));
+        return std::min(522.0, (SpeedFlat + Stats.MoveSpeed) * (1.0 + SpeedPercent / 100.0));
     }
 };
 

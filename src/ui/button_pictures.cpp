@@ -13,9 +13,9 @@ using namespace interface_picture;
 
 // A group's pictures by state; an empty path is a state without a picture.
 struct GroupFiles {
-    std::string_view passive;
-    std::string_view active;
-    std::string_view disabled;
+    std::string_view Passive;
+    std::string_view Active;
+    std::string_view Disabled;
 };
 
 // In group order.
@@ -44,9 +44,9 @@ QImage LoadButton(const DataLocation& location, std::string_view stored) {
 
 void ButtonPictures::Load(const DataLocation& location) {
     for (std::size_t g = 0; g < std::size(kFiles); ++g) {
-        pictures_[g][0] = LoadButton(location, kFiles[g].passive);
-        pictures_[g][1] = LoadButton(location, kFiles[g].active);
-        pictures_[g][2] = LoadButton(location, kFiles[g].disabled);
+        pictures_[g][0] = LoadButton(location, kFiles[g].Passive);
+        pictures_[g][1] = LoadButton(location, kFiles[g].Active);
+        pictures_[g][2] = LoadButton(location, kFiles[g].Disabled);
     }
 }
 

@@ -6,14 +6,14 @@
 namespace zephyr::ui {
 
 QImage ToQImage(const Picture& picture) {
-    if (picture.width <= 0 || picture.height <= 0) {
+    if (picture.Width <= 0 || picture.Height <= 0) {
         return {};
     }
-    QImage image(picture.width, picture.height, QImage::Format_ARGB32);
-    for (int y = 0; y < picture.height; ++y) {
+    QImage image(picture.Width, picture.Height, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.Height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < picture.width; ++x) {
-            line[x] = picture.at(x, y);
+        for (int x = 0; x < picture.Width; ++x) {
+            line[x] = picture.At(x, y);
         }
     }
     return image;
@@ -39,9 +39,9 @@ QImage LoadInterfacePicture(const DataLocation& location, std::string_view store
 }
 
 CellList CellList::FromImageList(const ImageList& list) {
-    CellList cells(list.width, list.height);
-    cells.cells_.reserve(list.images.size());
-    for (const Picture& picture : list.images) {
+    CellList cells(list.Width, list.Height);
+    cells.cells_.reserve(list.Images.size());
+    for (const Picture& picture : list.Images) {
         cells.cells_.push_back(ToQImage(picture));
     }
     return cells;

@@ -21,8 +21,8 @@ bool IsWebAddress(const QUrl& url) {
 } // namespace
 
 void MainWindow::OpenExternal(const QUrl& url) {
-    if (hooks_.openExternal) {
-        hooks_.openExternal(url);
+    if (hooks_.OpenExternal) {
+        hooks_.OpenExternal(url);
     } else {
         QDesktopServices::openUrl(url);
     }

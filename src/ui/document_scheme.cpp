@@ -62,8 +62,8 @@ QByteArray RefusalPage(const QString& path, const QString& reason) {
 }
 
 struct DocumentFile {
-    std::optional<std::string> bytes;
-    QString problem;
+    std::optional<std::string> Bytes;
+    QString Problem;
 };
 
 // `relative` is the address's path below the program folder, which must lie
@@ -166,10 +166,10 @@ void DocumentSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
         return;
     }
     DocumentFile file = ReadDocument(location_, ToCp1251(path.mid(1)));
-    if (file.bytes) {
-        Reply(job, ContentType(path), QByteArray::fromStdString(*file.bytes));
+    if (file.Bytes) {
+        Reply(job, ContentType(path), QByteArray::fromStdString(*file.Bytes));
     } else if (IsPageAddress(path)) {
-        Reply(job, kHtmlType, RefusalPage(path.mid(1), file.problem));
+        Reply(job, kHtmlType, RefusalPage(path.mid(1), file.Problem));
     } else {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
     }

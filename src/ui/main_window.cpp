@@ -20,11 +20,11 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
-    if (!hooks_.messageBox) {
-        hooks_.messageBox = PlainMessageBox();
+    if (!hooks_.MessageBox) {
+        hooks_.MessageBox = PlainMessageBox();
     }
-    if (!hooks_.viewers) {
-        hooks_.viewers = WebEngineViewers(location_);
+    if (!hooks_.Viewers) {
+        hooks_.Viewers = WebEngineViewers(location_);
     }
     systemMove_ = [this] {
         QWindow* window = windowHandle();

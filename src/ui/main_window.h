@@ -35,14 +35,14 @@ struct TNavHistory {
 
 // What the set-up needs from the program around it.
 struct SetupHooks {
-    MessageBoxFunction messageBox;
+    MessageBoxFunction MessageBox;
     // The splash status line (Windows-1251), repainted at once.
-    std::function<void(const std::string& text)> status;
+    std::function<void(const std::string& text)> Status;
     // Makes the HTML viewers; empty: the real browser engine.
-    ViewerFactory viewers;
+    ViewerFactory Viewers;
     // The system shell's open: web addresses, the help file, the project's
     // site. Empty: the desktop's default handlers.
-    std::function<void(const QUrl& url)> openExternal;
+    std::function<void(const QUrl& url)> OpenExternal;
 };
 
 enum class SetupOutcome {

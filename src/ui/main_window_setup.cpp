@@ -27,7 +27,7 @@ QString MissingDesignText() {
 // An error raised inside the set-up: its own text is shown, the remaining
 // steps are skipped.
 struct SetupError {
-    QString text;
+    QString Text;
 };
 
 } // namespace
@@ -36,10 +36,10 @@ void MainWindow::FormCreate() {
     try {
         RunSetupSteps();
     } catch (const SetupError& error) {
-        hooks_.messageBox(this, error.text);
+        hooks_.MessageBox(this, error.Text);
         outcome_ = SetupOutcome::Interrupted;
     } catch (const DataError& error) {
-        hooks_.messageBox(this, QString::fromStdString(error.what()));
+        hooks_.MessageBox(this, QString::fromStdString(error.what()));
         outcome_ = SetupOutcome::Interrupted;
     }
     if (outcome_ == SetupOutcome::Interrupted) {
@@ -65,7 +65,7 @@ void MainWindow::RunSetupSteps() {
     if (lines) {
         mainScrollBox_->LoadTickerLines(std::move(*lines));
     } else {
-        hooks_.messageBox(this, CalculatorFailedText());
+        hooks_.MessageBox(this, CalculatorFailedText());
         DisableCalculator(false);
     }
 
@@ -73,24 +73,24 @@ void MainWindow::RunSetupSteps() {
     mainScrollBox_->WriteGridCaptions();
 
     // 7: the catalogues.
-    LoadOptions options{location_, true, hooks_.status};
+    LoadOptions options{location_, true, hooks_.Status};
     LoadAllResult loaded = LoadAll(options);
-    catalogue_ = std::move(loaded.catalogue);
+    catalogue_ = std::move(loaded.Catalogue);
     calculator_ = std::make_unique<Calculator>(catalogue_);
     mainScrollBox_->SetCalculator(calculator_.get());
     pictures_.TakeCatalogueLists(catalogue_);
     mainScrollBox_->BuildPickerMenus(catalogue_);
-    if (loaded.failure) {
-        if (loaded.failure->kind != LoadFailureKind::MissingFile) {
-            throw SetupError{QString::fromStdString(loaded.failure->message)};
+    if (loaded.Failure) {
+        if (loaded.Failure->Kind != LoadFailureKind::MissingFile) {
+            throw SetupError{QString::fromStdString(loaded.Failure->Message)};
         }
-        hooks_.messageBox(this, CalculatorFailedText());
+        hooks_.MessageBox(this, CalculatorFailedText());
         DisableCalculator(true);
     }
 
     // 8: the splash says the design comes next.
-    if (hooks_.status) {
-        hooks_.status(ToCp1251(QStringLiteral("Загрузка дизайна...")));
+    if (hooks_.Status) {
+        hooks_.Status(ToCp1251(QStringLiteral("Загрузка дизайна...")));
     }
 
     // 9: the document addresses and the start page, which is not in the
@@ -110,7 +110,7 @@ void MainWindow::RunSetupSteps() {
     // 10: every required design file, before any is loaded.
     for (const std::string_view stored : RequiredDesignPictures()) {
         if (!location_.Find(stored)) {
-            hooks_.messageBox(this, MissingDesignText());
+            hooks_.MessageBox(this, MissingDesignText());
             outcome_ = SetupOutcome::EndProgram;
             return;
         }

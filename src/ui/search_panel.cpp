@@ -83,7 +83,7 @@ SearchPanel::SearchPanel(QWidget* parent, const ViewerFactory& viewers, Hooks ho
 
     connect(edit1_, &QLineEdit::textChanged, this, [this] { BuildSearchList(); });
     connect(comboBox1_, &QComboBox::currentIndexChanged, this, [this] {
-        hooks_.clickGate(comboBox1_);
+        hooks_.ClickGate(comboBox1_);
         BuildSearchList();
     });
     connect(suggestion_, &QLabel::linkActivated, this,
@@ -139,14 +139,14 @@ void SearchPanel::WebBrowser3BeforeNavigate2(const std::string& address, bool& c
     cancel = true;
     const std::string base = webBrowser3_->PageBase();
     if (address.starts_with(base)) {
-        hooks_.openDocument(ArticleLinkPath(std::string_view(address).substr(base.size())));
+        hooks_.OpenDocument(ArticleLinkPath(std::string_view(address).substr(base.size())));
         return;
     }
     // A web address in a definition goes to the system browser; the reader
     // stays in the dictionary.
     const QUrl url(FromCp1251(address));
     if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
-        hooks_.openExternal(url);
+        hooks_.OpenExternal(url);
         return;
     }
     hide();

@@ -31,11 +31,11 @@ class SearchPanel : public QWidget {
     Q_OBJECT
 public:
     struct Hooks {
-        std::function<void(QObject* sender)> clickGate;
+        std::function<void(QObject* sender)> ClickGate;
         // An article link: hide this panel and open the stored path in the
         // document viewer, whose hook then decides what it is.
-        std::function<void(const std::string& storedPath)> openDocument;
-        std::function<void(const QUrl& url)> openExternal;
+        std::function<void(const std::string& storedPath)> OpenDocument;
+        std::function<void(const QUrl& url)> OpenExternal;
     };
 
     SearchPanel(QWidget* parent, const ViewerFactory& viewers, Hooks hooks);

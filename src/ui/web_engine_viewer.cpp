@@ -21,17 +21,17 @@ constexpr std::array<double, 13> kZoomSteps = {0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 
 class ViewerFrame : public QWidget {
 public:
     using QWidget::QWidget;
-    QWidget* view = nullptr;
-    QWidget* findBar = nullptr;
+    QWidget* View = nullptr;
+    QWidget* FindBar = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent*) override {
-        if (view != nullptr) {
-            view->setGeometry(rect());
+        if (View != nullptr) {
+            View->setGeometry(rect());
         }
-        if (findBar != nullptr) {
-            findBar->adjustSize();
-            findBar->move(width() - findBar->width() - 18, height() - findBar->height());
+        if (FindBar != nullptr) {
+            FindBar->adjustSize();
+            FindBar->move(width() - FindBar->width() - 18, height() - FindBar->height());
         }
     }
 };
@@ -53,8 +53,8 @@ WebEngineViewer::WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environme
     page_->setBackgroundColor(Qt::black);
     view_->setPage(page_);
     findBar_ = new FindBar(page_, frame_);
-    frame->view = view_;
-    frame->findBar = findBar_;
+    frame->View = view_;
+    frame->FindBar = findBar_;
 
     QObject::connect(page_, &QWebEnginePage::loadFinished, frame_, [this](bool ok) {
         if (ok) {

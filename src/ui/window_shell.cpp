@@ -41,20 +41,20 @@ controls::ImageEx* Button(QWidget* parent, const char* name, const QRect& geomet
 
 void MainWindow::BuildShell() {
     // The viewer lies beneath both panels; it shows when they are hidden.
-    webBrowser1_ = hooks_.viewers(this, QStringLiteral("WebBrowser1"));
+    webBrowser1_ = hooks_.Viewers(this, QStringLiteral("WebBrowser1"));
     webBrowser1_->Widget()->setGeometry(3, 47, 794, 525);
     webBrowser1_->SetBeforeNavigate([this](const std::string& address, bool& cancel) {
         WebBrowser1BeforeNavigate2(address, cancel);
     });
     webBrowser1_->SetLoadFinished([this] { WebBrowser1DocumentComplete(); });
     SearchPanel::Hooks search;
-    search.clickGate = [this](QObject* sender) { ClickGate(sender); };
-    search.openDocument = [this](const std::string& storedPath) {
+    search.ClickGate = [this](QObject* sender) { ClickGate(sender); };
+    search.OpenDocument = [this](const std::string& storedPath) {
         searchScrollBox_->hide();
         webBrowser1_->Navigate(storedPath);
     };
-    search.openExternal = [this](const QUrl& url) { OpenExternal(url); };
-    searchScrollBox_ = new SearchPanel(this, hooks_.viewers, std::move(search));
+    search.OpenExternal = [this](const QUrl& url) { OpenExternal(url); };
+    searchScrollBox_ = new SearchPanel(this, hooks_.Viewers, std::move(search));
     searchScrollBox_->hide();
 
     image5_ = Picture(this, "Image5", QRect(0, 0, 800, 3));

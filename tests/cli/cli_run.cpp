@@ -26,9 +26,9 @@ CliRun RunCli(const std::string& arguments, const std::string& input) {
                                 in.string() + " >" + out.string() + " 2>" + err.string();
     const int status = std::system(command.c_str());
     CliRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = Slurp(out);
-    run.err = Slurp(err);
+    run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.Out = Slurp(out);
+    run.Err = Slurp(err);
     return run;
 }
 

@@ -6,9 +6,9 @@
 namespace zephyr::testing {
 
 struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
 };
 
 // Runs the built zephyrdex-cli with the arguments (each shell-quoted here),

@@ -28,28 +28,28 @@ protected:
 
 TEST_F(PackCommand, CompiledPackPassesCheckAndReadsBack) {
     const auto packed = RunCli("pack " + Sources().string() + " " + Data());
-    ASSERT_EQ(packed.exitCode, 0) << packed.err;
+    ASSERT_EQ(packed.ExitCode, 0) << packed.Err;
     const auto checked = RunCli("check --data " + Data());
-    EXPECT_EQ(checked.exitCode, 0) << checked.out;
+    EXPECT_EQ(checked.ExitCode, 0) << checked.Out;
 
     const auto heroes = RunCli("dump --effects-text --data " + Data() + " heroes");
-    ASSERT_EQ(heroes.exitCode, 0) << heroes.err;
-    const json ability = json::parse(heroes.out)["heroes"][0]["Abilities"][0];
+    ASSERT_EQ(heroes.ExitCode, 0) << heroes.Err;
+    const json ability = json::parse(heroes.Out)["heroes"][0]["Abilities"][0];
     EXPECT_EQ(ability["LevelEffects"][0],
               json({"NumberParam(0, 5, 3)", "Damage(P1 * 10 + STR / 4)", "AttackSpeed(15)"}));
     EXPECT_EQ(ability["LevelEffects"][1], json({"Bash(10, 40, 0)"}));
 
     const auto items = RunCli("dump --effects-text --data " + Data() + " items");
-    const json blade = json::parse(items.out)["items"][0];
+    const json blade = json::parse(items.Out)["items"][0];
     EXPECT_EQ(blade["StackingEffects"], json({"Damage(18)"}));
     EXPECT_EQ(blade["UniqueEffects"], json({"LateDamage(10)"}));
 
     const auto ticker = RunCli("dump --data " + Data() + " ticker");
-    EXPECT_EQ(json::parse(ticker.out)["lines"], json({"Первый совет", "Второй совет"}));
+    EXPECT_EQ(json::parse(ticker.Out)["lines"], json({"Первый совет", "Второй совет"}));
 }
 
 TEST_F(PackCommand, DocumentsAreWindows1251WithTheirCharset) {
-    ASSERT_EQ(RunCli("pack " + Sources().string() + " " + Data()).exitCode, 0);
+    ASSERT_EQ(RunCli("pack " + Sources().string() + " " + Data()).ExitCode, 0);
     std::ifstream in(std::filesystem::path(Data()) / "documents" / "Main.html", std::ios::binary);
     const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(page.find("charset=windows-1251"), std::string::npos);
@@ -60,25 +60,25 @@ TEST_F(PackCommand, DocumentsAreWindows1251WithTheirCharset) {
 TEST_F(PackCommand, SourceErrorsNameFileAndLine) {
     testing::ReplaceInFile(Sources() / "items/01-armory.zds", "Damage(18)", "Damage(18, 4)");
     const auto run = RunCli("pack " + Sources().string() + " " + Data());
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "datapack/items/01-armory.zds:9: Damage takes 1 argument, found 2\n");
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "datapack/items/01-armory.zds:9: Damage takes 1 argument, found 2\n");
 }
 
 TEST_F(PackCommand, BrokenDocumentLinksAreSourceErrors) {
     testing::ReplaceInFile(Sources() / "documents/articles/ambush.html", "<p>",
                            "<p><a href=\"guide_items.html\">x</a>");
     const auto run = RunCli("pack " + Sources().string() + " " + Data());
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.ExitCode, 1);
     // From articles/ the guide is one folder up.
-    EXPECT_EQ(run.err, "documents/articles/ambush.html:0: the link \"guide_items.html\" reaches "
+    EXPECT_EQ(run.Err, "documents/articles/ambush.html:0: the link \"guide_items.html\" reaches "
                        "no document\n");
 }
 
 TEST_F(PackCommand, SyntheticPackIsComplete) {
-    ASSERT_EQ(RunCli("pack --synthetic 1 " + Data()).exitCode, 0);
+    ASSERT_EQ(RunCli("pack --synthetic 1 " + Data()).ExitCode, 0);
     const auto checked = RunCli("check --data " + Data());
-    EXPECT_EQ(checked.exitCode, 0) << checked.out;
-    EXPECT_NE(checked.out.find("120 heroes, 200 items, 60 auras"), std::string::npos);
+    EXPECT_EQ(checked.ExitCode, 0) << checked.Out;
+    EXPECT_NE(checked.Out.find("120 heroes, 200 items, 60 auras"), std::string::npos);
 }
 
 } // namespace

@@ -37,19 +37,19 @@ protected:
                   Word(6, {"€uro"}, "Знак")};
         words_[0].Links = {{Cp1251FromUtf8("Гайд"), "guide_heroes.html"}};
         PackBuilder pack;
-        pack.taverns.reset();
-        pack.shops.reset();
-        pack.aurs.reset();
-        pack.orbs.reset();
-        pack.dictionary->Entries = words_;
+        pack.Taverns.reset();
+        pack.Shops.reset();
+        pack.Aurs.reset();
+        pack.Orbs.reset();
+        pack.Dictionary->Entries = words_;
         pack.WriteTo(folder_.Path());
         data_ = "--data " + (folder_.Path() / "Data").string();
     }
 
     std::string Run(const std::string& command, const std::string& arguments) {
         const auto run = RunCli(command + " " + data_ + " " + arguments);
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        return run.out;
+        EXPECT_EQ(run.ExitCode, 0) << run.Err;
+        return run.Out;
     }
 
     TempFolder folder_;
@@ -94,20 +94,20 @@ TEST_F(DictionaryCommands, UsageErrorsExitTwo) {
           "search '漢'", "article", "article x", "article 1x", "article 0 1", "article 3",
           "article -2", "article 99999999999"}) {
         const auto run = RunCli(arguments + " " + data_);
-        EXPECT_EQ(run.exitCode, 2) << arguments << "\n" << run.err;
-        EXPECT_FALSE(run.err.empty()) << arguments;
-        EXPECT_TRUE(run.out.empty()) << arguments;
+        EXPECT_EQ(run.ExitCode, 2) << arguments << "\n" << run.Err;
+        EXPECT_FALSE(run.Err.empty()) << arguments;
+        EXPECT_TRUE(run.Out.empty()) << arguments;
     }
-    EXPECT_NE(RunCli("article 3 " + data_).err.find("entries 0 to 2"), std::string::npos);
-    EXPECT_NE(RunCli("search '漢' " + data_).err.find("Windows-1251"), std::string::npos);
+    EXPECT_NE(RunCli("article 3 " + data_).Err.find("entries 0 to 2"), std::string::npos);
+    EXPECT_NE(RunCli("search '漢' " + data_).Err.find("Windows-1251"), std::string::npos);
 }
 
 TEST(DictionaryCommandsWithoutData, MissingDictionaryExitsOne) {
     TempFolder folder;
     for (const char* command : {"search a", "article 0"}) {
         const auto run = RunCli(std::string(command) + " --data " + folder.Path().string());
-        EXPECT_EQ(run.exitCode, 1) << command;
-        EXPECT_NE(run.err.find("Dictionary.dat"), std::string::npos) << run.err;
+        EXPECT_EQ(run.ExitCode, 1) << command;
+        EXPECT_NE(run.Err.find("Dictionary.dat"), std::string::npos) << run.Err;
     }
 }
 
@@ -115,9 +115,9 @@ TEST(DictionaryCommandsWithoutData, TruncatedDictionaryExitsOne) {
     TempFolder folder;
     testing::WriteFile(folder.Path() / "Dictionary.dat", std::string("\x00\x01\x06", 3));
     const auto run = RunCli("search '' --data " + folder.Path().string());
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("Dictionary.dat"), std::string::npos) << run.err;
-    EXPECT_TRUE(run.out.empty());
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find("Dictionary.dat"), std::string::npos) << run.Err;
+    EXPECT_TRUE(run.Out.empty());
 }
 
 } // namespace

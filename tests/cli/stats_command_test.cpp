@@ -24,8 +24,8 @@ std::string Nested(const std::string& before, int levels, const std::string& aft
 class StatsCommand : public ::testing::Test {
 protected:
     StatsCommand() {
-        pack_.taverns->Taverns = {{"Tavern", {SampleHero("Ash", 1)}}};
-        pack_.shops->Shops = {
+        pack_.Taverns->Taverns = {{"Tavern", {SampleHero("Ash", 1)}}};
+        pack_.Shops->Shops = {
             {"Armory", "Data\\images\\shops\\armory.gif", {SampleItem("Blade", 1)}}};
         pack_.WriteTo(folder_.Path());
         PackBuilder::WriteInterfaceAndTexts(folder_.Path());
@@ -46,44 +46,44 @@ protected:
 TEST_F(StatsCommand, ReplaysAScriptFromAFileOrStandardInput) {
     const std::string script = R"({"hero": "Ash", "actions": [{"levelUp": 1}]})";
     const auto fromFile = RunCli("stats " + Data() + " " + Script(script));
-    ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err;
-    EXPECT_EQ(json::parse(fromFile.out)["HeroLevel"], 1);
+    ASSERT_EQ(fromFile.ExitCode, 0) << fromFile.Err;
+    EXPECT_EQ(json::parse(fromFile.Out)["HeroLevel"], 1);
     const auto fromInput = RunCli("stats " + Data() + " -", script);
-    ASSERT_EQ(fromInput.exitCode, 0) << fromInput.err;
-    EXPECT_EQ(fromInput.out, fromFile.out);
+    ASSERT_EQ(fromInput.ExitCode, 0) << fromInput.Err;
+    EXPECT_EQ(fromInput.Out, fromFile.Out);
 }
 
 TEST_F(StatsCommand, DeeplyNestedScriptsFailNamingTheScript) {
     for (const std::string& text :
          {Nested(R"({"hero": )", 100000, "}"), Nested(R"({"hero": 1, "actions": )", 100000, "}")}) {
         const auto fromInput = RunCli("stats " + Data(), text);
-        EXPECT_EQ(fromInput.exitCode, 1);
-        EXPECT_EQ(fromInput.err, "zephyrdex-cli: standard input: nested deeper than 64 levels\n");
-        EXPECT_EQ(fromInput.out, "");
+        EXPECT_EQ(fromInput.ExitCode, 1);
+        EXPECT_EQ(fromInput.Err, "zephyrdex-cli: standard input: nested deeper than 64 levels\n");
+        EXPECT_EQ(fromInput.Out, "");
         const std::string path = Script(text);
         const auto fromFile = RunCli("stats " + Data() + " " + path);
-        EXPECT_EQ(fromFile.exitCode, 1);
-        EXPECT_EQ(fromFile.err, "zephyrdex-cli: " + path + ": nested deeper than 64 levels\n");
+        EXPECT_EQ(fromFile.ExitCode, 1);
+        EXPECT_EQ(fromFile.Err, "zephyrdex-cli: " + path + ": nested deeper than 64 levels\n");
     }
 }
 
 TEST_F(StatsCommand, NumbersBeyondTheLibraryNameTheScript) {
     const auto run = RunCli("stats " + Data() + " -", R"({"hero": 1e999})");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "zephyrdex-cli: standard input: number overflow parsing '1e999'\n");
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "zephyrdex-cli: standard input: number overflow parsing '1e999'\n");
 }
 
 TEST_F(StatsCommand, ReplayProblemsNameTheScriptAndTheAction) {
     const std::string path = Script(R"({"hero": "Ash", "actions": [{"levelUp": 1},
         {"levelDown": true}, {"reset": true}, {"place": {"slot": 1, "item": "Sword"}}]})");
     const auto bad = RunCli("stats " + Data() + " " + path);
-    EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.err, "zephyrdex-cli: " + path + ": action 3: unknown item \"Sword\"\n");
-    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.ExitCode, 1);
+    EXPECT_EQ(bad.Err, "zephyrdex-cli: " + path + ": action 3: unknown item \"Sword\"\n");
+    EXPECT_EQ(bad.Out, "");
 
     const auto fractional = RunCli("stats " + Data(), R"({"hero": 1.5})");
-    EXPECT_EQ(fractional.exitCode, 1);
-    EXPECT_EQ(fractional.err, "zephyrdex-cli: standard input: hero must be a name or a whole "
+    EXPECT_EQ(fractional.ExitCode, 1);
+    EXPECT_EQ(fractional.Err, "zephyrdex-cli: standard input: hero must be a name or a whole "
                               "number, not 1.5\n");
 }
 

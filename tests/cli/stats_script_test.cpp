@@ -37,13 +37,13 @@ protected:
     }
 
     json Run(const std::string& text, char separator = '.') {
-        return RunStatsScript(b.catalogue, json::parse(text), separator);
+        return RunStatsScript(b.Catalogue, json::parse(text), separator);
     }
 
     // The message a script fails with, or "replayed".
     std::string Problem(const std::string& text) {
         try {
-            RunStatsScript(b.catalogue, ParseStatsScript(text), '.');
+            RunStatsScript(b.Catalogue, ParseStatsScript(text), '.');
         } catch (const StatsScriptError& error) {
             return error.what();
         }

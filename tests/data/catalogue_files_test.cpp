@@ -85,9 +85,9 @@ protected:
                 read(path);
                 ADD_FAILURE() << "a file cut to " << length << " bytes was accepted";
             } catch (const DataError& error) {
-                EXPECT_EQ(error.file(), path.string());
-                ASSERT_TRUE(error.offset().has_value());
-                EXPECT_LE(*error.offset(), length);
+                EXPECT_EQ(error.File(), path.string());
+                ASSERT_TRUE(error.Offset().has_value());
+                EXPECT_LE(*error.Offset(), length);
                 EXPECT_NE(std::string(error.what()).find("file ends inside"), std::string::npos);
             }
         }

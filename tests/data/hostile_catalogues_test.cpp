@@ -34,7 +34,7 @@ void MutateAndRead(const std::string& original, Read read, const std::filesystem
         try {
             read(path);
         } catch (const DataError& error) {
-            EXPECT_EQ(error.file(), path.string());
+            EXPECT_EQ(error.File(), path.string());
             ++refused;
         }
     }

@@ -31,51 +31,51 @@ std::uint32_t Opaque(std::uint32_t rgb) {
 // A picture file and what it must decode to. With a tolerance, only the
 // pixels listed in `probes` are compared (JPEG is lossy at colour edges).
 struct Sample {
-    std::string name;
-    Decoder decode;
-    std::string bytes;
-    Picture expected;
-    int tolerance = 0;
-    std::vector<std::pair<int, int>> probes;
+    std::string Name;
+    Decoder Decode;
+    std::string Bytes;
+    Picture Expected;
+    int Tolerance = 0;
+    std::vector<std::pair<int, int>> Probes;
 };
 
 void ExpectDecodesAsEncoded(const Sample& sample) {
-    SCOPED_TRACE(sample.name);
+    SCOPED_TRACE(sample.Name);
     Picture picture;
-    ASSERT_NO_THROW(picture = sample.decode(sample.bytes, sample.name));
-    ASSERT_EQ(picture.width, sample.expected.width);
-    ASSERT_EQ(picture.height, sample.expected.height);
-    ASSERT_EQ(picture.pixels.size(), sample.expected.pixels.size());
-    if (sample.tolerance == 0) {
-        for (int y = 0; y < picture.height; ++y) {
-            for (int x = 0; x < picture.width; ++x) {
-                ASSERT_EQ(picture.at(x, y), sample.expected.at(x, y)) << "at " << x << "," << y;
+    ASSERT_NO_THROW(picture = sample.Decode(sample.Bytes, sample.Name));
+    ASSERT_EQ(picture.Width, sample.Expected.Width);
+    ASSERT_EQ(picture.Height, sample.Expected.Height);
+    ASSERT_EQ(picture.Pixels.size(), sample.Expected.Pixels.size());
+    if (sample.Tolerance == 0) {
+        for (int y = 0; y < picture.Height; ++y) {
+            for (int x = 0; x < picture.Width; ++x) {
+                ASSERT_EQ(picture.At(x, y), sample.Expected.At(x, y)) << "at " << x << "," << y;
             }
         }
         return;
     }
-    for (const auto& [x, y] : sample.probes) {
-        ASSERT_LE(ChannelDistance(picture.at(x, y), sample.expected.at(x, y)), sample.tolerance)
-            << "at " << x << "," << y << ": " << std::hex << picture.at(x, y) << " for "
-            << sample.expected.at(x, y);
+    for (const auto& [x, y] : sample.Probes) {
+        ASSERT_LE(ChannelDistance(picture.At(x, y), sample.Expected.At(x, y)), sample.Tolerance)
+            << "at " << x << "," << y << ": " << std::hex << picture.At(x, y) << " for "
+            << sample.Expected.At(x, y);
     }
 }
 
 // Cut short anywhere, a picture is refused with an error naming it.
 void ExpectEveryCutRefused(const Sample& sample) {
     std::vector<std::size_t> cuts;
-    for (std::size_t length = 0; length < sample.bytes.size(); length += 7) {
+    for (std::size_t length = 0; length < sample.Bytes.size(); length += 7) {
         cuts.push_back(length);
     }
-    cuts.push_back(sample.bytes.size() - 1);
+    cuts.push_back(sample.Bytes.size() - 1);
     for (const std::size_t length : cuts) {
-        SCOPED_TRACE(sample.name + " cut to " + std::to_string(length));
+        SCOPED_TRACE(sample.Name + " cut to " + std::to_string(length));
         try {
-            sample.decode(std::string_view(sample.bytes).substr(0, length), sample.name);
+            sample.Decode(std::string_view(sample.Bytes).substr(0, length), sample.Name);
             ADD_FAILURE() << "decoded";
         } catch (const DataError& error) {
-            EXPECT_EQ(error.file(), sample.name);
-            EXPECT_FALSE(error.reason().empty());
+            EXPECT_EQ(error.File(), sample.Name);
+            EXPECT_FALSE(error.Reason().empty());
         }
     }
 }
@@ -87,7 +87,7 @@ void ExpectFlipsSurvived(const Sample& sample, unsigned seed) {
     std::mt19937 random(seed);
     int decoded = 0;
     for (int round = 0; round < 300; ++round) {
-        std::string bytes = sample.bytes;
+        std::string bytes = sample.Bytes;
         const auto flips = 1 + random() % 3;
         // Every other round stays in the first bytes, where the headers are.
         const std::size_t span =
@@ -95,22 +95,22 @@ void ExpectFlipsSurvived(const Sample& sample, unsigned seed) {
         for (std::uint32_t i = 0; i < flips; ++i) {
             bytes[random() % span] ^= static_cast<char>(1u << random() % 8);
         }
-        SCOPED_TRACE(sample.name + " round " + std::to_string(round));
+        SCOPED_TRACE(sample.Name + " round " + std::to_string(round));
         try {
-            const Picture picture = sample.decode(bytes, sample.name);
-            EXPECT_GE(picture.width, 1);
-            EXPECT_GE(picture.height, 1);
-            EXPECT_FALSE(PictureTooLarge(picture.width, picture.height));
-            EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(picture.width) *
-                                                 static_cast<std::size_t>(picture.height));
+            const Picture picture = sample.Decode(bytes, sample.Name);
+            EXPECT_GE(picture.Width, 1);
+            EXPECT_GE(picture.Height, 1);
+            EXPECT_FALSE(PictureTooLarge(picture.Width, picture.Height));
+            EXPECT_EQ(picture.Pixels.size(), static_cast<std::size_t>(picture.Width) *
+                                                 static_cast<std::size_t>(picture.Height));
             ++decoded;
         } catch (const DataError& error) {
-            EXPECT_EQ(error.file(), sample.name);
-            EXPECT_FALSE(error.reason().empty());
+            EXPECT_EQ(error.File(), sample.Name);
+            EXPECT_FALSE(error.Reason().empty());
         }
     }
     // Some copies must survive, or the flips never get past the header checks.
-    EXPECT_GT(decoded, 0) << sample.name;
+    EXPECT_GT(decoded, 0) << sample.Name;
 }
 
 void ExpectHostileCopiesSurvived(const std::vector<Sample>& samples) {
@@ -130,22 +130,22 @@ constexpr int kJpegWidth = 53;
 constexpr int kJpegHeight = 37;
 
 struct JpegTile {
-    std::vector<JSAMPLE> samples; // as written, in the input colour space
-    std::uint32_t rgb;            // what it must come back as
+    std::vector<JSAMPLE> Samples; // as written, in the input colour space
+    std::uint32_t Rgb;            // what it must come back as
 };
 
 struct JpegRecipe {
-    std::string name;
-    J_COLOR_SPACE input = JCS_RGB;
-    J_COLOR_SPACE stored = JCS_YCbCr;
-    bool adobeMarker = false; // only applied to CMYK and YCCK files
-    bool progressive = false;
-    unsigned restartInterval = 0; // in MCUs
-    int restartRows = 0;
-    int lumaH = 2; // sampling factors of the first component
-    int lumaV = 2;
-    std::vector<jpeg_scan_info> script; // progressive scans of its own, if any
-    std::vector<JpegTile> tiles;
+    std::string Name;
+    J_COLOR_SPACE Input = JCS_RGB;
+    J_COLOR_SPACE Stored = JCS_YCbCr;
+    bool AdobeMarker = false; // only applied to CMYK and YCCK files
+    bool Progressive = false;
+    unsigned RestartInterval = 0; // in MCUs
+    int RestartRows = 0;
+    int LumaH = 2; // sampling factors of the first component
+    int LumaV = 2;
+    std::vector<jpeg_scan_info> Script; // progressive scans of its own, if any
+    std::vector<JpegTile> Tiles;
 };
 
 int TileOf(int x, int y) {
@@ -154,25 +154,25 @@ int TileOf(int x, int y) {
 
 std::string WriteJpeg(const JpegRecipe& recipe) {
     testing::JpegSettings settings;
-    settings.width = kJpegWidth;
-    settings.height = kJpegHeight;
-    const std::size_t components = recipe.tiles.front().samples.size();
-    settings.components = static_cast<int>(components);
-    settings.input = recipe.input;
-    settings.stored = recipe.stored;
-    if (recipe.stored == JCS_CMYK || recipe.stored == JCS_YCCK) {
-        settings.adobeMarker = recipe.adobeMarker;
+    settings.Width = kJpegWidth;
+    settings.Height = kJpegHeight;
+    const std::size_t components = recipe.Tiles.front().Samples.size();
+    settings.Components = static_cast<int>(components);
+    settings.Input = recipe.Input;
+    settings.Stored = recipe.Stored;
+    if (recipe.Stored == JCS_CMYK || recipe.Stored == JCS_YCCK) {
+        settings.AdobeMarker = recipe.AdobeMarker;
     }
-    settings.quality = 92;
-    settings.lumaH = recipe.lumaH;
-    settings.lumaV = recipe.lumaV;
-    settings.restartInterval = recipe.restartInterval;
-    settings.restartRows = recipe.restartRows;
-    settings.progressive = recipe.progressive;
-    settings.script = recipe.script;
+    settings.Quality = 92;
+    settings.LumaH = recipe.LumaH;
+    settings.LumaV = recipe.LumaV;
+    settings.RestartInterval = recipe.RestartInterval;
+    settings.RestartRows = recipe.RestartRows;
+    settings.Progressive = recipe.Progressive;
+    settings.Script = recipe.Script;
     return testing::WriteJpeg(settings, [&](int y, std::span<JSAMPLE> row) {
         for (int x = 0; x < kJpegWidth; ++x) {
-            const auto& samples = recipe.tiles[static_cast<std::size_t>(TileOf(x, y))].samples;
+            const auto& samples = recipe.Tiles[static_cast<std::size_t>(TileOf(x, y))].Samples;
             std::copy(samples.begin(), samples.end(),
                       row.begin() +
                           static_cast<std::ptrdiff_t>(static_cast<std::size_t>(x) * components));
@@ -181,19 +181,19 @@ std::string WriteJpeg(const JpegRecipe& recipe) {
 }
 
 Sample JpegSample(const JpegRecipe& recipe) {
-    Sample sample{recipe.name, DecodeJpeg, WriteJpeg(recipe), Picture(kJpegWidth, kJpegHeight),
+    Sample sample{recipe.Name, DecodeJpeg, WriteJpeg(recipe), Picture(kJpegWidth, kJpegHeight),
                   10,          {}};
     for (int y = 0; y < kJpegHeight; ++y) {
         for (int x = 0; x < kJpegWidth; ++x) {
-            sample.expected.at(x, y) =
-                Opaque(recipe.tiles[static_cast<std::size_t>(TileOf(x, y))].rgb);
+            sample.Expected.At(x, y) =
+                Opaque(recipe.Tiles[static_cast<std::size_t>(TileOf(x, y))].Rgb);
         }
     }
     // The middle of each tile, away from edges where chroma is blended.
     for (int tile = 0; tile < 6; ++tile) {
         for (int dy = 5; dy < 11; ++dy) {
             for (int dx = 5; dx < 11; ++dx) {
-                sample.probes.emplace_back(tile % 3 * 16 + dx, tile / 3 * 16 + dy);
+                sample.Probes.emplace_back(tile % 3 * 16 + dx, tile / 3 * 16 + dy);
             }
         }
     }
@@ -226,7 +226,7 @@ std::vector<JpegTile> CmykTiles(bool inverted) {
     for (const auto& [ink, rgb] : inks) {
         JpegTile tile{{}, rgb};
         for (const int amount : ink) {
-            tile.samples.push_back(static_cast<JSAMPLE>(inverted ? 255 - amount : amount));
+            tile.Samples.push_back(static_cast<JSAMPLE>(inverted ? 255 - amount : amount));
         }
         tiles.push_back(tile);
     }
@@ -262,12 +262,12 @@ std::vector<jpeg_scan_info> FineProgression(const std::vector<int>& bands) {
 
 JpegRecipe GrayRecipe(std::string name) {
     JpegRecipe recipe;
-    recipe.name = std::move(name);
-    recipe.input = JCS_GRAYSCALE;
-    recipe.stored = JCS_GRAYSCALE;
-    recipe.lumaH = 1;
-    recipe.lumaV = 1;
-    recipe.tiles = GrayTiles();
+    recipe.Name = std::move(name);
+    recipe.Input = JCS_GRAYSCALE;
+    recipe.Stored = JCS_GRAYSCALE;
+    recipe.LumaH = 1;
+    recipe.LumaV = 1;
+    recipe.Tiles = GrayTiles();
     return recipe;
 }
 
@@ -276,52 +276,52 @@ std::vector<Sample> JpegSamples() {
     recipes.reserve(32); // `add` hands out references into it
     const auto add = [&](std::string name, std::vector<JpegTile> tiles) -> JpegRecipe& {
         JpegRecipe& recipe = recipes.emplace_back();
-        recipe.name = std::move(name);
-        recipe.tiles = std::move(tiles);
+        recipe.Name = std::move(name);
+        recipe.Tiles = std::move(tiles);
         return recipe;
     };
     add("baseline-420.jpg", RgbTiles());
     JpegRecipe& full = add("baseline-444.jpg", RgbTiles());
-    full.lumaH = 1;
-    full.lumaV = 1;
+    full.LumaH = 1;
+    full.LumaV = 1;
     JpegRecipe& wide = add("baseline-422.jpg", RgbTiles());
-    wide.lumaV = 1;
-    add("progressive-420.jpg", RgbTiles()).progressive = true;
+    wide.LumaV = 1;
+    add("progressive-420.jpg", RgbTiles()).Progressive = true;
     JpegRecipe& progressiveFull = add("progressive-444.jpg", RgbTiles());
-    progressiveFull.progressive = true;
-    progressiveFull.lumaH = 1;
-    progressiveFull.lumaV = 1;
-    add("restart-every-mcu.jpg", RgbTiles()).restartInterval = 1;
-    add("restart-every-row.jpg", RgbTiles()).restartRows = 1;
+    progressiveFull.Progressive = true;
+    progressiveFull.LumaH = 1;
+    progressiveFull.LumaV = 1;
+    add("restart-every-mcu.jpg", RgbTiles()).RestartInterval = 1;
+    add("restart-every-row.jpg", RgbTiles()).RestartRows = 1;
     JpegRecipe& progressiveRestart = add("progressive-restart.jpg", RgbTiles());
-    progressiveRestart.progressive = true;
-    progressiveRestart.restartInterval = 2;
+    progressiveRestart.Progressive = true;
+    progressiveRestart.RestartInterval = 2;
     // Stored without colour conversion, as RGB components.
     JpegRecipe& rgb = add("stored-rgb.jpg", RgbTiles());
-    rgb.stored = JCS_RGB;
+    rgb.Stored = JCS_RGB;
     recipes.push_back(GrayRecipe("gray.jpg"));
     recipes.push_back(GrayRecipe("gray-progressive.jpg"));
-    recipes.back().progressive = true;
+    recipes.back().Progressive = true;
     // 99 scans, just inside what the decoder takes.
     recipes.push_back(GrayRecipe("gray-99-scans.jpg"));
-    recipes.back().script = FineProgression({1, 2, 3, 4, 5, 6, 7, 8});
+    recipes.back().Script = FineProgression({1, 2, 3, 4, 5, 6, 7, 8});
     JpegRecipe& cmyk = add("cmyk.jpg", CmykTiles(false));
-    cmyk.input = JCS_CMYK;
-    cmyk.stored = JCS_CMYK;
-    cmyk.lumaH = 1;
-    cmyk.lumaV = 1;
+    cmyk.Input = JCS_CMYK;
+    cmyk.Stored = JCS_CMYK;
+    cmyk.LumaH = 1;
+    cmyk.LumaV = 1;
     JpegRecipe& adobe = add("cmyk-adobe.jpg", CmykTiles(true));
-    adobe.input = JCS_CMYK;
-    adobe.stored = JCS_CMYK;
-    adobe.adobeMarker = true;
-    adobe.lumaH = 1;
-    adobe.lumaV = 1;
+    adobe.Input = JCS_CMYK;
+    adobe.Stored = JCS_CMYK;
+    adobe.AdobeMarker = true;
+    adobe.LumaH = 1;
+    adobe.LumaV = 1;
     // YCCK always carries the Adobe marker, whose transform names it.
     JpegRecipe& ycck = add("ycck-adobe.jpg", CmykTiles(true));
-    ycck.input = JCS_CMYK;
-    ycck.stored = JCS_YCCK;
-    ycck.adobeMarker = true;
-    ycck.progressive = true;
+    ycck.Input = JCS_CMYK;
+    ycck.Stored = JCS_YCCK;
+    ycck.AdobeMarker = true;
+    ycck.Progressive = true;
 
     std::vector<Sample> samples;
     for (const JpegRecipe& recipe : recipes) {
@@ -348,24 +348,24 @@ TEST(HostileJpeg, EndlessProgressionIsRefused) {
     for (int k = 1; k < 64; ++k) {
         bands.push_back(k);
     }
-    recipe.script = FineProgression(bands);
-    ASSERT_EQ(recipe.script.size(), 704u);
+    recipe.Script = FineProgression(bands);
+    ASSERT_EQ(recipe.Script.size(), 704u);
     const std::string bytes = WriteJpeg(recipe);
     try {
-        DecodeJpeg(bytes, recipe.name);
+        DecodeJpeg(bytes, recipe.Name);
         ADD_FAILURE() << "decoded";
     } catch (const DataError& error) {
-        EXPECT_EQ(error.file(), recipe.name);
-        EXPECT_EQ(error.reason(), "JPEG has more than 100 scans");
+        EXPECT_EQ(error.File(), recipe.Name);
+        EXPECT_EQ(error.Reason(), "JPEG has more than 100 scans");
     }
 }
 
 // ---- GIF ------------------------------------------------------------------
 
 struct GifRecipe : testing::GifLayout {
-    GifRecipe() { comment = "made for a test"; }
+    GifRecipe() { Comment = "made for a test"; }
 
-    std::string name;
+    std::string Name;
 };
 
 // The control block of a transparent frame, or of any frame of an animation:
@@ -381,16 +381,16 @@ GraphicsControlBlock Control(int transparent = NO_TRANSPARENT_COLOR) {
 // The first frame on a transparent screen.
 Sample GifSample(const GifRecipe& recipe) {
     Sample sample{
-        recipe.name, DecodeGif, testing::WriteGif(recipe), Picture(recipe.width, recipe.height, 0),
+        recipe.Name, DecodeGif, testing::WriteGif(recipe), Picture(recipe.Width, recipe.Height, 0),
         0,           {}};
-    const GifFrame& frame = recipe.frames.front();
-    const int transparent = frame.control ? frame.control->TransparentColor : NO_TRANSPARENT_COLOR;
-    const auto& map = frame.localMap.empty() ? recipe.globalMap : frame.localMap;
-    for (int y = 0; y < frame.height; ++y) {
-        for (int x = 0; x < frame.width; ++x) {
-            const int index = frame.rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+    const GifFrame& frame = recipe.Frames.front();
+    const int transparent = frame.Control ? frame.Control->TransparentColor : NO_TRANSPARENT_COLOR;
+    const auto& map = frame.LocalMap.empty() ? recipe.GlobalMap : frame.LocalMap;
+    for (int y = 0; y < frame.Height; ++y) {
+        for (int x = 0; x < frame.Width; ++x) {
+            const int index = frame.Rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
             const GifColorType& c = map[static_cast<std::size_t>(index)];
-            sample.expected.at(frame.left + x, frame.top + y) =
+            sample.Expected.At(frame.Left + x, frame.Top + y) =
                 index == transparent
                     ? 0u
                     : Opaque(std::uint32_t{c.Red} << 16 | std::uint32_t{c.Green} << 8 | c.Blue);
@@ -411,12 +411,12 @@ std::vector<GifColorType> Palette(int size, unsigned seed) {
 
 GifFrame Frame(int left, int top, int width, int height, int colours, unsigned pattern) {
     GifFrame frame;
-    frame.left = left;
-    frame.top = top;
-    frame.width = width;
-    frame.height = height;
+    frame.Left = left;
+    frame.Top = top;
+    frame.Width = width;
+    frame.Height = height;
     for (int y = 0; y < height; ++y) {
-        auto& row = frame.rows.emplace_back();
+        auto& row = frame.Rows.emplace_back();
         for (int x = 0; x < width; ++x) {
             row.push_back(static_cast<GifPixelType>(
                 (static_cast<unsigned>(x) * pattern + static_cast<unsigned>(y) * 7u) %
@@ -433,63 +433,63 @@ std::vector<Sample> GifSamples() {
     // Heights that leave each interlace pass a different number of rows.
     for (const int height : {1, 3, 8, 21}) {
         GifRecipe& interlaced = recipes.emplace_back();
-        interlaced.name = "interlaced-" + std::to_string(height) + ".gif";
-        interlaced.width = 7;
-        interlaced.height = height;
-        interlaced.globalMap = Palette(32, 1);
-        interlaced.frames.push_back(Frame(0, 0, 7, height, 32, 3));
-        interlaced.frames.back().interlace = true;
+        interlaced.Name = "interlaced-" + std::to_string(height) + ".gif";
+        interlaced.Width = 7;
+        interlaced.Height = height;
+        interlaced.GlobalMap = Palette(32, 1);
+        interlaced.Frames.push_back(Frame(0, 0, 7, height, 32, 3));
+        interlaced.Frames.back().Interlace = true;
     }
 
     GifRecipe& transparent = recipes.emplace_back();
-    transparent.name = "transparent.gif";
-    transparent.width = 6;
-    transparent.height = 5;
-    transparent.globalMap = Palette(4, 2);
-    transparent.frames.push_back(Frame(0, 0, 6, 5, 4, 1));
-    transparent.frames.back().control = Control(3);
+    transparent.Name = "transparent.gif";
+    transparent.Width = 6;
+    transparent.Height = 5;
+    transparent.GlobalMap = Palette(4, 2);
+    transparent.Frames.push_back(Frame(0, 0, 6, 5, 4, 1));
+    transparent.Frames.back().Control = Control(3);
 
     GifRecipe& local = recipes.emplace_back();
-    local.name = "local-map-only.gif";
-    local.width = 5;
-    local.height = 4;
-    local.frames.push_back(Frame(0, 0, 5, 4, 8, 5));
-    local.frames.back().localMap = Palette(8, 3);
+    local.Name = "local-map-only.gif";
+    local.Width = 5;
+    local.Height = 4;
+    local.Frames.push_back(Frame(0, 0, 5, 4, 8, 5));
+    local.Frames.back().LocalMap = Palette(8, 3);
 
     // Only the first frame counts; the second one's control block names a
     // transparent colour that the first frame uses, and must not apply to it.
     GifRecipe& animation = recipes.emplace_back();
-    animation.name = "animation.gif";
-    animation.width = 8;
-    animation.height = 6;
-    animation.globalMap = Palette(4, 4);
-    animation.looping = true;
-    animation.frames.push_back(Frame(0, 0, 8, 6, 4, 1));
-    animation.frames.back().control = Control();
-    animation.frames.push_back(Frame(2, 1, 5, 4, 16, 2));
-    animation.frames.back().localMap = Palette(16, 5);
-    animation.frames.back().control = Control(1);
-    animation.frames.push_back(Frame(0, 0, 8, 6, 4, 3));
-    animation.frames.back().control = Control();
+    animation.Name = "animation.gif";
+    animation.Width = 8;
+    animation.Height = 6;
+    animation.GlobalMap = Palette(4, 4);
+    animation.Looping = true;
+    animation.Frames.push_back(Frame(0, 0, 8, 6, 4, 1));
+    animation.Frames.back().Control = Control();
+    animation.Frames.push_back(Frame(2, 1, 5, 4, 16, 2));
+    animation.Frames.back().LocalMap = Palette(16, 5);
+    animation.Frames.back().Control = Control(1);
+    animation.Frames.push_back(Frame(0, 0, 8, 6, 4, 3));
+    animation.Frames.back().Control = Control();
 
     GifRecipe& offset = recipes.emplace_back();
-    offset.name = "offset-frame.gif";
-    offset.width = 12;
-    offset.height = 10;
-    offset.globalMap = Palette(8, 6);
-    offset.frames.push_back(Frame(3, 2, 5, 4, 8, 1));
+    offset.Name = "offset-frame.gif";
+    offset.Width = 12;
+    offset.Height = 10;
+    offset.GlobalMap = Palette(8, 6);
+    offset.Frames.push_back(Frame(3, 2, 5, 4, 8, 1));
 
     // Everything at once: an interlaced, transparent frame with its own
     // colours, smaller than the screen and away from its corner.
     GifRecipe& mixed = recipes.emplace_back();
-    mixed.name = "offset-interlaced-local.gif";
-    mixed.width = 9;
-    mixed.height = 20;
-    mixed.globalMap = Palette(2, 7);
-    mixed.frames.push_back(Frame(2, 1, 5, 17, 16, 3));
-    mixed.frames.back().interlace = true;
-    mixed.frames.back().localMap = Palette(16, 8);
-    mixed.frames.back().control = Control(0);
+    mixed.Name = "offset-interlaced-local.gif";
+    mixed.Width = 9;
+    mixed.Height = 20;
+    mixed.GlobalMap = Palette(2, 7);
+    mixed.Frames.push_back(Frame(2, 1, 5, 17, 16, 3));
+    mixed.Frames.back().Interlace = true;
+    mixed.Frames.back().LocalMap = Palette(16, 8);
+    mixed.Frames.back().Control = Control(0);
 
     std::vector<Sample> samples;
     for (const GifRecipe& recipe : recipes) {
@@ -506,12 +506,12 @@ TEST(HostileGif, EveryLayoutDecodesToItsFirstFrame) {
     // The fixtures themselves: transparency and the untouched screen show.
     const auto named = [&](const std::string& name) -> const Picture& {
         return std::find_if(samples.begin(), samples.end(),
-                            [&](const Sample& s) { return s.name == name; })
-            ->expected;
+                            [&](const Sample& s) { return s.Name == name; })
+            ->Expected;
     };
-    EXPECT_EQ(named("transparent.gif").at(3, 0), 0u);
-    EXPECT_EQ(named("offset-frame.gif").at(0, 0), 0u);
-    EXPECT_NE(named("animation.gif").at(1, 0), 0u);
+    EXPECT_EQ(named("transparent.gif").At(3, 0), 0u);
+    EXPECT_EQ(named("offset-frame.gif").At(0, 0), 0u);
+    EXPECT_NE(named("animation.gif").At(1, 0), 0u);
 }
 
 TEST(HostileGif, CutOrFlippedCopiesDecodeOrAreRefused) {
@@ -526,44 +526,44 @@ constexpr std::uint32_t kBitfields = 3;
 constexpr std::uint32_t kAlphaBitfields = 6;
 
 struct BmpHeader {
-    int width = 0;
-    int height = 0;
-    bool topDown = false;
-    int bits = 24;
-    std::uint32_t compression = 0;
-    std::uint32_t headerSize = 40;      // 12 for the old core header
-    std::vector<std::uint32_t> masks;   // inside a longer header, or after a 40-byte one
-    std::vector<std::uint32_t> palette; // RGB
-    std::uint32_t coloursUsed = 0;
+    int Width = 0;
+    int Height = 0;
+    bool TopDown = false;
+    int Bits = 24;
+    std::uint32_t Compression = 0;
+    std::uint32_t HeaderSize = 40;      // 12 for the old core header
+    std::vector<std::uint32_t> Masks;   // inside a longer header, or after a 40-byte one
+    std::vector<std::uint32_t> Palette; // RGB
+    std::uint32_t ColoursUsed = 0;
 };
 
 BmpHeader Header(int width, int height, bool topDown, int bits, std::uint32_t compression = 0,
                  std::uint32_t headerSize = 40, std::vector<std::uint32_t> masks = {}) {
     BmpHeader header;
-    header.width = width;
-    header.height = height;
-    header.topDown = topDown;
-    header.bits = bits;
-    header.compression = compression;
-    header.headerSize = headerSize;
-    header.masks = std::move(masks);
+    header.Width = width;
+    header.Height = height;
+    header.TopDown = topDown;
+    header.Bits = bits;
+    header.Compression = compression;
+    header.HeaderSize = headerSize;
+    header.Masks = std::move(masks);
     return header;
 }
 
 // File header, bitmap header, masks and palette; `pixels` follow.
 std::string BmpFile(const BmpHeader& header, const std::string& pixels) {
     std::string headers =
-        header.headerSize == 12
-            ? testing::BmpCoreHeader(header.width, header.height, header.bits)
-            : testing::BmpInfoHeader({header.width, header.topDown ? -header.height : header.height,
-                                      header.bits, header.compression,
-                                      static_cast<std::uint32_t>(pixels.size()), header.coloursUsed,
-                                      header.headerSize, header.masks});
-    for (const std::uint32_t rgb : header.palette) {
+        header.HeaderSize == 12
+            ? testing::BmpCoreHeader(header.Width, header.Height, header.Bits)
+            : testing::BmpInfoHeader({header.Width, header.TopDown ? -header.Height : header.Height,
+                                      header.Bits, header.Compression,
+                                      static_cast<std::uint32_t>(pixels.size()), header.ColoursUsed,
+                                      header.HeaderSize, header.Masks});
+    for (const std::uint32_t rgb : header.Palette) {
         headers += static_cast<char>(rgb & 0xFF);
         headers += static_cast<char>(rgb >> 8 & 0xFF);
         headers += static_cast<char>(rgb >> 16 & 0xFF);
-        if (header.headerSize != 12) {
+        if (header.HeaderSize != 12) {
             headers += '\0';
         }
     }
@@ -574,18 +574,18 @@ std::string BmpFile(const BmpHeader& header, const std::string& pixels) {
 // padded to four bytes with junk the reader must skip.
 std::string PackRows(const BmpHeader& header, const std::vector<std::uint32_t>& stored) {
     std::string pixels;
-    for (int row = 0; row < header.height; ++row) {
-        const int y = header.topDown ? row : header.height - 1 - row;
+    for (int row = 0; row < header.Height; ++row) {
+        const int y = header.TopDown ? row : header.Height - 1 - row;
         std::string line;
         unsigned pending = 0;
         int pendingBits = 0;
-        for (int x = 0; x < header.width; ++x) {
+        for (int x = 0; x < header.Width; ++x) {
             const std::uint32_t value =
-                stored[static_cast<std::size_t>(y) * static_cast<std::size_t>(header.width) +
+                stored[static_cast<std::size_t>(y) * static_cast<std::size_t>(header.Width) +
                        static_cast<std::size_t>(x)];
-            if (header.bits < 8) {
-                pending = pending << header.bits | value;
-                pendingBits += header.bits;
+            if (header.Bits < 8) {
+                pending = pending << header.Bits | value;
+                pendingBits += header.Bits;
                 if (pendingBits == 8) {
                     line += static_cast<char>(pending);
                     pending = 0;
@@ -593,7 +593,7 @@ std::string PackRows(const BmpHeader& header, const std::vector<std::uint32_t>& 
                 }
                 continue;
             }
-            for (int byte = 0; byte < header.bits / 8; ++byte) {
+            for (int byte = 0; byte < header.Bits / 8; ++byte) {
                 line += static_cast<char>(value >> (8 * byte) & 0xFF);
             }
         }
@@ -614,14 +614,14 @@ Sample BmpSample(const std::string& name, const BmpHeader& header,
                  const std::function<std::uint32_t(int, int)>& stored,
                  const std::function<std::uint32_t(int, int)>& colour) {
     std::vector<std::uint32_t> values;
-    Sample sample{name, DecodeBmp, "", Picture(header.width, header.height), 0, {}};
-    for (int y = 0; y < header.height; ++y) {
-        for (int x = 0; x < header.width; ++x) {
+    Sample sample{name, DecodeBmp, "", Picture(header.Width, header.Height), 0, {}};
+    for (int y = 0; y < header.Height; ++y) {
+        for (int x = 0; x < header.Width; ++x) {
             values.push_back(stored(x, y));
-            sample.expected.at(x, y) = colour(x, y);
+            sample.Expected.At(x, y) = colour(x, y);
         }
     }
-    sample.bytes = BmpFile(header, PackRows(header, values));
+    sample.Bytes = BmpFile(header, PackRows(header, values));
     return sample;
 }
 
@@ -655,8 +655,8 @@ std::vector<Sample> BmpSamples() {
         const std::pair<int, int> depths[] = {{1, 2}, {4, 16}, {8, 200}};
         for (const auto& [bits, colours] : depths) {
             BmpHeader header = Header(kWidth, kHeight, topDown, bits);
-            header.palette = BmpPalette(colours);
-            header.coloursUsed = bits == 8 ? static_cast<std::uint32_t>(colours) : 0;
+            header.Palette = BmpPalette(colours);
+            header.ColoursUsed = bits == 8 ? static_cast<std::uint32_t>(colours) : 0;
             const std::uint32_t range = 1u << bits;
             const auto index = [range](int x, int y) {
                 return static_cast<std::uint32_t>(x * 29 + y * 47) % range;
@@ -664,7 +664,7 @@ std::vector<Sample> BmpSamples() {
             samples.push_back(
                 BmpSample(std::to_string(bits) + "-bit" + order, header, index, [&](int x, int y) {
                     const std::uint32_t i = index(x, y);
-                    return i < header.palette.size() ? Opaque(header.palette[i]) : 0xFF000000u;
+                    return i < header.Palette.size() ? Opaque(header.Palette[i]) : 0xFF000000u;
                 }));
         }
         const auto rgb = [](int x, int y) {
@@ -695,11 +695,11 @@ std::vector<Sample> BmpSamples() {
     // Bit fields: 5-6-5 after a plain header, and 32-bit layouts with and
     // without alpha, with masks in odd places and of odd widths.
     struct Fields {
-        const char* name;
-        int bits;
-        std::uint32_t compression;
-        std::uint32_t headerSize;
-        std::vector<std::uint32_t> masks; // red, green, blue[, alpha]
+        const char* Name;
+        int Bits;
+        std::uint32_t Compression;
+        std::uint32_t HeaderSize;
+        std::vector<std::uint32_t> Masks; // red, green, blue[, alpha]
     };
     const Fields fields[] = {
         {"565.bmp", 16, kBitfields, 40, {0xF800, 0x07E0, 0x001F}},
@@ -714,7 +714,7 @@ std::vector<Sample> BmpSamples() {
          {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF}},
     };
     for (const Fields& f : fields) {
-        const BmpHeader header = Header(7, 4, false, f.bits, f.compression, f.headerSize, f.masks);
+        const BmpHeader header = Header(7, 4, false, f.Bits, f.Compression, f.HeaderSize, f.Masks);
         const auto shiftOf = [](std::uint32_t mask) {
             int shift = 0;
             while (mask != 0 && (mask >> shift & 1u) == 0) {
@@ -725,24 +725,24 @@ std::vector<Sample> BmpSamples() {
         const auto maxOf = [&](std::uint32_t mask) { return mask >> shiftOf(mask); };
         const auto stored = [&](int x, int y) {
             std::uint32_t value = 0;
-            for (std::size_t c = 0; c < f.masks.size(); ++c) {
-                const std::uint32_t mask = f.masks[c];
+            for (std::size_t c = 0; c < f.Masks.size(); ++c) {
+                const std::uint32_t mask = f.Masks[c];
                 if (mask != 0) {
                     value |= Level(x, y, static_cast<int>(c), maxOf(mask)) << shiftOf(mask);
                 }
             }
             return value;
         };
-        samples.push_back(BmpSample(f.name, header, stored, [&](int x, int y) {
+        samples.push_back(BmpSample(f.Name, header, stored, [&](int x, int y) {
             std::uint32_t argb = 0xFF000000u;
             for (std::size_t c = 0; c < 3; ++c) {
                 argb |=
-                    Widen(Level(x, y, static_cast<int>(c), maxOf(f.masks[c])), maxOf(f.masks[c]))
+                    Widen(Level(x, y, static_cast<int>(c), maxOf(f.Masks[c])), maxOf(f.Masks[c]))
                     << (16 - 8 * c);
             }
-            if (f.masks.size() == 4 && f.masks[3] != 0) {
+            if (f.Masks.size() == 4 && f.Masks[3] != 0) {
                 argb = (argb & 0xFFFFFFu) |
-                       Widen(Level(x, y, 3, maxOf(f.masks[3])), maxOf(f.masks[3])) << 24;
+                       Widen(Level(x, y, 3, maxOf(f.Masks[3])), maxOf(f.Masks[3])) << 24;
             }
             return argb;
         }));
@@ -756,12 +756,12 @@ std::vector<Sample> BmpSamples() {
 
     // The old 12-byte core header keeps a palette of three-byte entries.
     BmpHeader core = Header(kWidth, kHeight, false, 8, 0, 12);
-    core.palette = BmpPalette(256);
+    core.Palette = BmpPalette(256);
     samples.push_back(BmpSample(
         "core-8-bit.bmp", core,
         [](int x, int y) { return static_cast<std::uint32_t>(x * 11 + y * 60) % 256; },
         [&](int x, int y) {
-            return Opaque(core.palette[static_cast<std::size_t>(x * 11 + y * 60) % 256]);
+            return Opaque(core.Palette[static_cast<std::size_t>(x * 11 + y * 60) % 256]);
         }));
     return samples;
 }
@@ -775,7 +775,7 @@ constexpr std::uint32_t kBlack = 0xFF000000u;
 Sample Rle8Sample() {
     BmpHeader header = Header(7, 4, false, 8, kRle8);
     for (std::uint32_t i = 0; i < 4; ++i) {
-        header.palette.push_back(P(i) & 0xFFFFFFu);
+        header.Palette.push_back(P(i) & 0xFFFFFFu);
     }
     const std::string stream(
         // Bottom row: three of 1, literal 2 3 0 (odd, so a pad byte), end of line.
@@ -794,7 +794,7 @@ Sample Rle8Sample() {
         "\x00\x01",
         30);
     Sample sample{"rle8.bmp", DecodeBmp, BmpFile(header, stream), Picture(7, 4), 0, {}};
-    sample.expected.pixels = {
+    sample.Expected.Pixels = {
         kBlack, kBlack, P(0),   P(0),   P(1),   P(2),   P(3),   // top row
         kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, // jumped over
         P(2),   P(2),   P(2),   P(2),   P(2),   P(2),   P(2),   //
@@ -806,7 +806,7 @@ Sample Rle8Sample() {
 Sample Rle4Sample() {
     BmpHeader header = Header(9, 3, false, 4, kRle4);
     for (std::uint32_t i = 0; i < 16; ++i) {
-        header.palette.push_back(P(i) & 0xFFFFFFu);
+        header.Palette.push_back(P(i) & 0xFFFFFFu);
     }
     const std::string stream(
         // Bottom row: five alternating 1 2, literal 3 4 5 (two bytes, no pad).
@@ -823,7 +823,7 @@ Sample Rle4Sample() {
         "\x00\x01",
         26);
     Sample sample{"rle4.bmp", DecodeBmp, BmpFile(header, stream), Picture(9, 3), 0, {}};
-    sample.expected.pixels = {
+    sample.Expected.Pixels = {
         kBlack, kBlack, kBlack, P(13), P(14), P(13), kBlack, kBlack, kBlack, // top row
         P(6),   P(7),   P(8),   P(9),  P(10), P(11), P(12),  P(11),  P(12),  //
         P(1),   P(2),   P(1),   P(2),  P(1),  P(3),  P(4),   P(5),   kBlack, // bottom
@@ -852,8 +852,8 @@ std::string RefusalOf(const std::string& bytes, const std::string& name) {
     try {
         DecodeBmp(bytes, name);
     } catch (const DataError& error) {
-        EXPECT_EQ(error.file(), name);
-        return error.reason();
+        EXPECT_EQ(error.File(), name);
+        return error.Reason();
     }
     ADD_FAILURE() << name << " decoded";
     return {};
@@ -861,7 +861,7 @@ std::string RefusalOf(const std::string& bytes, const std::string& name) {
 
 TEST(HostileBmp, RunLengthStreamsAreFollowedOnlyWhereTheyMakeSense) {
     BmpHeader header = Header(4, 2, false, 8, kRle8);
-    header.palette = {0xFF0000, 0x00FF00};
+    header.Palette = {0xFF0000, 0x00FF00};
     // Runs may wander far past the picture; what lies outside is dropped.
     std::string wander;
     for (int i = 0; i < 300; ++i) {
@@ -870,7 +870,7 @@ TEST(HostileBmp, RunLengthStreamsAreFollowedOnlyWhereTheyMakeSense) {
     const Picture far =
         DecodeBmp(BmpFile(header, std::string("\x02\x01", 2) + wander + std::string("\x00\x01", 2)),
                   "far.bmp");
-    EXPECT_EQ(far.pixels, (std::vector<std::uint32_t>{kBlack, kBlack, kBlack, kBlack, 0xFF00FF00u,
+    EXPECT_EQ(far.Pixels, (std::vector<std::uint32_t>{kBlack, kBlack, kBlack, kBlack, 0xFF00FF00u,
                                                       0xFF00FF00u, 0xFF00FF00u, 0xFF00FF00u}));
 
     // Without its end-of-picture mark the stream is taken as cut short.
@@ -886,20 +886,20 @@ TEST(HostileBmp, RunLengthStreamsAreFollowedOnlyWhereTheyMakeSense) {
     // Rows of a top-down file cannot be run-length coded, and each coding has
     // its own depth.
     BmpHeader topDown = header;
-    topDown.topDown = true;
+    topDown.TopDown = true;
     EXPECT_EQ(RefusalOf(BmpFile(topDown, std::string("\x00\x01", 2)), "top-down-rle.bmp"),
               "top-down BMP cannot be compressed");
     BmpHeader wrongDepth = header;
-    wrongDepth.bits = 4;
+    wrongDepth.Bits = 4;
     EXPECT_EQ(RefusalOf(BmpFile(wrongDepth, std::string("\x00\x01", 2)), "rle8-4-bit.bmp"),
               "BMP RLE8 needs 8 bits per pixel");
-    wrongDepth.compression = kRle4;
-    wrongDepth.bits = 8;
+    wrongDepth.Compression = kRle4;
+    wrongDepth.Bits = 8;
     EXPECT_EQ(RefusalOf(BmpFile(wrongDepth, std::string("\x00\x01", 2)), "rle4-8-bit.bmp"),
               "BMP RLE4 needs 4 bits per pixel");
     // Bit fields only describe 16- and 32-bit pixels.
     BmpHeader fields8 = Header(2, 1, false, 8, kBitfields, 40, {0xE0, 0x1C, 0x03});
-    fields8.palette = {0xFF0000};
+    fields8.Palette = {0xFF0000};
     EXPECT_EQ(RefusalOf(BmpFile(fields8, std::string(4, '\0')), "fields-8-bit.bmp"),
               "BMP bit fields need 16 or 32 bits per pixel");
 }

@@ -30,7 +30,7 @@ protected:
 };
 
 TEST_F(Loaders, HeroesContinueNumberingAcrossTaverns) {
-    pack_.taverns->Taverns = {
+    pack_.Taverns->Taverns = {
         {"First", {SampleHero("A", 1), SampleHero("B", 2), SampleHero("C", 3)}},
         {"Empty", {}},
         {"Second", {SampleHero("D", 4), SampleHero("E", 5)}}};
@@ -49,16 +49,16 @@ TEST_F(Loaders, HeroesContinueNumberingAcrossTaverns) {
 }
 
 TEST_F(Loaders, HeroPicturesAreFittedToBothLists) {
-    pack_.taverns->Taverns = {{"T", {SampleHero("Square", 1), SampleHero("Odd", 2)}}};
-    pack_.pictures["Data\\images\\heroes\\Square.jpg"] = SolidPicture(64, 64, 1);
-    pack_.pictures["Data\\images\\heroes\\Odd.jpg"] = SolidPicture(60, 70, 2);
+    pack_.Taverns->Taverns = {{"T", {SampleHero("Square", 1), SampleHero("Odd", 2)}}};
+    pack_.Pictures["Data\\images\\heroes\\Square.jpg"] = SolidPicture(64, 64, 1);
+    pack_.Pictures["Data\\images\\heroes\\Odd.jpg"] = SolidPicture(60, 70, 2);
     Catalogue catalogue;
     ASSERT_TRUE(LoadHeroes(Options(), catalogue));
     for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(catalogue.Heroes64.images[i].width, 64);
-        EXPECT_EQ(catalogue.Heroes64.images[i].height, 64);
-        EXPECT_EQ(catalogue.Heroes32.images[i].width, 32);
-        EXPECT_EQ(catalogue.Heroes32.images[i].height, 32);
+        EXPECT_EQ(catalogue.Heroes64.Images[i].Width, 64);
+        EXPECT_EQ(catalogue.Heroes64.Images[i].Height, 64);
+        EXPECT_EQ(catalogue.Heroes32.Images[i].Width, 32);
+        EXPECT_EQ(catalogue.Heroes32.Images[i].Height, 32);
     }
 }
 
@@ -69,7 +69,7 @@ TEST_F(Loaders, UltimateLevelFourKeepsOneToken) {
     longList.Hero.Abilities[0].LevelEffects[3] = {{true, 1}, {false, 2}, {true, 3}};
     HeroFileEntry emptyList = SampleHero("Empty", 2);
     emptyList.Hero.Abilities[3].LevelEffects[3] = {};
-    pack_.taverns->Taverns = {{"T", {longList, emptyList}}};
+    pack_.Taverns->Taverns = {{"T", {longList, emptyList}}};
     Catalogue catalogue;
     ASSERT_TRUE(LoadHeroes(Options(false), catalogue));
     EXPECT_EQ(catalogue.Heroes[0].Abilities[3].LevelEffects[3], (TEffectList{{true, 1}}));
@@ -98,7 +98,7 @@ protected:
 };
 
 TEST_F(ItemLoader, VariantsGatherUnderTheirGroup) {
-    pack_.shops->Shops = {{"Jewels",
+    pack_.Shops->Shops = {{"Jewels",
                            "Data\\images\\shops\\j.jpg",
                            {SampleItem("Ring>>Small", 1), SampleItem("Ring  >>  Large", 2)}}};
     const Catalogue catalogue = Load();
@@ -122,7 +122,7 @@ TEST_F(ItemLoader, VariantsGatherUnderTheirGroup) {
 }
 
 TEST_F(ItemLoader, PlainItemsDoNotBreakAGroupButLetterCaseDoes) {
-    pack_.shops->Shops = {{"S",
+    pack_.Shops->Shops = {{"S",
                            "s.jpg",
                            {SampleItem("Ring>>Small", 1), SampleItem("Blade", 2),
                             SampleItem("Ring>>Large", 3), SampleItem("ring>>Tiny", 4)}}};
@@ -137,7 +137,7 @@ TEST_F(ItemLoader, PlainItemsDoNotBreakAGroupButLetterCaseDoes) {
 }
 
 TEST_F(ItemLoader, TheLastGroupReachesAcrossShops) {
-    pack_.shops->Shops = {{"First",
+    pack_.Shops->Shops = {{"First",
                            "a.jpg",
                            {SampleItem("A", 1), SampleItem("B", 2), SampleItem("C", 3),
                             SampleItem("Ring>>Small", 4)}},
@@ -153,35 +153,35 @@ TEST_F(ItemLoader, TheLastGroupReachesAcrossShops) {
 
 TEST_F(ItemLoader, NamesAreCutTo50BytesButCaptionsKeepAll) {
     const std::string longName(60, 'n');
-    pack_.shops->Shops = {{"S", "s.jpg", {SampleItem(longName, 1)}}};
+    pack_.Shops->Shops = {{"S", "s.jpg", {SampleItem(longName, 1)}}};
     const Catalogue catalogue = Load();
     EXPECT_EQ(catalogue.Items[0].Name, std::string(50, 'n'));
     EXPECT_EQ(catalogue.ItemMenu[0].Entries[0].Caption, longName);
 }
 
 TEST_F(ItemLoader, ShopPictureExtensionChoosesTheDecoder) {
-    pack_.shops->Shops = {{"Gif", "Data\\images\\shops\\one.gif", {SampleItem("A", 1)}},
+    pack_.Shops->Shops = {{"Gif", "Data\\images\\shops\\one.gif", {SampleItem("A", 1)}},
                           {"Jpeg", "Data\\images\\shops\\two.Jpeg", {}},
                           {"Bitmap", "Data\\images\\shops\\three.bmp", {}}};
-    pack_.pictures["Data\\images\\shops\\one.gif"] = SolidPicture(20, 20, 7);
-    pack_.pictures["Data\\images\\items\\item1.jpg"] = SolidPicture(36, 36, 3);
-    pack_.missingPictures.insert("Data\\images\\shops\\three.bmp");
+    pack_.Pictures["Data\\images\\shops\\one.gif"] = SolidPicture(20, 20, 7);
+    pack_.Pictures["Data\\images\\items\\item1.jpg"] = SolidPicture(36, 36, 3);
+    pack_.MissingPictures.insert("Data\\images\\shops\\three.bmp");
     const Catalogue catalogue = Load(true);
     ASSERT_EQ(catalogue.Shops.Count(), 4);
     EXPECT_EQ(catalogue.ItemMenu[0].IconIndex, 0);
-    EXPECT_EQ(catalogue.Shops.images[0], SolidPicture(36, 36, 7)); // GIF is exact
+    EXPECT_EQ(catalogue.Shops.Images[0], SolidPicture(36, 36, 7)); // GIF is exact
     EXPECT_EQ(catalogue.ItemMenu[1].IconIndex, 2);
     // ".bmp" loads nothing: the shop shows the picture loaded last (the JPEG shop's).
     EXPECT_EQ(catalogue.ItemMenu[2].IconIndex, 3);
-    EXPECT_EQ(catalogue.Shops.images[3], catalogue.Shops.images[2]);
-    for (const Picture& icon : catalogue.Shops.images) {
-        EXPECT_EQ(icon.width, 36);
-        EXPECT_EQ(icon.height, 36);
+    EXPECT_EQ(catalogue.Shops.Images[3], catalogue.Shops.Images[2]);
+    for (const Picture& icon : catalogue.Shops.Images) {
+        EXPECT_EQ(icon.Width, 36);
+        EXPECT_EQ(icon.Height, 36);
     }
 }
 
 TEST_F(ItemLoader, NumbersContinueAcrossShopsAndEmptyShopsKeepTheirEntry) {
-    pack_.shops->Shops = {
+    pack_.Shops->Shops = {
         {"Four",
          "a.jpg",
          {SampleItem("A", 1), SampleItem("B", 2), SampleItem("C", 3), SampleItem("D", 4)}},
@@ -195,15 +195,15 @@ TEST_F(ItemLoader, NumbersContinueAcrossShopsAndEmptyShopsKeepTheirEntry) {
 }
 
 TEST_F(Loaders, OrbTablesFollowTheirLoopOrders) {
-    pack_.orbs->Categories = {{"A", "Data\\images\\orbs\\a.jpg"},
+    pack_.Orbs->Categories = {{"A", "Data\\images\\orbs\\a.jpg"},
                               {"B", "Data\\images\\orbs\\b.jpg"},
                               {"C", "Data\\images\\orbs\\c.jpg"}};
-    pack_.orbs->AbilityOrbs = {{"X", "Data\\images\\orbs\\x.jpg"},
+    pack_.Orbs->AbilityOrbs = {{"X", "Data\\images\\orbs\\x.jpg"},
                                {"Y", "Data\\images\\orbs\\y.jpg"}};
-    pack_.orbs->MeleeResults = {1, 2, 3, 4, 5, 6};
-    pack_.orbs->RangedResults = {1, 2, 3, 4, 5, 6};
-    pack_.orbs->AbilityResults = {1, 2, 3, 4, 5, 6};
-    pack_.missingPictures.insert("Data\\images\\orbs\\a.jpg");
+    pack_.Orbs->MeleeResults = {1, 2, 3, 4, 5, 6};
+    pack_.Orbs->RangedResults = {1, 2, 3, 4, 5, 6};
+    pack_.Orbs->AbilityResults = {1, 2, 3, 4, 5, 6};
+    pack_.MissingPictures.insert("Data\\images\\orbs\\a.jpg");
     Catalogue catalogue;
     ASSERT_TRUE(LoadOrbs(Options(), catalogue));
     const auto pairs = [](const std::vector<TOrbPair>& table) {
@@ -225,8 +225,8 @@ TEST_F(Loaders, OrbTablesFollowTheirLoopOrders) {
 }
 
 TEST_F(Loaders, NoOrbCategoriesMeansEmptyTables) {
-    pack_.orbs->AbilityOrbs = {{"X", "x.jpg"}};
-    pack_.orbs->ItemOrbs = {TOrb{"Chill", 0, 10, 20, 30}};
+    pack_.Orbs->AbilityOrbs = {{"X", "x.jpg"}};
+    pack_.Orbs->ItemOrbs = {TOrb{"Chill", 0, 10, 20, 30}};
     Catalogue catalogue;
     ASSERT_TRUE(LoadOrbs(Options(false), catalogue));
     EXPECT_TRUE(catalogue.MeleeOrbTable.empty());
@@ -236,22 +236,22 @@ TEST_F(Loaders, NoOrbCategoriesMeansEmptyTables) {
 }
 
 TEST_F(Loaders, AurasSkipHeadersAndFitIcons) {
-    pack_.aurs->HeaderTexts = {"one", "two"};
-    pack_.aurs->Auras = {{TAura{"", 1, 2}, "Data\\images\\auras\\blank.jpg"},
+    pack_.Aurs->HeaderTexts = {"one", "two"};
+    pack_.Aurs->Auras = {{TAura{"", 1, 2}, "Data\\images\\auras\\blank.jpg"},
                          {TAura{"Exact", 4}, "Data\\images\\auras\\exact.jpg"}};
-    pack_.pictures["Data\\images\\auras\\blank.jpg"] = SolidPicture(40, 10, 1);
+    pack_.Pictures["Data\\images\\auras\\blank.jpg"] = SolidPicture(40, 10, 1);
     Catalogue catalogue;
     ASSERT_TRUE(LoadAuras(Options(), catalogue));
     ASSERT_EQ(catalogue.Auras.size(), 2u);
     EXPECT_EQ(catalogue.Auras[0].Name, "");
     EXPECT_EQ(catalogue.Auras[0].V1, 2);
     EXPECT_EQ(catalogue.Aura(2)->V0, 4);
-    EXPECT_EQ(catalogue.Aurs15.images[0].width, 15);
-    EXPECT_EQ(catalogue.Aurs15.images[0].height, 15);
+    EXPECT_EQ(catalogue.Aurs15.Images[0].Width, 15);
+    EXPECT_EQ(catalogue.Aurs15.Images[0].Height, 15);
 }
 
 TEST_F(Loaders, SlangTermsAreCutTo50Bytes) {
-    pack_.dictionary->Entries = {{6, {std::string(60, 't'), "short"}, "def", {}},
+    pack_.Dictionary->Entries = {{6, {std::string(60, 't'), "short"}, "def", {}},
                                  {2, {}, "", {{"c", "t"}}}};
     Catalogue catalogue;
     ASSERT_TRUE(LoadSlang(Options(), catalogue));
@@ -262,7 +262,7 @@ TEST_F(Loaders, SlangTermsAreCutTo50Bytes) {
 
 TEST_F(Loaders, LoadAllReportsTheSplashTextsInOrder) {
     const LoadAllResult result = LoadAll(Options(false));
-    ASSERT_TRUE(result.ok());
+    ASSERT_TRUE(result.Ok());
     EXPECT_EQ(statuses_,
               (std::vector<std::string>{
                   "\xC7\xE0\xE3\xF0\xF3\xE7\xEA\xE0 \xEE\xF0\xE1\xEE\xE2...",
@@ -272,53 +272,53 @@ TEST_F(Loaders, LoadAllReportsTheSplashTextsInOrder) {
 }
 
 TEST_F(Loaders, MissingOrbsStopsBeforeAnythingElse) {
-    pack_.orbs.reset();
-    pack_.taverns->Taverns = {{"T", {SampleHero("A", 1)}}};
+    pack_.Orbs.reset();
+    pack_.Taverns->Taverns = {{"T", {SampleHero("A", 1)}}};
     const LoadAllResult result = LoadAll(Options(false));
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure->kind, LoadFailureKind::MissingFile);
-    EXPECT_NE(result.failure->message.find("Orbs.dat"), std::string::npos);
-    EXPECT_TRUE(result.catalogue.Heroes.empty());
+    ASSERT_FALSE(result.Ok());
+    EXPECT_EQ(result.Failure->Kind, LoadFailureKind::MissingFile);
+    EXPECT_NE(result.Failure->Message.find("Orbs.dat"), std::string::npos);
+    EXPECT_TRUE(result.Catalogue.Heroes.empty());
     EXPECT_EQ(statuses_.size(), 1u);
 }
 
 TEST_F(Loaders, MissingDictionaryKeepsTheOtherCatalogues) {
-    pack_.dictionary.reset();
-    pack_.taverns->Taverns = {{"T", {SampleHero("A", 1)}}};
-    pack_.shops->Shops = {{"S", "s.jpg", {SampleItem("I", 1)}}};
+    pack_.Dictionary.reset();
+    pack_.Taverns->Taverns = {{"T", {SampleHero("A", 1)}}};
+    pack_.Shops->Shops = {{"S", "s.jpg", {SampleItem("I", 1)}}};
     const LoadAllResult result = LoadAll(Options(false));
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.catalogue.Heroes.size(), 1u);
-    EXPECT_EQ(result.catalogue.Items.size(), 1u);
-    EXPECT_TRUE(result.catalogue.SlangWords.empty());
+    ASSERT_FALSE(result.Ok());
+    EXPECT_EQ(result.Catalogue.Heroes.size(), 1u);
+    EXPECT_EQ(result.Catalogue.Items.size(), 1u);
+    EXPECT_TRUE(result.Catalogue.SlangWords.empty());
 }
 
 TEST_F(Loaders, TruncatedCatalogueIsRefusedWhole) {
-    pack_.taverns->Taverns = {{"T", {SampleHero("A", 1), SampleHero("B", 2)}}};
+    pack_.Taverns->Taverns = {{"T", {SampleHero("A", 1), SampleHero("B", 2)}}};
     const LoadOptions options = Options(false);
     const auto path = folder_.Path() / "Data" / "Taverns.dat";
     std::filesystem::resize_file(path, std::filesystem::file_size(path) - 3);
     const LoadAllResult result = LoadAll(options);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure->kind, LoadFailureKind::BadCatalogue);
-    EXPECT_NE(result.failure->message.find("Taverns.dat (offset "), std::string::npos);
-    EXPECT_TRUE(result.catalogue.Heroes.empty());
-    EXPECT_TRUE(result.catalogue.HeroMenu.empty());
+    ASSERT_FALSE(result.Ok());
+    EXPECT_EQ(result.Failure->Kind, LoadFailureKind::BadCatalogue);
+    EXPECT_NE(result.Failure->Message.find("Taverns.dat (offset "), std::string::npos);
+    EXPECT_TRUE(result.Catalogue.Heroes.empty());
+    EXPECT_TRUE(result.Catalogue.HeroMenu.empty());
 }
 
 TEST_F(Loaders, CorruptOrMissingPictureNamesItsPath) {
-    pack_.taverns->Taverns = {{"T", {SampleHero("A", 1)}}};
-    pack_.missingPictures.insert("Data\\images\\heroes\\A.jpg");
+    pack_.Taverns->Taverns = {{"T", {SampleHero("A", 1)}}};
+    pack_.MissingPictures.insert("Data\\images\\heroes\\A.jpg");
     LoadAllResult result = LoadAll(Options());
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure->kind, LoadFailureKind::BadPicture);
-    EXPECT_NE(result.failure->message.find("A.jpg"), std::string::npos);
+    ASSERT_FALSE(result.Ok());
+    EXPECT_EQ(result.Failure->Kind, LoadFailureKind::BadPicture);
+    EXPECT_NE(result.Failure->Message.find("A.jpg"), std::string::npos);
 
     testing::WriteFile(folder_.Path() / "Data/images/heroes/A.jpg", "\xFF\xD8 not really");
     result = LoadAll(Options());
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure->kind, LoadFailureKind::BadPicture);
-    EXPECT_TRUE(result.catalogue.Heroes.empty());
+    ASSERT_FALSE(result.Ok());
+    EXPECT_EQ(result.Failure->Kind, LoadFailureKind::BadPicture);
+    EXPECT_TRUE(result.Catalogue.Heroes.empty());
 }
 
 } // namespace

@@ -17,7 +17,7 @@ TEST(MessageText, DataErrorsShowNamesOnOneLine) {
     const DataError error("Data\\evil\nname.dat", "hero \"A\x1B[2J\" is bad", 12);
     EXPECT_STREQ(error.what(), "Data\\evil\\nname.dat (offset 12): hero \"A\\x1B[2J\" is bad");
     // The raw parts stay available to callers that format them themselves.
-    EXPECT_EQ(error.file(), "Data\\evil\nname.dat");
+    EXPECT_EQ(error.File(), "Data\\evil\nname.dat");
 }
 
 } // namespace

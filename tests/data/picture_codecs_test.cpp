@@ -32,7 +32,7 @@ Picture Gradient(int width, int height) {
     Picture picture(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            picture.at(x, y) = 0xFF000000u | static_cast<std::uint32_t>(x * 255 / width) << 16 |
+            picture.At(x, y) = 0xFF000000u | static_cast<std::uint32_t>(x * 255 / width) << 16 |
                                static_cast<std::uint32_t>(y * 255 / height) << 8 | 0x60u;
         }
     }
@@ -43,7 +43,7 @@ Picture Gradient(int width, int height) {
 Picture Noise(int width, int height, unsigned seed) {
     std::mt19937 random(seed);
     Picture picture(width, height);
-    for (std::uint32_t& pixel : picture.pixels) {
+    for (std::uint32_t& pixel : picture.Pixels) {
         pixel = 0xFF000000u | (random() & 0xFFFFFFu);
     }
     return picture;
@@ -55,8 +55,8 @@ std::string ErrorOf(const Decoder& decode, std::string_view bytes, const std::st
     try {
         decode(bytes, name);
     } catch (const DataError& error) {
-        EXPECT_EQ(error.file(), name);
-        return error.reason();
+        EXPECT_EQ(error.File(), name);
+        return error.Reason();
     }
     ADD_FAILURE() << name << " decoded without an error";
     return {};
@@ -88,10 +88,10 @@ std::string BmpFile(const std::string& header, const std::string& middle,
 std::string WriteGif(int screenWidth, int screenHeight, std::vector<GifColorType> globalMap,
                      GifFrame frame) {
     testing::GifLayout layout;
-    layout.width = screenWidth;
-    layout.height = screenHeight;
-    layout.globalMap = std::move(globalMap);
-    layout.frames.push_back(std::move(frame));
+    layout.Width = screenWidth;
+    layout.Height = screenHeight;
+    layout.GlobalMap = std::move(globalMap);
+    layout.Frames.push_back(std::move(frame));
     return testing::WriteGif(layout);
 }
 
@@ -121,12 +121,12 @@ std::string TinyGif(bool globalMap, int index) {
 // libjpeg.
 std::string RawJpeg(J_COLOR_SPACE space, const std::vector<JSAMPLE>& colour, bool adobeMarker) {
     testing::JpegSettings settings;
-    settings.width = 16;
-    settings.height = 16;
-    settings.components = static_cast<int>(colour.size());
-    settings.input = space;
-    settings.adobeMarker = adobeMarker;
-    settings.quality = 95;
+    settings.Width = 16;
+    settings.Height = 16;
+    settings.Components = static_cast<int>(colour.size());
+    settings.Input = space;
+    settings.AdobeMarker = adobeMarker;
+    settings.Quality = 95;
     return testing::WriteJpeg(settings, [&](int, std::span<JSAMPLE> row) {
         for (std::size_t x = 0; x < row.size(); x += colour.size()) {
             std::copy(colour.begin(), colour.end(), row.begin() + static_cast<std::ptrdiff_t>(x));
@@ -138,8 +138,8 @@ std::string RawJpeg(J_COLOR_SPACE space, const std::vector<JSAMPLE>& colour, boo
 
 TEST(BmpCodec, EncodesBottomUp24BitWithPaddedRows) {
     Picture picture(2, 2);
-    picture.at(0, 0) = 0xFF112233u;
-    picture.at(0, 1) = 0xFF445566u;
+    picture.At(0, 0) = 0xFF112233u;
+    picture.At(0, 1) = 0xFF445566u;
     const std::string bmp = EncodeBmp(picture);
     ASSERT_EQ(bmp.size(), 54u + 2 * 8);
     EXPECT_EQ(bmp.substr(0, 2), "BM");
@@ -169,7 +169,7 @@ TEST(BmpCodec, DecodesPaletteAndTopDownLayouts) {
                                                   "\x00\x07\x02\x00",
                                                   8));
     Picture expected(3, 2);
-    expected.pixels = {0xFFFF0000u, 0xFF000000u, 0xFF0000FFu,
+    expected.Pixels = {0xFFFF0000u, 0xFF000000u, 0xFF0000FFu,
                        0xFF0000FFu, 0xFF00FF00u, 0xFFFF0000u};
     EXPECT_EQ(DecodeBmp(eight, "eight.bmp"), expected);
 
@@ -177,12 +177,12 @@ TEST(BmpCodec, DecodesPaletteAndTopDownLayouts) {
     const std::string four =
         BmpFile(InfoHeader(3, 1, 4, 0, 40, {}, 3), palette, std::string("\x12\x00\x00\x00", 4));
     Picture fourExpected(3, 1);
-    fourExpected.pixels = {0xFF00FF00u, 0xFF0000FFu, 0xFFFF0000u};
+    fourExpected.Pixels = {0xFF00FF00u, 0xFF0000FFu, 0xFFFF0000u};
     EXPECT_EQ(DecodeBmp(four, "four.bmp"), fourExpected);
     const std::string one = BmpFile(InfoHeader(3, 1, 1, 0, 40, {}, 2), palette.substr(0, 8),
                                     std::string("\xA0\x00\x00\x00", 4));
     Picture oneExpected(3, 1);
-    oneExpected.pixels = {0xFF00FF00u, 0xFFFF0000u, 0xFF00FF00u};
+    oneExpected.Pixels = {0xFF00FF00u, 0xFFFF0000u, 0xFF00FF00u};
     EXPECT_EQ(DecodeBmp(one, "one.bmp"), oneExpected);
 
     // 32-bit BI_RGB, top-down: the unused top byte does not make it transparent.
@@ -191,14 +191,14 @@ TEST(BmpCodec, DecodesPaletteAndTopDownLayouts) {
                                                     "\x07\x08\x09\x00\x0A\x0B\x0C\x00",
                                                     16));
     Picture topDownExpected(2, 2);
-    topDownExpected.pixels = {0xFF030201u, 0xFF060504u, 0xFF090807u, 0xFF0C0B0Au};
+    topDownExpected.Pixels = {0xFF030201u, 0xFF060504u, 0xFF090807u, 0xFF0C0B0Au};
     EXPECT_EQ(DecodeBmp(topDown, "top.bmp"), topDownExpected);
 
     // The old 12-byte core header, 24-bit.
     const Picture corePicture =
         DecodeBmp(BmpFile(testing::BmpCoreHeader(1, 1, 24), "", std::string("\x10\x20\x30\x00", 4)),
                   "core.bmp");
-    EXPECT_EQ(corePicture.pixels, std::vector<std::uint32_t>{0xFF302010u});
+    EXPECT_EQ(corePicture.Pixels, std::vector<std::uint32_t>{0xFF302010u});
 }
 
 TEST(BmpCodec, DecodesBitFields) {
@@ -209,14 +209,14 @@ TEST(BmpCodec, DecodesBitFields) {
     testing::PutU32(masks, 0x001F);
     const std::string rgb565 =
         BmpFile(InfoHeader(2, 1, 16, 3), masks, std::string("\xFF\xFF\x00\xF8", 4));
-    EXPECT_EQ(DecodeBmp(rgb565, "565.bmp").pixels,
+    EXPECT_EQ(DecodeBmp(rgb565, "565.bmp").Pixels,
               (std::vector<std::uint32_t>{0xFFFFFFFFu, 0xFFFF0000u}));
 
     // V5 header with an alpha mask inside it.
     const std::string v5 =
         BmpFile(InfoHeader(1, 1, 32, 3, 124, {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}), "",
                 std::string("\x30\x20\x10\x80", 4));
-    EXPECT_EQ(DecodeBmp(v5, "v5.bmp").pixels, std::vector<std::uint32_t>{0x80102030u});
+    EXPECT_EQ(DecodeBmp(v5, "v5.bmp").Pixels, std::vector<std::uint32_t>{0x80102030u});
 }
 
 TEST(BmpCodec, RefusesHostileOrUnsupportedHeaders) {
@@ -243,7 +243,7 @@ TEST(BmpCodec, RefusesHostileOrUnsupportedHeaders) {
     // An absurd colour count is clamped to what the bit depth allows.
     const std::string manyColours =
         BmpFile(InfoHeader(1, 1, 1, 0, 40, {}, 0xFFFFFFFFu), std::string(8, '\x40'), row4);
-    EXPECT_EQ(DecodeBmp(manyColours, "colours.bmp").pixels,
+    EXPECT_EQ(DecodeBmp(manyColours, "colours.bmp").Pixels,
               std::vector<std::uint32_t>{0xFF404040u});
     ErrorOf(decode, "PK\x03\x04", "zip.bmp");
 }
@@ -254,14 +254,14 @@ TEST(GifCodec, RoundTripIsExactUpTo255ColoursWithTransparency) {
     Picture picture(20, 15);
     for (int i = 0; i < 300; ++i) {
         // 200 distinct opaque colours and a transparent pixel every 7th.
-        picture.pixels[static_cast<std::size_t>(i)] =
+        picture.Pixels[static_cast<std::size_t>(i)] =
             i % 7 == 0 ? 0u : 0xFF000000u | static_cast<std::uint32_t>(i % 200) * 0x010307u;
     }
-    picture.at(1, 1) = 0x7FFF0000u; // below half alpha: transparent
-    picture.at(2, 1) = 0x80FF0000u; // from half alpha on: opaque
+    picture.At(1, 1) = 0x7FFF0000u; // below half alpha: transparent
+    picture.At(2, 1) = 0x80FF0000u; // from half alpha on: opaque
     Picture expected = picture;
-    expected.at(1, 1) = 0u;
-    expected.at(2, 1) = 0xFFFF0000u;
+    expected.At(1, 1) = 0u;
+    expected.At(2, 1) = 0xFFFF0000u;
     EXPECT_EQ(DecodeGif(EncodeGif(picture), "round.gif"), expected);
 
     EXPECT_EQ(DecodeGif(EncodeGif(Picture(1, 1, 0u)), "clear.gif"), Picture(1, 1, 0u));
@@ -274,28 +274,28 @@ TEST(GifCodec, ReducesManyColoursToNearbyOnes) {
     Picture picture(64, 64);
     for (int y = 0; y < 64; ++y) {
         for (int x = 0; x < 64; ++x) {
-            picture.at(x, y) = 0xFF000000u | static_cast<std::uint32_t>(x * 4) << 16 |
+            picture.At(x, y) = 0xFF000000u | static_cast<std::uint32_t>(x * 4) << 16 |
                                static_cast<std::uint32_t>(y * 4) << 8 |
                                static_cast<std::uint32_t>((x + y) % 3);
         }
     }
-    picture.at(0, 0) = 0u;
-    picture.at(5, 9) = 0x7F123456u; // below half alpha: transparent
-    picture.at(6, 9) = 0x80123456u; // from half alpha on: opaque
+    picture.At(0, 0) = 0u;
+    picture.At(5, 9) = 0x7F123456u; // below half alpha: transparent
+    picture.At(6, 9) = 0x80123456u; // from half alpha on: opaque
     const Picture decoded = DecodeGif(EncodeGif(picture), "many.gif");
-    ASSERT_EQ(decoded.width, 64);
-    ASSERT_EQ(decoded.height, 64);
+    ASSERT_EQ(decoded.Width, 64);
+    ASSERT_EQ(decoded.Height, 64);
     std::set<std::uint32_t> used;
     int worst = 0;
     int total = 0;
     int opaque = 0;
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-        if (picture.pixels[i] >> 24 < 128) {
-            EXPECT_EQ(decoded.pixels[i], 0u) << "pixel " << i;
+    for (std::size_t i = 0; i < picture.Pixels.size(); ++i) {
+        if (picture.Pixels[i] >> 24 < 128) {
+            EXPECT_EQ(decoded.Pixels[i], 0u) << "pixel " << i;
             continue;
         }
-        used.insert(decoded.pixels[i]);
-        const int distance = ChannelDistance(decoded.pixels[i], 0xFF000000u | picture.pixels[i]);
+        used.insert(decoded.Pixels[i]);
+        const int distance = ChannelDistance(decoded.Pixels[i], 0xFF000000u | picture.Pixels[i]);
         worst = std::max(worst, distance);
         total += distance;
         ++opaque;
@@ -311,44 +311,44 @@ TEST(GifCodec, ReducesManyColoursToNearbyOnes) {
     // one colour to giflib's five bits: a palette smaller than asked for, and
     // every pixel within those three bits of its source.
     Picture dark(32, 16);
-    for (std::size_t i = 0; i < dark.pixels.size(); ++i) {
+    for (std::size_t i = 0; i < dark.Pixels.size(); ++i) {
         const auto v = static_cast<std::uint32_t>(i);
-        dark.pixels[i] = 0xFF000000u | (v & 7) << 16 | (v >> 3 & 7) << 8 | (v >> 6 & 7);
+        dark.Pixels[i] = 0xFF000000u | (v & 7) << 16 | (v >> 3 & 7) << 8 | (v >> 6 & 7);
     }
     const Picture darkDecoded = DecodeGif(EncodeGif(dark), "dark.gif");
-    ASSERT_EQ(darkDecoded.pixels.size(), dark.pixels.size());
-    for (std::size_t i = 0; i < dark.pixels.size(); ++i) {
-        EXPECT_LE(ChannelDistance(darkDecoded.pixels[i], dark.pixels[i]), 7) << "pixel " << i;
+    ASSERT_EQ(darkDecoded.Pixels.size(), dark.Pixels.size());
+    for (std::size_t i = 0; i < dark.Pixels.size(); ++i) {
+        EXPECT_LE(ChannelDistance(darkDecoded.Pixels[i], dark.Pixels[i]), 7) << "pixel " << i;
     }
 }
 
 TEST(GifCodec, PlacesOffsetFrameOnTransparentScreenWithLocalMap) {
     GifFrame frame{3, 2, 4, 3, false, {{10, 20, 30}, {40, 50, 60}}, {}};
-    frame.rows = {{0, 1, 0, 1}, {1, 1, 1, 1}, {0, 0, 0, 1}};
+    frame.Rows = {{0, 1, 0, 1}, {1, 1, 1, 1}, {0, 0, 0, 1}};
     const Picture picture =
         DecodeGif(WriteGif(10, 8, {{255, 0, 0}, {0, 255, 0}}, frame), "offset.gif");
-    ASSERT_EQ(picture.width, 10);
-    ASSERT_EQ(picture.height, 8);
+    ASSERT_EQ(picture.Width, 10);
+    ASSERT_EQ(picture.Height, 8);
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 10; ++x) {
             const bool inside = x >= 3 && x < 7 && y >= 2 && y < 5;
             std::uint32_t expected = 0;
             if (inside) {
                 expected =
-                    frame.rows[static_cast<std::size_t>(y - 2)][static_cast<std::size_t>(x - 3)] ==
+                    frame.Rows[static_cast<std::size_t>(y - 2)][static_cast<std::size_t>(x - 3)] ==
                             0
                         ? 0xFF0A141Eu
                         : 0xFF28323Cu;
             }
-            EXPECT_EQ(picture.at(x, y), expected) << x << "," << y;
+            EXPECT_EQ(picture.At(x, y), expected) << x << "," << y;
         }
     }
 
     // A frame hanging over the screen's corner is cut off there.
     GifFrame over{8, 6, 4, 4, false, {}, std::vector<std::vector<GifPixelType>>(4, {1, 1, 1, 1})};
     const Picture clipped = DecodeGif(WriteGif(10, 8, {{0, 0, 0}, {9, 9, 9}}, over), "over.gif");
-    EXPECT_EQ(clipped.at(9, 7), 0xFF090909u);
-    EXPECT_EQ(clipped.at(7, 7), 0u);
+    EXPECT_EQ(clipped.At(9, 7), 0xFF090909u);
+    EXPECT_EQ(clipped.At(7, 7), 0u);
 }
 
 TEST(GifCodec, InterlacedFrameComesOutInRowOrder) {
@@ -356,21 +356,21 @@ TEST(GifCodec, InterlacedFrameComesOutInRowOrder) {
     std::vector<GifColorType> map(16);
     for (int y = 0; y < 13; ++y) {
         map[static_cast<std::size_t>(y)] = {static_cast<GifByteType>(y * 10), 0, 0};
-        frame.rows.push_back({static_cast<GifPixelType>(y), static_cast<GifPixelType>(y)});
+        frame.Rows.push_back({static_cast<GifPixelType>(y), static_cast<GifPixelType>(y)});
     }
     const Picture picture = DecodeGif(WriteGif(2, 13, map, frame), "interlaced.gif");
-    ASSERT_EQ(picture.height, 13);
+    ASSERT_EQ(picture.Height, 13);
     for (int y = 0; y < 13; ++y) {
-        EXPECT_EQ(picture.at(1, y), 0xFF000000u | static_cast<std::uint32_t>(y * 10) << 16) << y;
+        EXPECT_EQ(picture.At(1, y), 0xFF000000u | static_cast<std::uint32_t>(y * 10) << 16) << y;
     }
 }
 
 TEST(GifCodec, HandBuiltEdgeCases) {
     const Decoder decode = DecodeGif;
-    EXPECT_EQ(DecodeGif(TinyGif(true, 1), "white.gif").pixels,
+    EXPECT_EQ(DecodeGif(TinyGif(true, 1), "white.gif").Pixels,
               std::vector<std::uint32_t>{0xFFFFFFFFu});
     // Index 3 with a two-entry map: nothing to show.
-    EXPECT_EQ(DecodeGif(TinyGif(true, 3), "beyond.gif").pixels, std::vector<std::uint32_t>{0u});
+    EXPECT_EQ(DecodeGif(TinyGif(true, 3), "beyond.gif").Pixels, std::vector<std::uint32_t>{0u});
     EXPECT_TRUE(Contains(ErrorOf(decode, TinyGif(false, 1), "nomap.gif"), "colour map"));
 
     std::string huge = TinyGif(true, 1);
@@ -387,38 +387,38 @@ TEST(GifCodec, HandBuiltEdgeCases) {
 TEST(JpegCodec, RoundTripKeepsSizeAndColoursClose) {
     const Picture picture = Gradient(40, 30);
     const Picture decoded = DecodeJpeg(EncodeJpeg(picture, 95), "round.jpg");
-    ASSERT_EQ(decoded.width, 40);
-    ASSERT_EQ(decoded.height, 30);
+    ASSERT_EQ(decoded.Width, 40);
+    ASSERT_EQ(decoded.Height, 30);
     long long total = 0;
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-        EXPECT_EQ(decoded.pixels[i] >> 24, 0xFFu);
-        total += ChannelDistance(decoded.pixels[i], picture.pixels[i]);
+    for (std::size_t i = 0; i < picture.Pixels.size(); ++i) {
+        EXPECT_EQ(decoded.Pixels[i] >> 24, 0xFFu);
+        total += ChannelDistance(decoded.Pixels[i], picture.Pixels[i]);
     }
-    EXPECT_LT(total / static_cast<long long>(picture.pixels.size()), 4);
+    EXPECT_LT(total / static_cast<long long>(picture.Pixels.size()), 4);
 
     const std::pair<int, int> sizes[] = {{1, 1}, {17, 9}};
     for (const auto& [width, height] : sizes) {
         const Picture odd = DecodeJpeg(EncodeJpeg(Gradient(width, height)), "odd.jpg");
-        EXPECT_EQ(odd.width, width);
-        EXPECT_EQ(odd.height, height);
+        EXPECT_EQ(odd.Width, width);
+        EXPECT_EQ(odd.Height, height);
     }
 
     // Alpha is composited on black.
     Picture faded(8, 8, 0x00FFFFFFu);
-    faded.at(0, 0) = 0x80FFFFFFu;
+    faded.At(0, 0) = 0x80FFFFFFu;
     const Picture flat = DecodeJpeg(EncodeJpeg(faded), "faded.jpg");
-    EXPECT_LE(ChannelDistance(flat.at(7, 7), 0xFF000000u), 4);
-    EXPECT_GT(flat.at(0, 0) & 0xFF, 0x20u);
+    EXPECT_LE(ChannelDistance(flat.At(7, 7), 0xFF000000u), 4);
+    EXPECT_GT(flat.At(0, 0) & 0xFF, 0x20u);
 }
 
 TEST(JpegCodec, GrayscaleAndCmykComeOutAsRgb) {
     const Picture gray = DecodeJpeg(RawJpeg(JCS_GRAYSCALE, {100}, false), "gray.jpg");
-    EXPECT_LE(ChannelDistance(gray.at(5, 5), 0xFF646464u), 2);
+    EXPECT_LE(ChannelDistance(gray.At(5, 5), 0xFF646464u), 2);
     // Adobe's convention stores CMYK inverted; without its marker it is not.
     const Picture adobe = DecodeJpeg(RawJpeg(JCS_CMYK, {255, 0, 0, 255}, true), "adobe.jpg");
-    EXPECT_LE(ChannelDistance(adobe.at(5, 5), 0xFFFF0000u), 4);
+    EXPECT_LE(ChannelDistance(adobe.At(5, 5), 0xFFFF0000u), 4);
     const Picture plain = DecodeJpeg(RawJpeg(JCS_CMYK, {255, 0, 255, 0}, false), "plain.jpg");
-    EXPECT_LE(ChannelDistance(plain.at(5, 5), 0xFF00FF00u), 4);
+    EXPECT_LE(ChannelDistance(plain.At(5, 5), 0xFF00FF00u), 4);
 }
 
 TEST(JpegCodec, RefusesHugeAndForeignData) {
@@ -454,8 +454,8 @@ TEST(PictureCodecs, SidesUpToTheLimitDecodeLongerOnesAreRefused) {
     const int limit = static_cast<int>(kMaxPictureSide);
     for (const auto& [decode, encode] : formats) {
         const Picture wide = decode(encode(Gradient(limit, 2)), "wide");
-        EXPECT_EQ(wide.width, limit);
-        EXPECT_EQ(decode(encode(Gradient(2, limit)), "tall").height, limit);
+        EXPECT_EQ(wide.Width, limit);
+        EXPECT_EQ(decode(encode(Gradient(2, limit)), "tall").Height, limit);
         EXPECT_TRUE(Contains(ErrorOf(decode, encode(Gradient(limit + 1, 2)), "wider"),
                              "4097 x 2 pixels is too large"));
         EXPECT_TRUE(Contains(ErrorOf(decode, encode(Gradient(2, limit + 1)), "taller"),
@@ -469,10 +469,10 @@ TEST(PictureCodecs, TheWholeLimitIsAllowed) {
     std::string full = TinyGif(true, 1);
     full.replace(6, 4, std::string("\x00\x10\x00\x10", 4));
     const Picture picture = DecodeGif(full, "full.gif");
-    EXPECT_EQ(picture.width, 4096);
-    EXPECT_EQ(picture.height, 4096);
-    EXPECT_EQ(picture.at(0, 0), 0xFFFFFFFFu);
-    EXPECT_EQ(picture.at(4095, 4095), 0u);
+    EXPECT_EQ(picture.Width, 4096);
+    EXPECT_EQ(picture.Height, 4096);
+    EXPECT_EQ(picture.At(0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(picture.At(4095, 4095), 0u);
 
     // A frame wider than the limit is refused even on a small screen.
     std::string wideFrame = TinyGif(true, 1);
@@ -483,14 +483,14 @@ TEST(PictureCodecs, TheWholeLimitIsAllowed) {
 // ---- All formats -----------------------------------------------------------
 
 struct Format {
-    const char* name;
-    Decoder decode;
-    std::string sample;
+    const char* Name;
+    Decoder Decode;
+    std::string Sample;
 };
 
 std::vector<Format> Formats() {
     Picture withHole = Gradient(9, 7);
-    withHole.at(4, 3) = 0u;
+    withHole.At(4, 3) = 0u;
     return {{"sample.jpg", DecodeJpeg, EncodeJpeg(Gradient(16, 16))},
             {"sample.gif", DecodeGif, EncodeGif(withHole)},
             {"sample.bmp", DecodeBmp, EncodeBmp(Gradient(5, 3))}};
@@ -498,10 +498,10 @@ std::vector<Format> Formats() {
 
 TEST(PictureCodecs, EveryTruncationIsAnError) {
     for (const Format& format : Formats()) {
-        ASSERT_NO_THROW(format.decode(format.sample, format.name));
-        for (std::size_t length = 0; length < format.sample.size(); ++length) {
-            SCOPED_TRACE(std::string(format.name) + " cut to " + std::to_string(length));
-            ErrorOf(format.decode, std::string_view(format.sample).substr(0, length), format.name);
+        ASSERT_NO_THROW(format.Decode(format.Sample, format.Name));
+        for (std::size_t length = 0; length < format.Sample.size(); ++length) {
+            SCOPED_TRACE(std::string(format.Name) + " cut to " + std::to_string(length));
+            ErrorOf(format.Decode, std::string_view(format.Sample).substr(0, length), format.Name);
         }
     }
 }
@@ -510,17 +510,17 @@ TEST(PictureCodecs, CorruptBytesNeverCrash) {
     for (const Format& format : Formats()) {
         for (unsigned seed = 0; seed < 400; ++seed) {
             std::mt19937 random(seed);
-            std::string bytes = format.sample;
+            std::string bytes = format.Sample;
             const unsigned flips = 1 + random() % 8;
             for (unsigned i = 0; i < flips; ++i) {
                 bytes[random() % bytes.size()] = static_cast<char>(random());
             }
             try {
-                const Picture picture = format.decode(bytes, format.name);
-                EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(picture.width) *
-                                                     static_cast<std::size_t>(picture.height));
+                const Picture picture = format.Decode(bytes, format.Name);
+                EXPECT_EQ(picture.Pixels.size(), static_cast<std::size_t>(picture.Width) *
+                                                     static_cast<std::size_t>(picture.Height));
             } catch (const DataError& error) {
-                EXPECT_EQ(error.file(), format.name) << "seed " << seed;
+                EXPECT_EQ(error.File(), format.Name) << "seed " << seed;
             }
         }
     }
@@ -534,7 +534,7 @@ TEST(PictureCodecs, FilesDecodeAndMissingFilesNameThePath) {
     testing::WriteFile(folder.Path() / "a.jpg", EncodeJpeg(picture));
     EXPECT_EQ(DecodeBmpFile(folder.Path() / "a.bmp"), picture);
     EXPECT_EQ(DecodeGifFile(folder.Path() / "a.gif"), picture);
-    EXPECT_EQ(DecodeJpegFile(folder.Path() / "a.jpg").width, 6);
+    EXPECT_EQ(DecodeJpegFile(folder.Path() / "a.jpg").Width, 6);
 
     const std::vector<std::function<Picture(const std::filesystem::path&)>> readers = {
         DecodeBmpFile, DecodeGifFile, DecodeJpegFile};
@@ -544,15 +544,15 @@ TEST(PictureCodecs, FilesDecodeAndMissingFilesNameThePath) {
             read(missing);
             ADD_FAILURE() << "missing file decoded";
         } catch (const DataError& error) {
-            EXPECT_EQ(error.file(), missing.string());
-            EXPECT_EQ(error.reason(), "cannot open");
+            EXPECT_EQ(error.File(), missing.string());
+            EXPECT_EQ(error.Reason(), "cannot open");
         }
     }
     try {
         DecodeBmpFile(folder.Path()); // a folder opens but cannot be read
         ADD_FAILURE() << "folder decoded";
     } catch (const DataError& error) {
-        EXPECT_EQ(error.reason(), "cannot read");
+        EXPECT_EQ(error.Reason(), "cannot read");
     }
 }
 

@@ -99,11 +99,11 @@ protected:
     // The same over the folder as it stands.
     LoadFailure Refused() {
         const LoadAllResult result = LoadAll(LoadOptions{Location(), true, {}});
-        EXPECT_FALSE(result.ok());
-        if (result.ok()) {
+        EXPECT_FALSE(result.Ok());
+        if (result.Ok()) {
             return {LoadFailureKind::MissingFile, ""};
         }
-        return *result.failure;
+        return *result.Failure;
     }
 
     DataLocation Location() const { return PackBuilder::LocationOf(folder_.Path()); }
@@ -128,38 +128,38 @@ TEST_F(StoredFiles, PictureNamingADeviceIsRefusedWithItsRecord) {
         SCOPED_TRACE(stored);
         HeroFileEntry brannoc = SampleHero("Brannoc Ironvow", 3);
         brannoc.PicturePath = stored;
-        pack_.taverns->Taverns = {{"First", {SampleHero("A", 1), SampleHero("B", 2)}},
+        pack_.Taverns->Taverns = {{"First", {SampleHero("A", 1), SampleHero("B", 2)}},
                                   {"Second", {brannoc}}};
-        pack_.missingPictures = {stored}; // the writer must not write through it
+        pack_.MissingPictures = {stored}; // the writer must not write through it
         const LoadFailure failure = RefusedLoad();
-        EXPECT_EQ(failure.kind, LoadFailureKind::BadPicture);
-        EXPECT_TRUE(Contains(failure.message, "hero 3 (Brannoc Ironvow): picture \"" + stored +
+        EXPECT_EQ(failure.Kind, LoadFailureKind::BadPicture);
+        EXPECT_TRUE(Contains(failure.Message, "hero 3 (Brannoc Ironvow): picture \"" + stored +
                                                   "\": not a regular file"))
-            << failure.message;
+            << failure.Message;
     }
 }
 
 TEST_F(StoredFiles, PictureThatIsAFifoIsRefusedWithoutOpeningIt) {
     HeroFileEntry piper = SampleHero("Piper", 1);
     piper.PicturePath = "Data\\images\\heroes\\pipe.jpg";
-    pack_.taverns->Taverns = {{"T", {piper}}};
-    pack_.missingPictures = {piper.PicturePath};
+    pack_.Taverns->Taverns = {{"T", {piper}}};
+    pack_.MissingPictures = {piper.PicturePath};
     pack_.WriteTo(folder_.Path());
     MakeFifo(Data() / "images/heroes/pipe.jpg");
 
     FifoWatch watch(Data() / "images/heroes/pipe.jpg");
     const LoadFailure failure = Refused();
     EXPECT_FALSE(watch.Stop()) << "the FIFO was opened";
-    EXPECT_EQ(failure.kind, LoadFailureKind::BadPicture);
-    EXPECT_TRUE(Contains(failure.message,
+    EXPECT_EQ(failure.Kind, LoadFailureKind::BadPicture);
+    EXPECT_TRUE(Contains(failure.Message,
                          "hero 1 (Piper): picture \"Data\\images\\heroes\\pipe.jpg\": "
                          "not a regular file"))
-        << failure.message;
+        << failure.Message;
 }
 
 TEST_F(StoredFiles, LinkInsideDataLeadingOutIsRefused) {
-    pack_.shops->Shops = {{"S", "Data\\images\\shops\\s.jpg", {SampleItem("Blade", 1)}}};
-    pack_.missingPictures = {"Data\\images\\items\\item1.jpg"};
+    pack_.Shops->Shops = {{"S", "Data\\images\\shops\\s.jpg", {SampleItem("Blade", 1)}}};
+    pack_.MissingPictures = {"Data\\images\\items\\item1.jpg"};
     pack_.WriteTo(folder_.Path());
     WriteFile(outside_.Path() / "elsewhere.jpg", EncodeJpeg(SolidPicture(36, 36, 1)));
     std::filesystem::create_directories(Data() / "images/items");
@@ -167,16 +167,16 @@ TEST_F(StoredFiles, LinkInsideDataLeadingOutIsRefused) {
                                     Data() / "images/items/item1.jpg");
 
     const LoadFailure failure = Refused();
-    EXPECT_EQ(failure.kind, LoadFailureKind::BadPicture);
-    EXPECT_TRUE(Contains(failure.message,
+    EXPECT_EQ(failure.Kind, LoadFailureKind::BadPicture);
+    EXPECT_TRUE(Contains(failure.Message,
                          "item 1 (Blade): picture \"Data\\images\\items\\item1.jpg\": lies "
                          "outside the folder that holds Data"))
-        << failure.message;
+        << failure.Message;
 }
 
 TEST_F(StoredFiles, LinkStayingInsideDataLoads) {
-    pack_.shops->Shops = {{"S", "Data\\images\\shops\\s.jpg", {SampleItem("Blade", 1)}}};
-    pack_.missingPictures = {"Data\\images\\items\\item1.jpg"};
+    pack_.Shops->Shops = {{"S", "Data\\images\\shops\\s.jpg", {SampleItem("Blade", 1)}}};
+    pack_.MissingPictures = {"Data\\images\\items\\item1.jpg"};
     pack_.WriteTo(folder_.Path());
     std::filesystem::create_directories(Data() / "images/items");
     std::filesystem::create_symlink("../shops/s.jpg", Data() / "images/items/item1.jpg");
@@ -189,21 +189,21 @@ TEST_F(StoredFiles, DotsClimbingOutOfTheProgramFolderAreRefused) {
     WriteFile(outside_.Path() / "frost.jpg", EncodeJpeg(SolidPicture(15, 15, 1)));
     const std::string stored =
         "Data\\..\\..\\" + outside_.Path().filename().string() + "\\frost.jpg";
-    pack_.aurs->Auras = {{TAura{"Calm", 1}, "Data\\images\\auras\\calm.jpg"},
+    pack_.Aurs->Auras = {{TAura{"Calm", 1}, "Data\\images\\auras\\calm.jpg"},
                          {TAura{"Frost", 2}, stored}};
-    pack_.missingPictures = {stored};
+    pack_.MissingPictures = {stored};
     const LoadFailure failure = RefusedLoad();
-    EXPECT_EQ(failure.kind, LoadFailureKind::BadPicture);
-    EXPECT_TRUE(Contains(failure.message, "aura 2 (Frost): picture \"" + stored +
+    EXPECT_EQ(failure.Kind, LoadFailureKind::BadPicture);
+    EXPECT_TRUE(Contains(failure.Message, "aura 2 (Frost): picture \"" + stored +
                                               "\": lies outside the folder that holds Data"))
-        << failure.message;
+        << failure.Message;
 }
 
 TEST_F(StoredFiles, OverSizePictureIsRefusedUnread) {
-    pack_.orbs->Categories = {{"Fire", "Data\\images\\orbs\\fire.jpg"},
+    pack_.Orbs->Categories = {{"Fire", "Data\\images\\orbs\\fire.jpg"},
                               {"Frost", "Data\\images\\orbs\\frost.jpg"}};
-    pack_.orbs->MeleeResults = {1, 2, 3};
-    pack_.orbs->RangedResults = {1, 2, 3};
+    pack_.Orbs->MeleeResults = {1, 2, 3};
+    pack_.Orbs->RangedResults = {1, 2, 3};
     pack_.WriteTo(folder_.Path());
     // A valid picture padded to the limit still loads: libjpeg stops at its end.
     std::filesystem::resize_file(Data() / "images/orbs/frost.jpg", kMaxPictureFileBytes);
@@ -216,8 +216,8 @@ TEST_F(StoredFiles, OverSizePictureIsRefusedUnread) {
         LoadOrbs(LoadOptions{Location(), true, {}}, catalogue);
         FAIL() << "accepted";
     } catch (const PictureError& error) {
-        EXPECT_EQ(error.file(), "orb category 2 (Frost)");
-        EXPECT_EQ(error.reason(), "picture \"Data\\images\\orbs\\frost.jpg\": file of 33554433 "
+        EXPECT_EQ(error.File(), "orb category 2 (Frost)");
+        EXPECT_EQ(error.Reason(), "picture \"Data\\images\\orbs\\frost.jpg\": file of 33554433 "
                                   "bytes is larger than the 32 MiB allowed");
     }
 }
@@ -225,13 +225,13 @@ TEST_F(StoredFiles, OverSizePictureIsRefusedUnread) {
 TEST_F(StoredFiles, AbsolutePathOutsideIsRefused) {
     const std::string stored = outside_.Path().string() + "/armory.gif";
     WriteFile(stored, EncodeGif(SolidPicture(4, 4, 1)));
-    pack_.shops->Shops = {{"Armory", stored, {}}};
-    pack_.missingPictures = {stored};
+    pack_.Shops->Shops = {{"Armory", stored, {}}};
+    pack_.MissingPictures = {stored};
     const LoadFailure failure = RefusedLoad();
-    EXPECT_EQ(failure.kind, LoadFailureKind::BadPicture);
-    EXPECT_TRUE(Contains(failure.message, "shop 1 (Armory): picture \"" + stored +
+    EXPECT_EQ(failure.Kind, LoadFailureKind::BadPicture);
+    EXPECT_TRUE(Contains(failure.Message, "shop 1 (Armory): picture \"" + stored +
                                               "\": lies outside the folder that holds Data"))
-        << failure.message;
+        << failure.Message;
 }
 
 TEST_F(StoredFiles, ACurrentFolderLendsFilesOnlyWhenItHoldsData) {
@@ -243,11 +243,11 @@ TEST_F(StoredFiles, ACurrentFolderLendsFilesOnlyWhenItHoldsData) {
         LoadStoredPicture(bare, "icon.jpg", PictureFormat::Jpeg, "item 4");
         ADD_FAILURE() << "accepted";
     } catch (const PictureError& error) {
-        EXPECT_EQ(error.file(), "item 4");
-        EXPECT_EQ(error.reason(), "picture \"icon.jpg\": lies outside the folder that holds Data");
+        EXPECT_EQ(error.File(), "item 4");
+        EXPECT_EQ(error.Reason(), "picture \"icon.jpg\": lies outside the folder that holds Data");
     }
     std::filesystem::create_directories(outside_.Path() / "Data");
-    EXPECT_EQ(LoadStoredPicture(bare, "icon.jpg", PictureFormat::Jpeg).width, 8);
+    EXPECT_EQ(LoadStoredPicture(bare, "icon.jpg", PictureFormat::Jpeg).Width, 8);
 }
 
 TEST_F(StoredFiles, WithoutARecordThePathNamesTheError) {
@@ -258,19 +258,19 @@ TEST_F(StoredFiles, WithoutARecordThePathNamesTheError) {
         LoadStoredPicture(Location(), "Data\\images\\design\\FormTop.bmp", PictureFormat::Bmp);
         ADD_FAILURE() << "accepted";
     } catch (const PictureError& error) {
-        EXPECT_EQ(error.file(), fifo.string());
-        EXPECT_EQ(error.reason(), "not a regular file");
+        EXPECT_EQ(error.File(), fifo.string());
+        EXPECT_EQ(error.Reason(), "not a regular file");
     }
     EXPECT_FALSE(watch.Stop()) << "the FIFO was opened";
 }
 
 TEST_F(StoredFiles, MissingOrCorruptPictureNamesItsRecordToo) {
-    pack_.taverns->Taverns = {{"T", {SampleHero("A", 1)}}};
-    pack_.missingPictures = {"Data\\images\\heroes\\A.jpg"};
-    EXPECT_TRUE(Contains(RefusedLoad().message,
+    pack_.Taverns->Taverns = {{"T", {SampleHero("A", 1)}}};
+    pack_.MissingPictures = {"Data\\images\\heroes\\A.jpg"};
+    EXPECT_TRUE(Contains(RefusedLoad().Message,
                          "hero 1 (A): picture \"Data\\images\\heroes\\A.jpg\": does not exist"));
     WriteFile(Data() / "images/heroes/A.jpg", "GIF89a");
-    EXPECT_TRUE(Contains(Refused().message,
+    EXPECT_TRUE(Contains(Refused().Message,
                          "hero 1 (A): picture \"Data\\images\\heroes\\A.jpg\": not a JPEG file"));
 }
 
@@ -283,8 +283,8 @@ TEST_F(StoredFiles, TickerFifoIsRefusedWithoutBlocking) {
         ReadTickerLines(Location());
         ADD_FAILURE() << "accepted";
     } catch (const DataError& error) {
-        EXPECT_EQ(error.file(), (Data() / "Str.dat").string());
-        EXPECT_EQ(error.reason(), "not a regular file");
+        EXPECT_EQ(error.File(), (Data() / "Str.dat").string());
+        EXPECT_EQ(error.Reason(), "not a regular file");
     }
     EXPECT_FALSE(watch.Stop()) << "the FIFO was opened";
 }
@@ -297,8 +297,8 @@ TEST_F(StoredFiles, AddressTableLinkedOutsideIsRefused) {
         ReadDocumentAddresses(Location());
         ADD_FAILURE() << "accepted";
     } catch (const DataError& error) {
-        EXPECT_EQ(error.file(), (Data() / "Address.dat").string());
-        EXPECT_EQ(error.reason(), "lies outside the folder that holds Data");
+        EXPECT_EQ(error.File(), (Data() / "Address.dat").string());
+        EXPECT_EQ(error.Reason(), "lies outside the folder that holds Data");
     }
 }
 
@@ -314,8 +314,8 @@ TEST_F(StoredFiles, TickerLinkedToADeviceIsRefused) {
         ReadTickerLines(Location());
         ADD_FAILURE() << "accepted";
     } catch (const DataError& error) {
-        EXPECT_EQ(error.file(), (Data() / "Str.dat").string());
-        EXPECT_EQ(error.reason(), "not a regular file");
+        EXPECT_EQ(error.File(), (Data() / "Str.dat").string());
+        EXPECT_EQ(error.Reason(), "not a regular file");
     }
 }
 
@@ -335,7 +335,7 @@ TEST_F(StoredFiles, OverSizeTextFilesAreRefused) {
             read();
             ADD_FAILURE() << "accepted";
         } catch (const DataError& error) {
-            EXPECT_EQ(error.reason(), "file of 16777217 bytes is larger than the 16 MiB allowed");
+            EXPECT_EQ(error.Reason(), "file of 16777217 bytes is larger than the 16 MiB allowed");
         }
     }
 }
@@ -343,14 +343,14 @@ TEST_F(StoredFiles, OverSizeTextFilesAreRefused) {
 // ---- Catalogues -------------------------------------------------------------
 
 TEST_F(StoredFiles, OverSizeCatalogueIsRefusedWithItsSize) {
-    pack_.taverns->Taverns = {{"T", {SampleHero("A", 1)}}};
+    pack_.Taverns->Taverns = {{"T", {SampleHero("A", 1)}}};
     pack_.WriteTo(folder_.Path());
     std::filesystem::resize_file(Data() / "Taverns.dat", kMaxCatalogueBytes + 1);
     const LoadFailure failure = Refused();
-    EXPECT_EQ(failure.kind, LoadFailureKind::BadCatalogue);
-    EXPECT_TRUE(Contains(failure.message, "Taverns.dat: file of 67108865 bytes is larger than "
+    EXPECT_EQ(failure.Kind, LoadFailureKind::BadCatalogue);
+    EXPECT_TRUE(Contains(failure.Message, "Taverns.dat: file of 67108865 bytes is larger than "
                                           "the 64 MiB allowed"))
-        << failure.message;
+        << failure.Message;
 }
 
 TEST_F(StoredFiles, CatalogueFifoIsNotOpened) {
@@ -360,8 +360,8 @@ TEST_F(StoredFiles, CatalogueFifoIsNotOpened) {
     FifoWatch watch(Data() / "Orbs.dat");
     const LoadFailure failure = Refused();
     EXPECT_FALSE(watch.Stop()) << "the FIFO was opened";
-    EXPECT_EQ(failure.kind, LoadFailureKind::MissingFile);
-    EXPECT_TRUE(Contains(failure.message, "Orbs.dat")) << failure.message;
+    EXPECT_EQ(failure.Kind, LoadFailureKind::MissingFile);
+    EXPECT_TRUE(Contains(failure.Message, "Orbs.dat")) << failure.Message;
 }
 
 } // namespace

@@ -15,7 +15,7 @@ Picture Coordinates(int width, int height) {
     Picture picture(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            picture.at(x, y) =
+            picture.At(x, y) =
                 0xFF000000u | static_cast<std::uint32_t>(x) << 8 | static_cast<std::uint32_t>(y);
         }
     }
@@ -31,7 +31,7 @@ int SourceY(std::uint32_t pixel) {
 
 Picture Row(std::vector<std::uint32_t> pixels) {
     Picture picture(static_cast<int>(pixels.size()), 1);
-    picture.pixels = std::move(pixels);
+    picture.Pixels = std::move(pixels);
     return picture;
 }
 
@@ -54,13 +54,13 @@ TEST(StretchBitmap, Picture60x70ToSquares) {
         SCOPED_TRACE(size);
         Picture picture = Coordinates(60, 70);
         StretchBitmap(picture, size, size);
-        ASSERT_EQ(picture.width, size);
-        ASSERT_EQ(picture.height, size);
-        ASSERT_EQ(picture.pixels.size(), static_cast<std::size_t>(size * size));
+        ASSERT_EQ(picture.Width, size);
+        ASSERT_EQ(picture.Height, size);
+        ASSERT_EQ(picture.Pixels.size(), static_cast<std::size_t>(size * size));
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
                 // The destination centre lies inside the sampled source pixel.
-                const std::uint32_t pixel = picture.at(x, y);
+                const std::uint32_t pixel = picture.At(x, y);
                 const int sx = SourceX(pixel);
                 const int sy = SourceY(pixel);
                 EXPECT_LE(sx * 2 * size, (2 * x + 1) * 60);
@@ -70,27 +70,27 @@ TEST(StretchBitmap, Picture60x70ToSquares) {
             }
         }
         // Corners come from the corners: nothing cropped or shifted.
-        EXPECT_LE(SourceX(picture.at(0, 0)) + SourceY(picture.at(0, 0)), 2);
-        EXPECT_GE(SourceX(picture.at(size - 1, size - 1)), 58);
-        EXPECT_GE(SourceY(picture.at(size - 1, size - 1)), 67);
+        EXPECT_LE(SourceX(picture.At(0, 0)) + SourceY(picture.At(0, 0)), 2);
+        EXPECT_GE(SourceX(picture.At(size - 1, size - 1)), 58);
+        EXPECT_GE(SourceY(picture.At(size - 1, size - 1)), 67);
     }
     // Within a factor of two the exact corner pixels survive.
     Picture grown = Coordinates(60, 70);
     StretchBitmap(grown, 64, 64);
-    EXPECT_EQ(grown.at(0, 0), Coordinates(60, 70).at(0, 0));
-    EXPECT_EQ(grown.at(63, 63), Coordinates(60, 70).at(59, 69));
+    EXPECT_EQ(grown.At(0, 0), Coordinates(60, 70).At(0, 0));
+    EXPECT_EQ(grown.At(63, 63), Coordinates(60, 70).At(59, 69));
 }
 
 TEST(StretchBitmap, SameSizeKeepsEverythingIncludingAlpha) {
     Picture picture = Coordinates(64, 64);
-    picture.at(5, 9) = 0x00123456u;
+    picture.At(5, 9) = 0x00123456u;
     const Picture original = picture;
     StretchBitmap(picture, 64, 64);
     EXPECT_EQ(picture, original);
 
     StretchBitmap(picture, 128, 128);
-    EXPECT_EQ(picture.at(10, 18), 0x00123456u);
-    EXPECT_EQ(picture.at(11, 19), 0x00123456u);
+    EXPECT_EQ(picture.At(10, 18), 0x00123456u);
+    EXPECT_EQ(picture.At(11, 19), 0x00123456u);
 }
 
 TEST(StretchBitmap, EmptyCases) {

@@ -66,7 +66,7 @@ protected:
             groups.push_back(b.AddAura("Group " + std::to_string(g), g));
         }
     }
-    const Catalogue& cat() const { return b.catalogue; }
+    const Catalogue& cat() const { return b.Catalogue; }
 
     CatalogueBuilder b;
     BuildState state;

@@ -41,7 +41,7 @@ struct BuildFixture {
         state.BuildOrder[state.BuildOrderCount++] = static_cast<std::uint8_t>(slot + 5);
     }
 
-    HeroStats Compute() { return ComputeStats(b.catalogue, state); }
+    HeroStats Compute() { return ComputeStats(b.Catalogue, state); }
 };
 
 } // namespace zephyr::test

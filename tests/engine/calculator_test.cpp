@@ -77,7 +77,7 @@ protected:
     }
 
     CatalogueBuilder b;
-    Calculator calc{b.catalogue};
+    Calculator calc{b.Catalogue};
     int devotion = 0, fury = 0, fury2 = 0, vigor = 0;
     int paladin = 0, other = 0;
     int ring = 0, speedBoots = 0, travelBoots = 0, mask = 0, vanguard = 0, basher = 0;
@@ -459,13 +459,13 @@ TEST_F(CalculatorTest, OrbPictureChoice) {
     const int leech = b.AddItemOrb(2, 0, 0, 10);
     b.Item(ring).OrbCode = static_cast<std::uint8_t>(frost);
     b.Item(vanguard).OrbCode = static_cast<std::uint8_t>(leech);
-    b.catalogue.MeleeOrbTable.push_back(TOrbPair{1, 2, 5});
+    b.Catalogue.MeleeOrbTable.push_back(TOrbPair{1, 2, 5});
     ASSERT_TRUE(calc.PlaceItem(1, ring));
     EXPECT_EQ(calc.OrbPicture().Kind, OrbPictureKind::Single);
     EXPECT_EQ(calc.OrbPicture().FirstIcon, 0);
     ASSERT_TRUE(calc.PlaceItem(2, vanguard));
     EXPECT_EQ(calc.OrbPicture().Kind, OrbPictureKind::NoOrbWorks);
-    b.catalogue.MeleeOrbTable[0].Result = 6;
+    b.Catalogue.MeleeOrbTable[0].Result = 6;
     ASSERT_TRUE(calc.RemoveItem(2));
     ASSERT_TRUE(calc.PlaceItem(2, vanguard));
     EXPECT_EQ(calc.OrbPicture().Kind, OrbPictureKind::Pair);
@@ -473,7 +473,7 @@ TEST_F(CalculatorTest, OrbPictureChoice) {
 }
 
 TEST_F(CalculatorTest, GesturesWithoutAHeroOrOutOfRangeAreRefused) {
-    Calculator empty{b.catalogue};
+    Calculator empty{b.Catalogue};
     EXPECT_FALSE(empty.LevelUp(1));
     EXPECT_FALSE(empty.PlaceItem(1, ring));
     EXPECT_FALSE(empty.ShowHero());

@@ -219,9 +219,9 @@ TEST_F(EffectProgramTest, HostileProgramsNeverCrash) {
     b.AddAbilityOrb("Frost");
     for (std::uint8_t i = 0; i < 4; ++i) {
         const TOrbPair row{i, static_cast<std::uint8_t>(3 - i), static_cast<std::uint8_t>(i * 2)};
-        b.catalogue.MeleeOrbTable.push_back(row);
-        b.catalogue.RangedOrbTable.push_back(row);
-        b.catalogue.AbilityOrbTable.push_back(row);
+        b.Catalogue.MeleeOrbTable.push_back(row);
+        b.Catalogue.RangedOrbTable.push_back(row);
+        b.Catalogue.AbilityOrbTable.push_back(row);
     }
     for (int round = 0; round < 300; ++round) {
         for (int i = 1; i <= 6; ++i) {

@@ -14,7 +14,7 @@ protected:
     FormulaTest() { b.AddHero(MakeHero("Tester")); }
 
     double Eval(const TEffectList& tokens, int ability = 1) {
-        StatRun run(b.catalogue, state, b.catalogue.Heroes[0], stats);
+        StatRun run(b.Catalogue, state, b.Catalogue.Heroes[0], stats);
         run.SpeedFlat = speedFlat;
         run.SpeedPercent = speedPercent;
         return EvaluateFormula(run, tokens, ability);

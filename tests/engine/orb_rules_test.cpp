@@ -62,7 +62,7 @@ TEST_F(OrbRulesTest, TwoOrbsWithoutATableRowDoNothing) {
 }
 
 TEST_F(OrbRulesTest, ResultTwoReadTheOtherWayRoundActsAsOne) {
-    Pair(b.catalogue.MeleeOrbTable, 2, 1, 2); // leech over frost, read as (1, 2) it is rule 1
+    Pair(b.Catalogue.MeleeOrbTable, 2, 1, 2); // leech over frost, read as (1, 2) it is rule 1
     Carry(1, frostItem);
     Carry(2, leechItem);
     const HeroStats s = Compute();
@@ -72,8 +72,8 @@ TEST_F(OrbRulesTest, ResultTwoReadTheOtherWayRoundActsAsOne) {
 }
 
 TEST_F(OrbRulesTest, RangedHeroesConsultTheRangedTable) {
-    Pair(b.catalogue.MeleeOrbTable, 1, 2, 2);
-    Pair(b.catalogue.RangedOrbTable, 1, 2, 5);
+    Pair(b.Catalogue.MeleeOrbTable, 1, 2, 2);
+    Pair(b.Catalogue.RangedOrbTable, 1, 2, 5);
     Carry(1, frostItem);
     Carry(2, leechItem);
     EXPECT_EQ(Compute().OrbPicture1, 2);
@@ -82,7 +82,7 @@ TEST_F(OrbRulesTest, RangedHeroesConsultTheRangedTable) {
 }
 
 TEST_F(OrbRulesTest, BothOrbsWork) {
-    Pair(b.catalogue.MeleeOrbTable, 2, 3, 6);
+    Pair(b.Catalogue.MeleeOrbTable, 2, 3, 6);
     Carry(1, leechItem);
     Carry(2, venomItem);
     const HeroStats s = Compute();
@@ -94,7 +94,7 @@ TEST_F(OrbRulesTest, BothOrbsWork) {
 }
 
 TEST_F(OrbRulesTest, RuleThreeTakesTheFirstSlotWithAnOrb) {
-    Pair(b.catalogue.MeleeOrbTable, 1, 3, 3);
+    Pair(b.Catalogue.MeleeOrbTable, 1, 3, 3);
     const int plain = b.AddItem("Plain");
     Carry(1, plain);
     Carry(2, venomItem);
@@ -115,7 +115,7 @@ TEST_F(OrbRulesTest, AbilityOrbAloneShowsItsOwnPicture) {
 TEST_F(OrbRulesTest, AbilityOrbAgainstItemOrb) {
     const int ability = b.AddAbilityOrb("Cinder Darts");
     this->ability(1).OrbCode = static_cast<std::uint8_t>(ability);
-    Pair(b.catalogue.AbilityOrbTable, ability, 2, 6);
+    Pair(b.Catalogue.AbilityOrbTable, ability, 2, 6);
     Learn({1});
     Carry(1, leechItem);
     const HeroStats s = Compute();

@@ -69,7 +69,7 @@ TEST_F(StatComputationTest, ArmorReduction) {
     EXPECT_DOUBLE_EQ(Compute().PhysicalReduction, 0);
     const int curse = b.AddAura("Curse", 1);
     b.Aura(curse).V5 = -100;
-    AddAura(b.catalogue, state, curse);
+    AddAura(b.Catalogue, state, curse);
     EXPECT_DOUBLE_EQ(Compute().PhysicalReduction, -0.06 / 0.94);
 }
 
@@ -179,7 +179,7 @@ TEST_F(StatComputationTest, AurasFollowTheAttackTypeInForce) {
     b.Aura(aura).V2 = 9;
     b.Aura(aura).V9 = 10;
     b.Aura(aura).V10 = 20;
-    AddAura(b.catalogue, state, aura);
+    AddAura(b.Catalogue, state, aura);
     EXPECT_EQ(Compute().DamageBonus, 5);
     EXPECT_EQ(Compute().LifeSteal, 10);
     ability(1).AttackTypeChange = 2;

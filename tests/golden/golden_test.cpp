@@ -180,14 +180,14 @@ void RangedProcs(json out) {
 // --- the cases --------------------------------------------------------------
 
 struct GoldenCase {
-    std::string name; // test name and golden file stem
-    std::string command;
-    std::string arguments;
-    void (*check)(json);
+    std::string Name; // test name and golden file stem
+    std::string Command;
+    std::string Arguments;
+    void (*Check)(json);
 };
 
 std::ostream& operator<<(std::ostream& out, const GoldenCase& c) {
-    return out << c.name;
+    return out << c.Name;
 }
 
 GoldenCase StatsCase(const std::string& script, void (*check)(json)) {
@@ -200,29 +200,29 @@ class GoldenOutput : public ::testing::TestWithParam<GoldenCase> {};
 TEST_P(GoldenOutput, MatchesTheCommittedFile) {
     const GoldenCase& c = GetParam();
     const CliRun run =
-        RunCli(c.command + " --data " + Quoted(ZEPHYR_SAMPLE_DATA) + " " + c.arguments);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    json out = json::parse(run.out, nullptr, false);
-    ASSERT_FALSE(out.is_discarded()) << "not JSON:\n" << run.out;
-    c.check(std::move(out));
+        RunCli(c.Command + " --data " + Quoted(ZEPHYR_SAMPLE_DATA) + " " + c.Arguments);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    json out = json::parse(run.Out, nullptr, false);
+    ASSERT_FALSE(out.is_discarded()) << "not JSON:\n" << run.Out;
+    c.Check(std::move(out));
 
-    const auto golden = GoldenFolder() / (c.name + ".json");
+    const auto golden = GoldenFolder() / (c.Name + ".json");
     if (Updating()) {
         // An output that lost its point is no golden file.
         if (HasFailure()) {
             return;
         }
         std::ofstream file(golden, std::ios::binary);
-        file << run.out;
+        file << run.Out;
         file.flush();
         ASSERT_TRUE(file.good()) << "cannot write " << golden;
         return;
     }
     const std::optional<std::string> expected = ReadBytes(golden);
     ASSERT_TRUE(expected) << golden << " is missing; UPDATE_GOLDEN=1 writes it";
-    if (*expected != run.out) {
-        FAIL() << golden.string() << ": " << FirstDifference(*expected, run.out);
+    if (*expected != run.Out) {
+        FAIL() << golden.string() << ": " << FirstDifference(*expected, run.Out);
     }
 }
 
@@ -234,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StatsCase("ability_params", ActivatedAbilityParameters),
                       StatsCase("both_orbs", AbilityAndItemOrb),
                       StatsCase("ranged_procs", RangedProcs)),
-    [](const ::testing::TestParamInfo<GoldenCase>& run) { return run.param.name; });
+    [](const ::testing::TestParamInfo<GoldenCase>& run) { return run.param.Name; });
 
 } // namespace
 } // namespace zephyr

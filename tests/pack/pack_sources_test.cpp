@@ -34,25 +34,25 @@ protected:
 
 TEST_F(PackSourcesTest, ReadsTheSampleGame) {
     const PackSources pack = ReadPackSources(Root());
-    ASSERT_EQ(pack.taverns.Taverns.size(), 1u);
-    const THero& hero = pack.taverns.Taverns[0].Heroes.at(0).Hero;
+    ASSERT_EQ(pack.Taverns.Taverns.size(), 1u);
+    const THero& hero = pack.Taverns.Taverns[0].Heroes.at(0).Hero;
     EXPECT_EQ(hero.Name, "Ashen Warden");
     EXPECT_DOUBLE_EQ(hero.StrengthGain, 2.7);
     EXPECT_EQ(hero.Abilities[0].LearnAura, 1);
     EXPECT_EQ(hero.Abilities[1].LinkItem, 2); // "Ring - Small"
     EXPECT_EQ(hero.Abilities[1].LevelOrbCodes[0], 1);
     EXPECT_FALSE(hero.Abilities[2].HasData);
-    ASSERT_EQ(pack.shops.Shops.size(), 1u);
-    EXPECT_EQ(pack.shops.Shops[0].PicturePath, "Data\\images\\shops\\armory.gif");
-    EXPECT_EQ(pack.shops.Shops[0].Items[1].Text, "Ring>>Small");
-    EXPECT_EQ(pack.shops.Shops[0].Items[0].Item.PassiveAuras, (std::vector<std::uint8_t>{1, 2}));
+    ASSERT_EQ(pack.Shops.Shops.size(), 1u);
+    EXPECT_EQ(pack.Shops.Shops[0].PicturePath, "Data\\images\\shops\\armory.gif");
+    EXPECT_EQ(pack.Shops.Shops[0].Items[1].Text, "Ring>>Small");
+    EXPECT_EQ(pack.Shops.Shops[0].Items[0].Item.PassiveAuras, (std::vector<std::uint8_t>{1, 2}));
     // "Venom, Frost = 1" is stored as (Frost, Venom) = 2 in melee; ranged keeps the
     // larger category first.
-    EXPECT_EQ(pack.orbs.MeleeResults, (std::vector<std::uint8_t>{1, 2, 5}));
-    EXPECT_EQ(pack.orbs.RangedResults, (std::vector<std::uint8_t>{1, 2, 2}));
-    EXPECT_EQ(pack.aurs.Auras[0].Aura.V5, 250);
-    EXPECT_EQ(pack.dictionary.Entries[0].Terms[1], "\xE3\xE0\xED\xEA"); // ганк
-    EXPECT_EQ(pack.tickerLines.size(), 2u);
+    EXPECT_EQ(pack.Orbs.MeleeResults, (std::vector<std::uint8_t>{1, 2, 5}));
+    EXPECT_EQ(pack.Orbs.RangedResults, (std::vector<std::uint8_t>{1, 2, 2}));
+    EXPECT_EQ(pack.Aurs.Auras[0].Aura.V5, 250);
+    EXPECT_EQ(pack.Dictionary.Entries[0].Terms[1], "\xE3\xE0\xED\xEA"); // ганк
+    EXPECT_EQ(pack.TickerLines.size(), 2u);
 }
 
 TEST_F(PackSourcesTest, MistakesNameFileAndLine) {

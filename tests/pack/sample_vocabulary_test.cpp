@@ -26,7 +26,7 @@ TEST(SampleGame, UsesEveryEffectInAListWhereItActs) {
     Used stacking;
     Used unique;
     Used level;
-    for (const TavernFileEntry& tavern : pack.taverns.Taverns) {
+    for (const TavernFileEntry& tavern : pack.Taverns.Taverns) {
         for (const HeroFileEntry& entry : tavern.Heroes) {
             for (const TAbility& ability : entry.Hero.Abilities) {
                 for (const TEffectList& program : ability.LevelEffects) {
@@ -35,7 +35,7 @@ TEST(SampleGame, UsesEveryEffectInAListWhereItActs) {
             }
         }
     }
-    for (const ShopFileEntry& shop : pack.shops.Shops) {
+    for (const ShopFileEntry& shop : pack.Shops.Shops) {
         for (const ItemFileEntry& entry : shop.Items) {
             Collect(entry.Item.StackingEffects, ProgramKind::Item, stacking);
             Collect(entry.Item.UniqueEffects, ProgramKind::Item, unique);

@@ -88,22 +88,22 @@ inline TEffectList Join(std::initializer_list<TEffectList> parts) {
 }
 
 struct CatalogueBuilder {
-    Catalogue catalogue;
+    zephyr::Catalogue Catalogue;
 
     int AddHero(THero hero) {
-        catalogue.Heroes.push_back(std::move(hero));
-        return static_cast<int>(catalogue.Heroes.size());
+        Catalogue.Heroes.push_back(std::move(hero));
+        return static_cast<int>(Catalogue.Heroes.size());
     }
-    THero& Hero(int number) { return catalogue.Heroes[number - 1]; }
+    THero& Hero(int number) { return Catalogue.Heroes[number - 1]; }
 
     int AddItem(TItem item) {
-        catalogue.Items.push_back(std::move(item));
-        const int number = static_cast<int>(catalogue.Items.size());
-        if (catalogue.ItemMenu.empty()) {
-            catalogue.ItemMenu.push_back(ShopMenuEntry{"Shop", 0, {}});
+        Catalogue.Items.push_back(std::move(item));
+        const int number = static_cast<int>(Catalogue.Items.size());
+        if (Catalogue.ItemMenu.empty()) {
+            Catalogue.ItemMenu.push_back(ShopMenuEntry{"Shop", 0, {}});
         }
-        catalogue.ItemMenu.back().Entries.push_back(ItemMenuEntry{
-            catalogue.Items.back().Name, catalogue.Items.back().ImageIndex, number, {}});
+        Catalogue.ItemMenu.back().Entries.push_back(ItemMenuEntry{
+            Catalogue.Items.back().Name, Catalogue.Items.back().ImageIndex, number, {}});
         return number;
     }
     int AddItem(std::string name, std::uint16_t cost = 100, TEffectList stacking = {},
@@ -111,34 +111,34 @@ struct CatalogueBuilder {
         TItem item;
         item.Name = std::move(name);
         item.Cost = cost;
-        item.ImageIndex = static_cast<std::int32_t>(catalogue.Items.size()) + 10;
+        item.ImageIndex = static_cast<std::int32_t>(Catalogue.Items.size()) + 10;
         item.StackingEffects = std::move(stacking);
         item.UniqueEffects = std::move(unique);
         return AddItem(std::move(item));
     }
-    TItem& Item(int number) { return catalogue.Items[number - 1]; }
+    TItem& Item(int number) { return Catalogue.Items[number - 1]; }
 
     int AddAura(std::string name, std::int32_t group) {
         TAura aura;
         aura.Name = std::move(name);
         aura.V0 = group;
-        catalogue.Auras.push_back(aura);
-        return static_cast<int>(catalogue.Auras.size());
+        Catalogue.Auras.push_back(aura);
+        return static_cast<int>(Catalogue.Auras.size());
     }
-    TAura& Aura(int number) { return catalogue.Auras[number - 1]; }
+    TAura& Aura(int number) { return Catalogue.Auras[number - 1]; }
 
     int AddCategory(std::string name) {
-        catalogue.OrbCategories.push_back(std::move(name));
-        return static_cast<int>(catalogue.OrbCategories.size());
+        Catalogue.OrbCategories.push_back(std::move(name));
+        return static_cast<int>(Catalogue.OrbCategories.size());
     }
     int AddItemOrb(std::uint8_t category, std::int32_t chance, std::int32_t damage,
                    std::int32_t lifeSteal) {
-        catalogue.ItemOrbs.push_back(TOrb{"Orb", category, chance, damage, lifeSteal});
-        return static_cast<int>(catalogue.ItemOrbs.size());
+        Catalogue.ItemOrbs.push_back(TOrb{"Orb", category, chance, damage, lifeSteal});
+        return static_cast<int>(Catalogue.ItemOrbs.size());
     }
     int AddAbilityOrb(std::string name) {
-        catalogue.AbilityOrbs.push_back(std::move(name));
-        return static_cast<int>(catalogue.AbilityOrbs.size());
+        Catalogue.AbilityOrbs.push_back(std::move(name));
+        return static_cast<int>(Catalogue.AbilityOrbs.size());
     }
 };
 

@@ -25,12 +25,12 @@ public:
         : pack_(pack), folder_(folder) {}
 
     void Write(const std::string& stored, int size, int seed) {
-        if (stored.empty() || pack_.missingPictures.count(stored) != 0) {
+        if (stored.empty() || pack_.MissingPictures.count(stored) != 0) {
             return;
         }
-        const auto given = pack_.pictures.find(stored);
+        const auto given = pack_.Pictures.find(stored);
         const Picture picture =
-            given != pack_.pictures.end() ? given->second : SolidPicture(size, size, seed);
+            given != pack_.Pictures.end() ? given->second : SolidPicture(size, size, seed);
         WriteFile(Below(folder_, stored), PictureFormatOf(stored) == PictureFormat::Gif
                                               ? EncodeGif(picture)
                                               : EncodeJpeg(picture, 95));
@@ -55,39 +55,39 @@ void PackBuilder::WriteTo(const std::filesystem::path& programFolder) const {
     std::filesystem::create_directories(data);
     PictureWriter pictureWriter(*this, programFolder);
     int seed = 0;
-    if (taverns) {
-        WriteFile(data / "Taverns.dat", WriteTavernsFile(*taverns));
-        for (const auto& tavern : taverns->Taverns) {
+    if (Taverns) {
+        WriteFile(data / "Taverns.dat", WriteTavernsFile(*Taverns));
+        for (const auto& tavern : Taverns->Taverns) {
             for (const auto& hero : tavern.Heroes) {
                 pictureWriter.Write(hero.PicturePath, 64, ++seed);
             }
         }
     }
-    if (shops) {
-        WriteFile(data / "Shops.dat", WriteShopsFile(*shops));
-        for (const auto& shop : shops->Shops) {
+    if (Shops) {
+        WriteFile(data / "Shops.dat", WriteShopsFile(*Shops));
+        for (const auto& shop : Shops->Shops) {
             pictureWriter.Write(shop.PicturePath, 36, ++seed);
             for (const auto& item : shop.Items) {
                 pictureWriter.Write(item.PicturePath, 36, ++seed);
             }
         }
     }
-    if (aurs) {
-        WriteFile(data / "Aurs.dat", WriteAursFile(*aurs));
-        for (const auto& aura : aurs->Auras) {
+    if (Aurs) {
+        WriteFile(data / "Aurs.dat", WriteAursFile(*Aurs));
+        for (const auto& aura : Aurs->Auras) {
             pictureWriter.Write(aura.PicturePath, 15, ++seed);
         }
     }
-    if (orbs) {
-        WriteFile(data / "Orbs.dat", WriteOrbsFile(*orbs));
-        for (const auto* list : {&orbs->Categories, &orbs->AbilityOrbs}) {
+    if (Orbs) {
+        WriteFile(data / "Orbs.dat", WriteOrbsFile(*Orbs));
+        for (const auto* list : {&Orbs->Categories, &Orbs->AbilityOrbs}) {
             for (const auto& orb : *list) {
                 pictureWriter.Write(orb.PicturePath, 30, ++seed);
             }
         }
     }
-    if (dictionary) {
-        WriteFile(data / "Dictionary.dat", WriteDictionaryFile(*dictionary));
+    if (Dictionary) {
+        WriteFile(data / "Dictionary.dat", WriteDictionaryFile(*Dictionary));
     }
 }
 

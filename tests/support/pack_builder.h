@@ -21,13 +21,13 @@ namespace zephyr::testing {
 // size its list expects (JPEG, or GIF for a .gif path), unless the path is in
 // `pictures` (written as given) or in `missingPictures`.
 struct PackBuilder {
-    std::optional<TavernsFile> taverns = TavernsFile{};
-    std::optional<ShopsFile> shops = ShopsFile{};
-    std::optional<AursFile> aurs = AursFile{};
-    std::optional<OrbsFile> orbs = OrbsFile{};
-    std::optional<DictionaryFile> dictionary = DictionaryFile{};
-    std::map<std::string, Picture> pictures; // stored path -> picture
-    std::set<std::string> missingPictures;   // stored paths left out
+    std::optional<TavernsFile> Taverns = TavernsFile{};
+    std::optional<ShopsFile> Shops = ShopsFile{};
+    std::optional<AursFile> Aurs = AursFile{};
+    std::optional<OrbsFile> Orbs = OrbsFile{};
+    std::optional<DictionaryFile> Dictionary = DictionaryFile{};
+    std::map<std::string, Picture> Pictures; // stored path -> picture
+    std::set<std::string> MissingPictures;   // stored paths left out
 
     // Writes the catalogues into `programFolder`/Data and the pictures at
     // their stored paths below `programFolder`.

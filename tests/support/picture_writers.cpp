@@ -19,22 +19,22 @@ void PutU32(std::string& out, std::uint32_t value) {
 
 std::string BmpInfoHeader(const BmpInfo& info) {
     std::string header;
-    PutU32(header, info.headerSize);
-    PutU32(header, static_cast<std::uint32_t>(info.width));
-    PutU32(header, static_cast<std::uint32_t>(info.height));
+    PutU32(header, info.HeaderSize);
+    PutU32(header, static_cast<std::uint32_t>(info.Width));
+    PutU32(header, static_cast<std::uint32_t>(info.Height));
     PutU16(header, 1); // planes
-    PutU16(header, static_cast<std::uint32_t>(info.bits));
-    PutU32(header, info.compression);
-    PutU32(header, info.imageSize);
+    PutU16(header, static_cast<std::uint32_t>(info.Bits));
+    PutU32(header, info.Compression);
+    PutU32(header, info.ImageSize);
     PutU32(header, 2835); // 72 dpi, both ways
     PutU32(header, 2835);
-    PutU32(header, info.coloursUsed);
+    PutU32(header, info.ColoursUsed);
     PutU32(header, 0); // important colours
-    for (const std::uint32_t mask : info.masks) {
+    for (const std::uint32_t mask : info.Masks) {
         PutU32(header, mask);
     }
-    if (header.size() < info.headerSize) {
-        header.resize(info.headerSize, '\0');
+    if (header.size() < info.HeaderSize) {
+        header.resize(info.HeaderSize, '\0');
     }
     return header;
 }
@@ -66,35 +66,35 @@ std::string WriteJpeg(const JpegSettings& settings, const JpegRowFiller& fill) {
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(settings.width);
-    info.image_height = static_cast<JDIMENSION>(settings.height);
-    info.input_components = settings.components;
-    info.in_color_space = settings.input;
+    info.image_width = static_cast<JDIMENSION>(settings.Width);
+    info.image_height = static_cast<JDIMENSION>(settings.Height);
+    info.input_components = settings.Components;
+    info.in_color_space = settings.Input;
     jpeg_set_defaults(&info);
-    if (settings.stored) {
-        jpeg_set_colorspace(&info, *settings.stored);
+    if (settings.Stored) {
+        jpeg_set_colorspace(&info, *settings.Stored);
     }
-    if (settings.adobeMarker) {
-        info.write_Adobe_marker = *settings.adobeMarker ? TRUE : FALSE;
+    if (settings.AdobeMarker) {
+        info.write_Adobe_marker = *settings.AdobeMarker ? TRUE : FALSE;
     }
-    jpeg_set_quality(&info, settings.quality, TRUE);
-    if (settings.lumaH != 0) {
-        info.comp_info[0].h_samp_factor = settings.lumaH;
+    jpeg_set_quality(&info, settings.Quality, TRUE);
+    if (settings.LumaH != 0) {
+        info.comp_info[0].h_samp_factor = settings.LumaH;
     }
-    if (settings.lumaV != 0) {
-        info.comp_info[0].v_samp_factor = settings.lumaV;
+    if (settings.LumaV != 0) {
+        info.comp_info[0].v_samp_factor = settings.LumaV;
     }
-    info.restart_interval = settings.restartInterval;
-    info.restart_in_rows = settings.restartRows;
-    if (!settings.script.empty()) {
-        info.scan_info = settings.script.data();
-        info.num_scans = static_cast<int>(settings.script.size());
-    } else if (settings.progressive) {
+    info.restart_interval = settings.RestartInterval;
+    info.restart_in_rows = settings.RestartRows;
+    if (!settings.Script.empty()) {
+        info.scan_info = settings.Script.data();
+        info.num_scans = static_cast<int>(settings.Script.size());
+    } else if (settings.Progressive) {
         jpeg_simple_progression(&info);
     }
     jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(settings.width) *
-                             static_cast<std::size_t>(settings.components));
+    std::vector<JSAMPLE> row(static_cast<std::size_t>(settings.Width) *
+                             static_cast<std::size_t>(settings.Components));
     JSAMPROW rows[1] = {row.data()};
     while (info.next_scanline < info.image_height) {
         fill(static_cast<int>(info.next_scanline), row);
@@ -195,10 +195,10 @@ private:
 std::string WriteGif(const GifLayout& layout) {
     std::string out;
     GifWriter gif(out);
-    const MapHandle global = MakeMap(layout.globalMap);
-    gif.Check(EGifPutScreenDesc(gif.get(), layout.width, layout.height, 8, 0, global.get()),
+    const MapHandle global = MakeMap(layout.GlobalMap);
+    gif.Check(EGifPutScreenDesc(gif.get(), layout.Width, layout.Height, 8, 0, global.get()),
               "EGifPutScreenDesc");
-    if (layout.looping) {
+    if (layout.Looping) {
         GifByteType loop[] = {1, 0, 0}; // loop for ever
         gif.Check(EGifPutExtensionLeader(gif.get(), APPLICATION_EXT_FUNC_CODE),
                   "EGifPutExtensionLeader");
@@ -206,25 +206,25 @@ std::string WriteGif(const GifLayout& layout) {
         gif.Check(EGifPutExtensionBlock(gif.get(), 3, loop), "EGifPutExtensionBlock");
         gif.Check(EGifPutExtensionTrailer(gif.get()), "EGifPutExtensionTrailer");
     }
-    if (!layout.comment.empty()) {
-        gif.Check(EGifPutComment(gif.get(), layout.comment.c_str()), "EGifPutComment");
+    if (!layout.Comment.empty()) {
+        gif.Check(EGifPutComment(gif.get(), layout.Comment.c_str()), "EGifPutComment");
     }
-    for (const GifFrame& frame : layout.frames) {
-        if (frame.control) {
+    for (const GifFrame& frame : layout.Frames) {
+        if (frame.Control) {
             GifByteType extension[4];
-            const std::size_t length = EGifGCBToExtension(&*frame.control, extension);
+            const std::size_t length = EGifGCBToExtension(&*frame.Control, extension);
             gif.Check(EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length),
                                        extension),
                       "EGifPutExtension");
         }
-        const MapHandle local = MakeMap(frame.localMap);
-        gif.Check(EGifPutImageDesc(gif.get(), frame.left, frame.top, frame.width, frame.height,
-                                   frame.interlace, local.get()),
+        const MapHandle local = MakeMap(frame.LocalMap);
+        gif.Check(EGifPutImageDesc(gif.get(), frame.Left, frame.Top, frame.Width, frame.Height,
+                                   frame.Interlace, local.get()),
                   "EGifPutImageDesc");
-        for (const int y : GifRowOrder(frame.height, frame.interlace)) {
+        for (const int y : GifRowOrder(frame.Height, frame.Interlace)) {
             // giflib takes a writable row.
-            std::vector<GifPixelType> row = frame.rows.at(static_cast<std::size_t>(y));
-            gif.Check(EGifPutLine(gif.get(), row.data(), frame.width), "EGifPutLine");
+            std::vector<GifPixelType> row = frame.Rows.at(static_cast<std::size_t>(y));
+            gif.Check(EGifPutLine(gif.get(), row.data(), frame.Width), "EGifPutLine");
         }
     }
     gif.Close();

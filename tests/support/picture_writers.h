@@ -28,14 +28,14 @@ void PutU32(std::string& out, std::uint32_t value);
 // header, which is padded with zeros to `headerSize` bytes (a V2 to V5
 // header); with a 40-byte header they simply come after it.
 struct BmpInfo {
-    std::int32_t width = 0;
-    std::int32_t height = 0; // negative for rows stored top first
-    int bits = 24;
-    std::uint32_t compression = 0;
-    std::uint32_t imageSize = 0; // bytes of pixel data; 0 is allowed when uncompressed
-    std::uint32_t coloursUsed = 0;
-    std::uint32_t headerSize = 40;
-    std::vector<std::uint32_t> masks;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0; // negative for rows stored top first
+    int Bits = 24;
+    std::uint32_t Compression = 0;
+    std::uint32_t ImageSize = 0; // bytes of pixel data; 0 is allowed when uncompressed
+    std::uint32_t ColoursUsed = 0;
+    std::uint32_t HeaderSize = 40;
+    std::vector<std::uint32_t> Masks;
 };
 std::string BmpInfoHeader(const BmpInfo& info);
 
@@ -50,19 +50,19 @@ std::string BmpFile(const std::string& headers, const std::string& pixels);
 
 // How a JPEG is written; what is left unset keeps libjpeg's default.
 struct JpegSettings {
-    int width = 0;
-    int height = 0;
-    int components = 3; // samples a pixel in the input colour space
-    J_COLOR_SPACE input = JCS_RGB;
-    std::optional<J_COLOR_SPACE> stored; // the colour space inside the file
-    std::optional<bool> adobeMarker;
-    int quality = 75;
-    int lumaH = 0; // sampling factors of the first component; 0 for the default
-    int lumaV = 0;
-    unsigned restartInterval = 0; // in MCUs
-    int restartRows = 0;
-    bool progressive = false;           // libjpeg's own progression
-    std::vector<jpeg_scan_info> script; // progressive scans of its own, if any
+    int Width = 0;
+    int Height = 0;
+    int Components = 3; // samples a pixel in the input colour space
+    J_COLOR_SPACE Input = JCS_RGB;
+    std::optional<J_COLOR_SPACE> Stored; // the colour space inside the file
+    std::optional<bool> AdobeMarker;
+    int Quality = 75;
+    int LumaH = 0; // sampling factors of the first component; 0 for the default
+    int LumaV = 0;
+    unsigned RestartInterval = 0; // in MCUs
+    int RestartRows = 0;
+    bool Progressive = false;           // libjpeg's own progression
+    std::vector<jpeg_scan_info> Script; // progressive scans of its own, if any
 };
 
 // Fills row y with width x components samples.
@@ -75,23 +75,23 @@ std::string WriteJpeg(const JpegSettings& settings, const JpegRowFiller& fill);
 // ---- GIF -------------------------------------------------------------------
 
 struct GifFrame {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool interlace = false;
-    std::vector<GifColorType> localMap;               // empty: the global one applies
-    std::vector<std::vector<GifPixelType>> rows;      // `width` each, top first, interlaced or not
-    std::optional<GraphicsControlBlock> control = {}; // written just before the frame
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    bool Interlace = false;
+    std::vector<GifColorType> LocalMap;               // empty: the global one applies
+    std::vector<std::vector<GifPixelType>> Rows;      // `width` each, top first, interlaced or not
+    std::optional<GraphicsControlBlock> Control = {}; // written just before the frame
 };
 
 struct GifLayout {
-    int width = 0; // of the logical screen
-    int height = 0;
-    std::vector<GifColorType> globalMap; // empty: none
-    bool looping = false;                // a NETSCAPE2.0 block, as animations carry
-    std::string comment;                 // empty: none
-    std::vector<GifFrame> frames;
+    int Width = 0; // of the logical screen
+    int Height = 0;
+    std::vector<GifColorType> GlobalMap; // empty: none
+    bool Looping = false;                // a NETSCAPE2.0 block, as animations carry
+    std::string Comment;                 // empty: none
+    std::vector<GifFrame> Frames;
 };
 
 // The order in which a frame's rows are stored: top to bottom, or in the four

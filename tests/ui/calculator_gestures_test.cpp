@@ -68,7 +68,7 @@ class Gestures : public ::testing::Test {
 protected:
     void SetUp() override {
         p = StartOn(SyntheticPackFolder());
-        ASSERT_NE(p.window, nullptr);
+        ASSERT_NE(p.Window, nullptr);
         reference = std::make_unique<Calculator>(p.W().Catalog());
         reference->ChooseHero(1);
     }
@@ -87,7 +87,7 @@ TEST_F(Gestures, ChoosingAHeroFromThePickerShowsItAndResetsTheBuild) {
     EXPECT_EQ(p.Find<QLabel>("Label3")->text(), Utf8(p.W().Catalog().Hero(hero)->Name));
     EXPECT_EQ(p.Find<QLabel>("Label2")->text(), QStringLiteral("- 1 lvl -"));
     EXPECT_TRUE(ListLines(p).isEmpty());
-    const QImage portrait = ui::ToQImage(p.W().Catalog().Heroes64.images.at(hero - 1));
+    const QImage portrait = ui::ToQImage(p.W().Catalog().Heroes64.Images.at(hero - 1));
     EXPECT_EQ(PixelOf(p, QStringLiteral("ImageHero"), 32, 20), portrait.pixel(32, 20));
     ExpectGridShows(p, *reference);
 }
@@ -114,7 +114,7 @@ TEST_F(Gestures, PlacingAnItemDrawsItsIconAndAddsItsLine) {
     const TItem* record = p.W().Catalog().Item(item);
     EXPECT_EQ(ListLines(p), QStringList{Utf8(ItemLineText(record->Name))});
     const QImage icon =
-        ui::ToQImage(p.W().Catalog().Shops.images.at(reference->State().ItemSlots[2].IconIndex));
+        ui::ToQImage(p.W().Catalog().Shops.Images.at(reference->State().ItemSlots[2].IconIndex));
     EXPECT_EQ(PixelOf(p, QStringLiteral("ImageSlot3"), 18, 18), icon.pixel(18, 18));
     EXPECT_EQ(p.W().Panel()->Calc()->State().ItemSlots[2].ItemNumber, item);
     ExpectGridShows(p, *reference);
@@ -225,27 +225,27 @@ TEST_F(Gestures, ActivatingAnAbilityLightsItsGoldFrame) {
         const TAbility& ability = c.Catalog().Hero(c.State().CurrentHero)->Abilities[a - 1];
         return ability.NeedsActive && ability.HasData;
     });
-    ASSERT_NE(found.hero, 0);
-    ASSERT_TRUE(PickHero(p, found.hero));
-    reference->ChooseHero(found.hero);
-    const QString picture = QStringLiteral("ImageAbility%1").arg(found.ability);
+    ASSERT_NE(found.Hero, 0);
+    ASSERT_TRUE(PickHero(p, found.Hero));
+    reference->ChooseHero(found.Hero);
+    const QString picture = QStringLiteral("ImageAbility%1").arg(found.Ability);
 
     // At level 0 the menu offers nothing.
     Press(p, picture, Qt::RightButton);
     EXPECT_EQ(OpenPopup(), nullptr);
 
-    LevelOnce(p, *reference, found.ability);
+    LevelOnce(p, *reference, found.Ability);
     const QImage gold = Design(p, "Data\\images\\design\\gold_border64.bmp");
     const QImage bronze = Design(p, "Data\\images\\design\\bronze_border64.bmp");
     EXPECT_EQ(PixelOf(p, picture, 1, 1), bronze.pixel(1, 1));
     ASSERT_TRUE(ChooseFromContextMenu(p, picture, QStringLiteral("Активировать")));
-    reference->ToggleAbility(found.ability);
-    EXPECT_TRUE(p.W().Panel()->Calc()->State().AbilityActive[found.ability - 1]);
+    reference->ToggleAbility(found.Ability);
+    EXPECT_TRUE(p.W().Panel()->Calc()->State().AbilityActive[found.Ability - 1]);
     EXPECT_EQ(PixelOf(p, picture, 1, 1), gold.pixel(1, 1));
     ExpectGridShows(p, *reference);
 
     ASSERT_TRUE(ChooseFromContextMenu(p, picture, QStringLiteral("Деактивировать")));
-    reference->ToggleAbility(found.ability);
+    reference->ToggleAbility(found.Ability);
     EXPECT_EQ(PixelOf(p, picture, 1, 1), bronze.pixel(1, 1));
     ExpectGridShows(p, *reference);
 }
@@ -262,13 +262,13 @@ TEST_F(Gestures, ConfigureOpensTheParameterEditors) {
         }
         return c.LevelUp(a) && c.AbilityMenu(a).ConfigureVisible;
     });
-    ASSERT_NE(found.hero, 0) << "the pack has no ability configured without activation";
-    ASSERT_TRUE(PickHero(p, found.hero));
-    reference->ChooseHero(found.hero);
-    LevelOnce(p, *reference, found.ability);
-    ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.ability),
+    ASSERT_NE(found.Hero, 0) << "the pack has no ability configured without activation";
+    ASSERT_TRUE(PickHero(p, found.Hero));
+    reference->ChooseHero(found.Hero);
+    LevelOnce(p, *reference, found.Ability);
+    ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.Ability),
                                       QStringLiteral("Настроить")));
-    reference->ConfigureAbility(found.ability);
+    reference->ConfigureAbility(found.Ability);
     EXPECT_TRUE(p.Find<QLineEdit>("DynEdit1")->isEnabled());
     EXPECT_EQ(p.Find<QLabel>("DynLabel1")->text(), Utf8(reference->Editor(1).Label));
     EXPECT_EQ(p.Find<QLineEdit>("DynEdit1")->text(), Utf8(reference->Editor(1).Text));
@@ -331,13 +331,13 @@ protected:
     void SetUp() override {
         Gestures::SetUp();
         found = AbilityWithNumberEditor(p.W().Catalog());
-        ASSERT_NE(found.hero, 0);
-        ASSERT_TRUE(PickHero(p, found.hero));
-        reference->ChooseHero(found.hero);
-        LevelOnce(p, *reference, found.ability);
-        ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.ability),
+        ASSERT_NE(found.Hero, 0);
+        ASSERT_TRUE(PickHero(p, found.Hero));
+        reference->ChooseHero(found.Hero);
+        LevelOnce(p, *reference, found.Ability);
+        ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.Ability),
                                           QStringLiteral("Активировать")));
-        reference->ToggleAbility(found.ability);
+        reference->ToggleAbility(found.Ability);
         edit = p.Find<QLineEdit>("DynEdit1");
         ASSERT_NE(edit, nullptr);
     }
@@ -353,7 +353,7 @@ TEST_F(Editors, SwitchingOnOpensTheEditors) {
     EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_EQ(p.Find<QLabel>("DynLabel1")->text(), Utf8(reference->Editor(1).Label));
 
-    ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.ability),
+    ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.Ability),
                                       QStringLiteral("Деактивировать")));
     EXPECT_FALSE(edit->isEnabled());
     EXPECT_TRUE(edit->text().isEmpty());
@@ -382,7 +382,7 @@ TEST_F(Editors, TypingIsFilteredAndClampedWhenTheFieldIsLeft) {
     Press(p, QStringLiteral("ImageAttack")); // the click gate ends the editing
     EXPECT_FALSE(edit->hasFocus());
     reference->TypeIntoEditor(1, "99");
-    const AbilityParam& param = reference->State().AbilityParams[found.ability - 1][0];
+    const AbilityParam& param = reference->State().AbilityParams[found.Ability - 1][0];
     EXPECT_EQ(edit->text(), QStringLiteral("%1 из %2").arg(param.Max).arg(param.Max));
     ExpectGridShows(p, *reference);
 }
@@ -404,12 +404,12 @@ TEST_F(Editors, EnterEndsTheEditingAndAnEmptyTextKeepsTheValue) {
 
 TEST(Screenshots, LevelledHeroWithSixItemsAndAnActivatedAbility) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     Calculator reference(p.W().Catalog());
     const HeroAbility found = AbilityWithNumberEditor(p.W().Catalog());
-    ASSERT_NE(found.hero, 0);
-    ASSERT_TRUE(PickHero(p, found.hero));
-    reference.ChooseHero(found.hero);
+    ASSERT_NE(found.Hero, 0);
+    ASSERT_TRUE(PickHero(p, found.Hero));
+    reference.ChooseHero(found.Hero);
     for (int level = 0; level < 12; ++level) {
         for (int ability : {4, 1, 2, 3, 5}) {
             if (reference.CanLevel(ability)) {
@@ -428,10 +428,10 @@ TEST(Screenshots, LevelledHeroWithSixItemsAndAnActivatedAbility) {
         QString::fromStdString((ScreenshotFolder() / "levelled_six_items.png").string())));
 
     Calculator second(p.W().Catalog());
-    second.ChooseHero(found.hero);
+    second.ChooseHero(found.Hero);
     Press(p, QStringLiteral("ImageEx7"));
-    LevelOnce(p, second, found.ability);
-    ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.ability),
+    LevelOnce(p, second, found.Ability);
+    ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.Ability),
                                       QStringLiteral("Активировать")));
     EXPECT_TRUE(p.Find<QLineEdit>("DynEdit1")->isEnabled());
     EXPECT_TRUE(p.W().grab().save(

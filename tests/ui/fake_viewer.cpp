@@ -15,7 +15,7 @@ FakeViewer::~FakeViewer() {
 }
 
 void FakeViewer::Navigate(const std::string& address) {
-    navigations.push_back(address);
+    Navigations.push_back(address);
     const std::string full = ui::AddressOfUrl(ui::DocumentUrl(address));
     if (AskBeforeNavigate(full)) {
         Load(full);
@@ -32,7 +32,7 @@ void FakeViewer::Click(const std::string& link) {
 
 void FakeViewer::Load(const std::string& address) {
     loading_ = address;
-    if (finishAtOnce) {
+    if (FinishAtOnce) {
         Finish();
     }
 }
@@ -48,8 +48,8 @@ void FakeViewer::Finish() {
 }
 
 void FakeViewer::WritePage(std::string html) {
-    pages.push_back(std::move(html));
-    address_ = PageBase() + "page" + std::to_string(pages.size());
+    Pages.push_back(std::move(html));
+    address_ = PageBase() + "page" + std::to_string(Pages.size());
     loading_.reset();
     scrollTop_ = 0;
     NotifyLoadFinished();
@@ -60,7 +60,7 @@ std::string FakeViewer::PageBase() const {
 }
 
 void FakeViewer::ScrollBy(int dy) {
-    scrolls.push_back(dy);
+    Scrolls.push_back(dy);
     scrollTop_ += dy;
 }
 

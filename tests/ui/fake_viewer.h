@@ -29,25 +29,25 @@ public:
     std::string PageBase() const override;
     int ScrollTop() const override { return scrollTop_; }
     void ScrollBy(int dy) override;
-    void RunScript(const std::string& script) override { scripts.push_back(script); }
-    void Zoom(int step) override { zooms.push_back(step); }
-    void OpenFindBar() override { ++findBarOpened; }
+    void RunScript(const std::string& script) override { Scripts.push_back(script); }
+    void Zoom(int step) override { Zooms.push_back(step); }
+    void OpenFindBar() override { ++FindBarOpened; }
 
     // A click on a link of the page (a full address, or relative to the page).
     void Click(const std::string& link);
     // The page being loaded finishes.
     void Finish();
-    // The reader scrolls to `top`.
+    // The reader Scrolls to `top`.
     void ScrollTo(int top) { scrollTop_ = top; }
     bool Loading() const { return loading_.has_value(); }
 
-    bool finishAtOnce = true;
-    std::vector<std::string> navigations; // what Navigate was given
-    std::vector<std::string> pages;       // what WritePage was given
-    std::vector<int> scrolls;
-    std::vector<int> zooms;
-    std::vector<std::string> scripts;
-    int findBarOpened = 0;
+    bool FinishAtOnce = true;
+    std::vector<std::string> Navigations; // what Navigate was given
+    std::vector<std::string> Pages;       // what WritePage was given
+    std::vector<int> Scrolls;
+    std::vector<int> Zooms;
+    std::vector<std::string> Scripts;
+    int FindBarOpened = 0;
 
 private:
     void Load(const std::string& address);

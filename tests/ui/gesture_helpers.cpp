@@ -30,17 +30,17 @@ bool OpenSubmenuEntry(QMenu* menu, const QString& text) {
 } // namespace
 
 controls::PictureControl* PictureNamed(const StartedProgram& p, const QString& name) {
-    return p.window->findChild<controls::PictureControl*>(name);
+    return p.Window->findChild<controls::PictureControl*>(name);
 }
 
 void Press(const StartedProgram& p, const QString& name, Qt::MouseButton button) {
-    QWidget* widget = p.window->findChild<QWidget*>(name);
+    QWidget* widget = p.Window->findChild<QWidget*>(name);
     ASSERT_NE(widget, nullptr) << name.toStdString();
     QTest::mousePress(widget, button, {}, widget->rect().center());
 }
 
 void Click(const StartedProgram& p, const QString& name, Qt::MouseButton button) {
-    QWidget* widget = p.window->findChild<QWidget*>(name);
+    QWidget* widget = p.Window->findChild<QWidget*>(name);
     ASSERT_NE(widget, nullptr) << name.toStdString();
     QTest::mouseClick(widget, button, {}, widget->rect().center());
 }

@@ -32,8 +32,8 @@ void ExpectGridShows(const StartedProgram& p, const Calculator& reference);
 // The first hero and ability (1-4) satisfying a test on a reference
 // calculator prepared by `prepare`.
 struct HeroAbility {
-    int hero = 0;
-    int ability = 0;
+    int Hero = 0;
+    int Ability = 0;
 };
 HeroAbility FindHeroAbility(const Catalogue& catalogue,
                             const std::function<bool(Calculator&, int hero, int ability)>& test);

@@ -12,14 +12,14 @@ const QString kCalculatorFailed =
     QStringLiteral("Ошибка данных! Не удалось загрузить калькулятор!");
 
 QAction* ActionNamed(const StartedProgram& p, const char* name) {
-    return p.window->findChild<QAction*>(QString::fromLatin1(name));
+    return p.Window->findChild<QAction*>(QString::fromLatin1(name));
 }
 
 TEST(MissingFiles, WithoutStrDatTheCalculatorIsOffButTheDictionaryStays) {
     PackCopy pack(SyntheticPackFolder(), {"Data/Str.dat"});
     StartedProgram p = StartOn(pack.Path());
-    ASSERT_NE(p.window, nullptr);
-    EXPECT_EQ(p.messages, QStringList{kCalculatorFailed});
+    ASSERT_NE(p.Window, nullptr);
+    EXPECT_EQ(p.Messages, QStringList{kCalculatorFailed});
     EXPECT_FALSE(p.W().CalculatorReady());
     EXPECT_FALSE(ActionNamed(p, "Action7")->isEnabled());
     EXPECT_TRUE(ActionNamed(p, "Action4")->isEnabled());
@@ -34,9 +34,9 @@ TEST(MissingFiles, WithoutStrDatTheCalculatorIsOffButTheDictionaryStays) {
 TEST(MissingFiles, WithoutOrbsDatNothingElseIsReadAndNoHeroIsShown) {
     PackCopy pack(SyntheticPackFolder(), {"Data/Orbs.dat"});
     StartedProgram p = StartOn(pack.Path());
-    ASSERT_NE(p.window, nullptr);
-    EXPECT_EQ(p.messages, QStringList{kCalculatorFailed});
-    EXPECT_EQ(p.statuses, (QStringList{QStringLiteral("Загрузка орбов..."),
+    ASSERT_NE(p.Window, nullptr);
+    EXPECT_EQ(p.Messages, QStringList{kCalculatorFailed});
+    EXPECT_EQ(p.Statuses, (QStringList{QStringLiteral("Загрузка орбов..."),
                                        QStringLiteral("Загрузка дизайна...")}));
     EXPECT_TRUE(p.W().Catalog().Heroes.empty());
     EXPECT_TRUE(p.W().Catalog().SlangWords.empty());
@@ -50,8 +50,8 @@ TEST(MissingFiles, WithoutOrbsDatNothingElseIsReadAndNoHeroIsShown) {
 TEST(MissingFiles, WithoutDictionaryDatTheCataloguesLoadButBothCommandsAreOff) {
     PackCopy pack(SyntheticPackFolder(), {"Data/Dictionary.dat"});
     StartedProgram p = StartOn(pack.Path());
-    ASSERT_NE(p.window, nullptr);
-    EXPECT_EQ(p.messages, QStringList{kCalculatorFailed});
+    ASSERT_NE(p.Window, nullptr);
+    EXPECT_EQ(p.Messages, QStringList{kCalculatorFailed});
     EXPECT_FALSE(p.W().Catalog().Heroes.empty());
     EXPECT_FALSE(p.W().Catalog().Items.empty());
     EXPECT_FALSE(ActionNamed(p, "Action7")->isEnabled());
@@ -62,26 +62,26 @@ TEST(MissingFiles, WithoutDictionaryDatTheCataloguesLoadButBothCommandsAreOff) {
 TEST(MissingFiles, BothStrDatAndACatalogueShowTheMessageTwice) {
     PackCopy pack(SyntheticPackFolder(), {"Data/Str.dat", "Data/Shops.dat"});
     StartedProgram p = StartOn(pack.Path());
-    ASSERT_NE(p.window, nullptr);
-    EXPECT_EQ(p.messages, (QStringList{kCalculatorFailed, kCalculatorFailed}));
+    ASSERT_NE(p.Window, nullptr);
+    EXPECT_EQ(p.Messages, (QStringList{kCalculatorFailed, kCalculatorFailed}));
 }
 
 TEST(MissingFiles, WithoutFormBottomTheProgramEnds) {
     PackCopy pack(SyntheticPackFolder(),
                   {"Data/images/design/FormBottom.bmp", "Data/Images/design/FormBottom.bmp"});
     StartedProgram p = StartOn(pack.Path());
-    EXPECT_EQ(p.window, nullptr);
-    EXPECT_EQ(p.messages, QStringList{QStringLiteral(
+    EXPECT_EQ(p.Window, nullptr);
+    EXPECT_EQ(p.Messages, QStringList{QStringLiteral(
                               "Ошибка при загрузке программы. Необходимые файлы не найдены.")});
 }
 
 TEST(MissingFiles, WithoutAddressDatTheSetUpStopsAndTheWindowStillOpens) {
     PackCopy pack(SyntheticPackFolder(), {"Data/Address.dat"});
     StartedProgram p = StartOn(pack.Path());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     EXPECT_EQ(p.W().Outcome(), ui::SetupOutcome::Interrupted);
-    ASSERT_EQ(p.messages.size(), 1);
-    EXPECT_TRUE(p.messages[0].contains(QStringLiteral("Address.dat")));
+    ASSERT_EQ(p.Messages.size(), 1);
+    EXPECT_TRUE(p.Messages[0].contains(QStringLiteral("Address.dat")));
     // No pictures and no hero: the calculator is not offered.
     EXPECT_FALSE(p.W().CalculatorReady());
     EXPECT_FALSE(ActionNamed(p, "Action7")->isEnabled());

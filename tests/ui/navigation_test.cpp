@@ -17,11 +17,11 @@ class Navigation : public ::testing::Test {
 protected:
     void SetUp() override {
         p_ = StartOn(SamplePackFolder());
-        ASSERT_NE(p_.window, nullptr);
+        ASSERT_NE(p_.Window, nullptr);
     }
 
     void Trigger(const char* action) {
-        auto* a = p_.window->findChild<QAction*>(QString::fromLatin1(action));
+        auto* a = p_.Window->findChild<QAction*>(QString::fromLatin1(action));
         ASSERT_NE(a, nullptr) << action;
         a->trigger();
     }
@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(Navigation, TheStartPageOpensOutsideTheHistory) {
-    ASSERT_EQ(V().navigations, std::vector<std::string>{"Data\\documents\\Main.html"});
+    ASSERT_EQ(V().Navigations, std::vector<std::string>{"Data\\documents\\Main.html"});
     EXPECT_EQ(V().Address(), kDocs + "Main.html");
     EXPECT_EQ(Urls(), std::vector<std::string>{"calc"});
     EXPECT_FALSE(Enabled("ImageNavBack"));
@@ -100,9 +100,9 @@ TEST_F(Navigation, WebLinksLeaveTheProgramAndTheHistoryAlone) {
     const auto before = Urls();
     V().Click("http://example.org/a");
     V().Click("https://example.org/b");
-    ASSERT_EQ(p_.opened->size(), 2u);
-    EXPECT_EQ((*p_.opened)[0], QUrl(QStringLiteral("http://example.org/a")));
-    EXPECT_EQ((*p_.opened)[1], QUrl(QStringLiteral("https://example.org/b")));
+    ASSERT_EQ(p_.Opened->size(), 2u);
+    EXPECT_EQ((*p_.Opened)[0], QUrl(QStringLiteral("http://example.org/a")));
+    EXPECT_EQ((*p_.Opened)[1], QUrl(QStringLiteral("https://example.org/b")));
     EXPECT_EQ(Urls(), before);
     EXPECT_EQ(V().Address(), kDocs + "guide_items.html");
 }
@@ -135,9 +135,9 @@ TEST_F(Navigation, MenuCommandsRecordAsTheirScreensRequire) {
     Trigger("Action3"); // help: handed to the desktop, nothing else
     EXPECT_EQ(Urls(), before);
     EXPECT_TRUE(SearchShown());
-    ASSERT_EQ(p_.opened->size(), 1u);
-    EXPECT_TRUE((*p_.opened)[0].isLocalFile());
-    EXPECT_TRUE((*p_.opened)[0].path().endsWith(QStringLiteral("documents/help.html")));
+    ASSERT_EQ(p_.Opened->size(), 1u);
+    EXPECT_TRUE((*p_.Opened)[0].isLocalFile());
+    EXPECT_TRUE((*p_.Opened)[0].path().endsWith(QStringLiteral("documents/help.html")));
     Trigger("Action11");
     EXPECT_FALSE(SearchShown());
     EXPECT_EQ(V().Address(), kDocs + "about.html");
@@ -152,15 +152,15 @@ TEST_F(Navigation, TheCalculatorButtonsOpenTheirDocuments) {
     Press(p_, QStringLiteral("ImageEx2"));
     const std::string heroPage = "Data\\documents\\Main.html?pageid=heroes&heroid=" +
                                  ui::WithoutSpaces(p_.W().Catalog().Heroes.at(0).Name);
-    EXPECT_EQ(V().navigations.back(), heroPage);
+    EXPECT_EQ(V().Navigations.back(), heroPage);
     EXPECT_FALSE(CalculatorShown());
     EXPECT_EQ(Urls().back(), kDocs + heroPage.substr(15));
     Trigger("Action7");
     Press(p_, QStringLiteral("ImageEx6"));
-    EXPECT_EQ(V().navigations.back(), "Data\\documents\\formulas.html");
+    EXPECT_EQ(V().Navigations.back(), "Data\\documents\\formulas.html");
     Click(p_, QStringLiteral("ImageNavLink"));
-    ASSERT_EQ(p_.opened->size(), 1u);
-    EXPECT_EQ((*p_.opened)[0], QUrl(QStringLiteral("https://zephyrdex.example/")));
+    ASSERT_EQ(p_.Opened->size(), 1u);
+    EXPECT_EQ((*p_.Opened)[0], QUrl(QStringLiteral("https://zephyrdex.example/")));
 }
 
 TEST_F(Navigation, OffsetsComeBackWithTheirPages) {
@@ -170,9 +170,9 @@ TEST_F(Navigation, OffsetsComeBackWithTheirPages) {
     V().ScrollTo(120);
     V().Click(HeroLink(1));
     Click(p_, QStringLiteral("ImageNavBack"));
-    EXPECT_EQ(V().scrolls, std::vector<int>{120});
+    EXPECT_EQ(V().Scrolls, std::vector<int>{120});
     Click(p_, QStringLiteral("ImageNavBack"));
-    EXPECT_EQ(V().scrolls, (std::vector<int>{120, 300}));
+    EXPECT_EQ(V().Scrolls, (std::vector<int>{120, 300}));
     EXPECT_EQ(V().ScrollTop(), 300);
 }
 
@@ -182,17 +182,17 @@ TEST_F(Navigation, QuickStepsApplyOnlyTheLastOffset) {
     V().Click("guide_items.html");
     V().ScrollTo(200);
     V().Click("guide_creeps.html");
-    V().finishAtOnce = false;
+    V().FinishAtOnce = false;
     Click(p_, QStringLiteral("ImageNavBack"));
     Click(p_, QStringLiteral("ImageNavBack")); // before the first step's page came
     V().Finish();
     EXPECT_EQ(V().Address(), kDocs + "guide_heroes.html");
-    EXPECT_EQ(V().scrolls, std::vector<int>{100});
+    EXPECT_EQ(V().Scrolls, std::vector<int>{100});
     // A link followed while a step's page loads drops the step's offset.
     Click(p_, QStringLiteral("ImageNavNext"));
     V().Click("articles.html");
     V().Finish();
-    EXPECT_TRUE(V().scrolls == std::vector<int>{100});
+    EXPECT_TRUE(V().Scrolls == std::vector<int>{100});
     EXPECT_EQ(Urls().back(), kDocs + "articles.html");
 }
 
@@ -213,26 +213,26 @@ TEST_F(Navigation, KeysAndMouseButtonsWalkTheSameHistory) {
 }
 
 TEST_F(Navigation, ReadingKeysActOnlyOnADocument) {
-    QTest::keyClick(p_.window.get(), Qt::Key_F, Qt::ControlModifier);
-    QTest::keyClick(p_.window.get(), Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(V().findBarOpened, 0);
-    EXPECT_TRUE(V().zooms.empty());
+    QTest::keyClick(p_.Window.get(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(p_.Window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(V().FindBarOpened, 0);
+    EXPECT_TRUE(V().Zooms.empty());
     Trigger("Action2");
     QWidget* viewer = p_.Find<QWidget>("WebBrowser1");
     QTest::keyClick(viewer, Qt::Key_F, Qt::ControlModifier);
     QTest::keyClick(viewer, Qt::Key_Plus, Qt::ControlModifier);
     QTest::keyClick(viewer, Qt::Key_Minus, Qt::ControlModifier);
     QTest::keyClick(viewer, Qt::Key_0, Qt::ControlModifier);
-    EXPECT_EQ(V().findBarOpened, 1);
-    EXPECT_EQ(V().zooms, (std::vector<int>{1, -1, 0}));
+    EXPECT_EQ(V().FindBarOpened, 1);
+    EXPECT_EQ(V().Zooms, (std::vector<int>{1, -1, 0}));
 }
 
 TEST(NavigationWithoutCalculator, CalcLinksAreRecordedAndShowNothing) {
     PackCopy copy(SamplePackFolder(), {"Data/Str.dat"});
     StartedProgram p = StartOn(copy.Path());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     ASSERT_FALSE(p.W().CalculatorReady());
-    p.window->findChild<QAction*>(QStringLiteral("Action2"))->trigger();
+    p.Window->findChild<QAction*>(QStringLiteral("Action2"))->trigger();
     p.Viewer().Click("calc_" + ui::WithoutSpaces(p.W().Catalog().Heroes.at(1).Name));
     EXPECT_TRUE(p.Find<QWidget>("MainScrollBox")->isHidden());
     EXPECT_EQ(p.W().NavHistory().size(), 3u);

@@ -22,7 +22,7 @@ class SearchPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         p_ = StartOn(SamplePackFolder());
-        ASSERT_NE(p_.window, nullptr);
+        ASSERT_NE(p_.Window, nullptr);
         index_ = SearchIndex(Words());
     }
     const std::vector<TSlang>& Words() const { return p_.W().Catalog().SlangWords; }
@@ -30,15 +30,15 @@ protected:
     controls::Edit1* Edit() const { return Panel().SearchText(); }
     FakeViewer& List() const { return p_.Viewer("WebBrowser2"); }
     FakeViewer& Article() const { return p_.Viewer("WebBrowser3"); }
-    void OpenDictionary() { p_.window->findChild<QAction*>(QStringLiteral("Action4"))->trigger(); }
+    void OpenDictionary() { p_.Window->findChild<QAction*>(QStringLiteral("Action4"))->trigger(); }
     // The panel shows exactly the core's pages for this query and area.
     void ExpectPagesFor(const std::string& query, int item) const {
         const std::vector<TSearchHit> hits = SearchHits(index_, query, item);
-        ASSERT_FALSE(List().pages.empty());
-        EXPECT_EQ(List().pages.back(), SearchListPage(hits));
+        ASSERT_FALSE(List().Pages.empty());
+        EXPECT_EQ(List().Pages.back(), SearchListPage(hits));
         const int first = hits.empty() ? -1 : hits.front().Entry;
         EXPECT_EQ(Panel().ArticleEntry(), first);
-        EXPECT_EQ(Article().pages.back(), ArticlePage(Words(), first));
+        EXPECT_EQ(Article().Pages.back(), ArticlePage(Words(), first));
     }
 
     StartedProgram p_;
@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(SearchPanelTest, TheFirstListHoldsEveryTerm) {
-    ASSERT_EQ(List().pages.size(), 1u);
+    ASSERT_EQ(List().Pages.size(), 1u);
     ExpectPagesFor("", 0);
     std::size_t terms = 0;
     for (const TSlang& word : Words()) {
@@ -93,7 +93,7 @@ TEST_F(SearchPanelTest, EveryKeystrokeAndAreaChangeRebuildsBothPages) {
     EXPECT_TRUE(Edit()->hasFocus()); // the reader came to type
     QTest::keyClicks(Edit(), QStringLiteral("  ag"));
     ExpectPagesFor("  ag", 0);
-    EXPECT_EQ(List().pages.size(), 5u); // the first list and one per key
+    EXPECT_EQ(List().Pages.size(), 5u); // the first list and one per key
     Panel().Selector()->setCurrentIndex(7);
     ExpectPagesFor("  ag", 7);
     for (const TSearchHit& hit : Panel().Hits()) {
@@ -107,15 +107,15 @@ TEST_F(SearchPanelTest, ARowShowsItsArticleAndForeignNumbersDoNothing) {
     OpenDictionary();
     List().Click("ShowInfo5");
     EXPECT_EQ(Panel().ArticleEntry(), 5);
-    EXPECT_EQ(Article().pages.back(), ArticlePage(Words(), 5));
-    const std::size_t pages = Article().pages.size();
+    EXPECT_EQ(Article().Pages.back(), ArticlePage(Words(), 5));
+    const std::size_t pages = Article().Pages.size();
     List().Click("ShowInfo" + std::to_string(Words().size()));
     List().Click("ShowInfo-1");
     List().Click("ShowInfo5x");
     List().Click("https://example.org/");
-    EXPECT_EQ(Article().pages.size(), pages);
+    EXPECT_EQ(Article().Pages.size(), pages);
     EXPECT_EQ(Panel().ArticleEntry(), 5);
-    EXPECT_TRUE(p_.opened->empty());
+    EXPECT_TRUE(p_.Opened->empty());
 }
 
 TEST_F(SearchPanelTest, ArticleLinksOpenDocumentsAndBackReturnsToThePanel) {
@@ -123,7 +123,7 @@ TEST_F(SearchPanelTest, ArticleLinksOpenDocumentsAndBackReturnsToThePanel) {
     QTest::keyClicks(Edit(), QStringLiteral("agi"));
     Article().Click("guide_heroes.html");
     EXPECT_TRUE(p_.Find<QWidget>("SearchScrollBox")->isHidden());
-    EXPECT_EQ(p_.Viewer().navigations.back(), "Data\\documents\\guide_heroes.html");
+    EXPECT_EQ(p_.Viewer().Navigations.back(), "Data\\documents\\guide_heroes.html");
     EXPECT_EQ(p_.W().NavHistory().back().Url, "zephyrdex://app/Data/documents/guide_heroes.html");
     Click(p_, QStringLiteral("ImageNavBack"));
     EXPECT_FALSE(p_.Find<QWidget>("SearchScrollBox")->isHidden());
@@ -171,18 +171,18 @@ TEST_F(SearchPanelTest, DownAndUpWalkTheRowsAndShowTheirArticles) {
     QTest::keyClick(Edit(), Qt::Key_Up);
     EXPECT_EQ(Panel().HighlightedRow(), 0);
     EXPECT_EQ(Panel().ArticleEntry(), hits[0].Entry);
-    ASSERT_FALSE(List().scripts.empty());
-    EXPECT_NE(List().scripts.back().find(")(0);"), std::string::npos);
+    ASSERT_FALSE(List().Scripts.empty());
+    EXPECT_NE(List().Scripts.back().find(")(0);"), std::string::npos);
     QTest::keyClick(Edit(), Qt::Key_Return);
     EXPECT_EQ(Panel().ArticleEntry(), hits[0].Entry);
     // The list page itself stays as the core made it.
-    EXPECT_EQ(List().pages.back(), SearchListPage(hits));
+    EXPECT_EQ(List().Pages.back(), SearchListPage(hits));
 }
 
 TEST_F(SearchPanelTest, CtrlLOpensTheDictionaryWithTheTextSelected) {
     OpenDictionary();
     QTest::keyClicks(Edit(), QStringLiteral("ag"));
-    p_.window->findChild<QAction*>(QStringLiteral("Action7"))->trigger();
+    p_.Window->findChild<QAction*>(QStringLiteral("Action7"))->trigger();
     const std::size_t entries = p_.W().NavHistory().size();
     QTest::keyClick(p_.Find<QWidget>("MainScrollBox"), Qt::Key_L, Qt::ControlModifier);
     EXPECT_FALSE(p_.Find<QWidget>("SearchScrollBox")->isHidden());

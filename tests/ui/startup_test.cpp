@@ -12,8 +12,8 @@ namespace {
 
 TEST(StartUp, ShowsHeroOneAndStartsTheHistoryOnTheCalculator) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
-    EXPECT_TRUE(p.messages.isEmpty()) << p.messages.join(QLatin1Char('|')).toStdString();
+    ASSERT_NE(p.Window, nullptr);
+    EXPECT_TRUE(p.Messages.isEmpty()) << p.Messages.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(p.W().Outcome(), ui::SetupOutcome::Completed);
     EXPECT_TRUE(p.W().CalculatorReady());
 
@@ -32,9 +32,9 @@ TEST(StartUp, ShowsHeroOneAndStartsTheHistoryOnTheCalculator) {
 
 TEST(StartUp, SplashShowsTheLoadingTextsInOrder) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     EXPECT_EQ(
-        p.statuses,
+        p.Statuses,
         (QStringList{QStringLiteral("Загрузка орбов..."), QStringLiteral("Загрузка героев..."),
                      QStringLiteral("Загрузка предметов..."), QStringLiteral("Загрузка сленга..."),
                      QStringLiteral("Загрузка дизайна...")}));
@@ -42,7 +42,7 @@ TEST(StartUp, SplashShowsTheLoadingTextsInOrder) {
 
 TEST(StartUp, WindowIsBorderless800By600WithItsTitle) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     EXPECT_EQ(p.W().size(), QSize(800, 600));
     EXPECT_TRUE(p.W().windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Zephyrdex"));
@@ -51,7 +51,7 @@ TEST(StartUp, WindowIsBorderless800By600WithItsTitle) {
 
 TEST(StartUp, GridCaptionsAndFirstValuesAreWritten) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     auto* grid = p.Find<ui::StringGrid>("StringGrid1");
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->Cell(0, 0), QStringLiteral("Тип"));
@@ -74,13 +74,13 @@ TEST(StartUp, DataFolderComesFromTheArgumentsOrSitsBesideTheProgram) {
 
 TEST(Screenshots, FreshStart) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     const QPixmap shot = p.W().grab();
     EXPECT_EQ(shot.size(), QSize(800, 600));
     EXPECT_TRUE(
         shot.save(QString::fromStdString((ScreenshotFolder() / "fresh_start.png").string())));
     StartedProgram sample = StartOn(SamplePackFolder());
-    ASSERT_NE(sample.window, nullptr);
+    ASSERT_NE(sample.Window, nullptr);
     EXPECT_TRUE(sample.W().grab().save(
         QString::fromStdString((ScreenshotFolder() / "fresh_start_sample.png").string())));
 }

@@ -28,9 +28,9 @@ std::filesystem::path NewTempFolder(const char* stem) {
 }
 
 struct FolderRemover {
-    std::vector<std::filesystem::path> folders;
+    std::vector<std::filesystem::path> Folders;
     ~FolderRemover() {
-        for (const auto& folder : folders) {
+        for (const auto& folder : Folders) {
             std::error_code ignored;
             std::filesystem::remove_all(folder, ignored);
         }
@@ -47,11 +47,11 @@ FolderRemover& Removals() {
 const std::filesystem::path& SyntheticPackFolder() {
     static const std::filesystem::path folder = [] {
         std::filesystem::path path = NewTempFolder("zephyr-ui-synthetic-");
-        Removals().folders.push_back(path);
+        Removals().Folders.push_back(path);
         pack::PackSources sources = pack::SyntheticPack(1);
         // The generated heroes take no activation; the first hero's second
         // ability is made one that must be switched on, with an aura.
-        TAbility& switched = sources.taverns.Taverns.at(0).Heroes.at(0).Hero.Abilities[1];
+        TAbility& switched = sources.Taverns.Taverns.at(0).Heroes.at(0).Hero.Abilities[1];
         switched.NeedsActive = true;
         switched.ActiveAura = 3;
         pack::WritePack(sources, path / "Data");
@@ -66,7 +66,7 @@ const std::filesystem::path& SamplePackFolder() {
     static const std::filesystem::path folder = [] {
         const pack::PackSources sources = pack::ReadPackSources(ZEPHYR_SAMPLE_SOURCES);
         std::filesystem::path path = NewTempFolder("zephyr-ui-sample-");
-        Removals().folders.push_back(path);
+        Removals().Folders.push_back(path);
         pack::WritePack(sources, path / "Data");
         return path;
     }();
@@ -90,14 +90,14 @@ StartedProgram StartOn(const std::filesystem::path& folder) {
     StartedProgram started;
     app::ProgramOptions options{
         testing::PackBuilder::LocationOf(folder),
-        [&started](QWidget*, const QString& text) { started.messages << text; },
-        [&started](const QString& status) { started.statuses << status; },
-        started.viewers.Factory(),
-        [opened = started.opened](const QUrl& url) { opened->push_back(url); }};
-    started.window = app::StartProgram(options);
-    if (started.window != nullptr) {
-        started.window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(started.window.get()));
+        [&started](QWidget*, const QString& text) { started.Messages << text; },
+        [&started](const QString& status) { started.Statuses << status; },
+        started.Viewers.Factory(),
+        [opened = started.Opened](const QUrl& url) { opened->push_back(url); }};
+    started.Window = app::StartProgram(options);
+    if (started.Window != nullptr) {
+        started.Window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(started.Window.get()));
     }
     return started;
 }

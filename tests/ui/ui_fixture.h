@@ -50,20 +50,20 @@ private:
 // The program started on a pack folder, its message boxes and splash texts
 // recorded instead of shown.
 struct StartedProgram {
-    FakeViewers viewers;
-    std::unique_ptr<ui::MainWindow> window;
-    QStringList messages;
-    QStringList statuses;
+    FakeViewers Viewers;
+    std::unique_ptr<ui::MainWindow> Window;
+    QStringList Messages;
+    QStringList Statuses;
     // Handed to the system shell; shared, so a moved program keeps recording.
-    std::shared_ptr<std::vector<QUrl>> opened = std::make_shared<std::vector<QUrl>>();
+    std::shared_ptr<std::vector<QUrl>> Opened = std::make_shared<std::vector<QUrl>>();
 
     FakeViewer& Viewer(const char* name = "WebBrowser1") const {
-        return *viewers.Get(QString::fromLatin1(name));
+        return *Viewers.Get(QString::fromLatin1(name));
     }
 
-    ui::MainWindow& W() const { return *window; }
+    ui::MainWindow& W() const { return *Window; }
     template <class T> T* Find(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
+        return Window->findChild<T*>(QString::fromLatin1(name));
     }
 };
 

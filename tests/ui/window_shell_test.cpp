@@ -15,13 +15,13 @@ namespace {
 
 QRect Place(const StartedProgram& p, const char* name) {
     const QWidget* widget = p.Find<QWidget>(name);
-    return widget != nullptr ? QRect(widget->mapTo(p.window.get(), QPoint(0, 0)), widget->size())
+    return widget != nullptr ? QRect(widget->mapTo(p.Window.get(), QPoint(0, 0)), widget->size())
                              : QRect();
 }
 
 TEST(WindowShell, ControlsSitWhereTheWindowPutsThem) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     EXPECT_EQ(Place(p, "Image5"), QRect(0, 0, 800, 3));
     EXPECT_EQ(Place(p, "Image6"), QRect(0, 3, 3, 594));
     EXPECT_EQ(Place(p, "Image7"), QRect(797, 3, 3, 594));
@@ -49,7 +49,7 @@ TEST(WindowShell, ControlsSitWhereTheWindowPutsThem) {
 
 TEST(WindowShell, AnyButtonOnTheCaptionMovesTheWindow) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     int moves = 0;
     p.W().SetSystemMoveFunction([&moves] { return ++moves > 0; });
     Press(p, QStringLiteral("Image3"), Qt::LeftButton);
@@ -60,7 +60,7 @@ TEST(WindowShell, AnyButtonOnTheCaptionMovesTheWindow) {
 
 TEST(WindowShell, CloseButtonClosesAndHoverSwapsItsPicture) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     auto* close = p.Find<controls::ImageEx>("ImageEx3");
     const QImage passive = close->Picture();
     QEvent enter(QEvent::Enter);
@@ -76,9 +76,9 @@ TEST(WindowShell, CloseButtonClosesAndHoverSwapsItsPicture) {
 
 TEST(WindowShell, MenuCommandsSwitchPanelsAndRecordTheHistory) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
-    auto* dictionary = p.window->findChild<QAction*>(QStringLiteral("Action4"));
-    auto* calculator = p.window->findChild<QAction*>(QStringLiteral("Action7"));
+    ASSERT_NE(p.Window, nullptr);
+    auto* dictionary = p.Window->findChild<QAction*>(QStringLiteral("Action4"));
+    auto* calculator = p.Window->findChild<QAction*>(QStringLiteral("Action7"));
     ASSERT_NE(dictionary, nullptr);
     EXPECT_EQ(calculator->text(), QStringLiteral("Калькулятор героев"));
     calculator->trigger(); // already shown: nothing recorded
@@ -104,7 +104,7 @@ TEST(WindowShell, MenuCommandsSwitchPanelsAndRecordTheHistory) {
 
 TEST(WindowShell, TheMenuBarHoldsTheCommandTree) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     auto* bar = p.Find<QMenuBar>("ActionMainMenuBar1");
     QStringList top;
     for (QAction* action : bar->actions()) {
@@ -120,14 +120,14 @@ TEST(WindowShell, TheMenuBarHoldsTheCommandTree) {
               (QStringList{QStringLiteral("Калькулятор героев"), QStringLiteral("Словарь"),
                            QStringLiteral("-"), QStringLiteral("Выход")}));
     EXPECT_TRUE(bar->styleSheet().contains(QStringLiteral("#141414"))); // highlight 20,20,20
-    auto* exit = p.window->findChild<QAction*>(QStringLiteral("Action12"));
+    auto* exit = p.Window->findChild<QAction*>(QStringLiteral("Action12"));
     exit->trigger();
     EXPECT_FALSE(p.W().isVisible());
 }
 
 TEST(ClickGate, AClickElsewhereClearsTheBuildOrderSelection) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     Press(p, QStringLiteral("ImageAbility1"));
     auto* list = p.Find<ui::FixedLineListBox>("ListBox1");
     QTest::mouseClick(list, Qt::LeftButton, {}, list->LineRect(0).center());
@@ -142,7 +142,7 @@ TEST(ClickGate, AClickElsewhereClearsTheBuildOrderSelection) {
 
 TEST(InactiveWindow, ARightClickIsDiscardedUntilTheWindowIsActive) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     Press(p, QStringLiteral("ImageAbility1"));
     QWidget other;
     other.resize(100, 100);
@@ -155,7 +155,7 @@ TEST(InactiveWindow, ARightClickIsDiscardedUntilTheWindowIsActive) {
     QTest::mouseRelease(p.Find<QWidget>("ImageAbility1"), Qt::RightButton);
 
     p.W().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(p.window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(p.Window.get()));
     // Ability 1 has a level and parameters: its menu offers "Настроить".
     Press(p, QStringLiteral("ImageAbility1"), Qt::RightButton);
     QMenu* menu = OpenPopup();
@@ -168,7 +168,7 @@ TEST(InactiveWindow, ARightClickIsDiscardedUntilTheWindowIsActive) {
 
 TEST(RunningLine, TheSwitchStopsAndRestartsTheLine) {
     StartedProgram p = StartOn(SyntheticPackFolder());
-    ASSERT_NE(p.window, nullptr);
+    ASSERT_NE(p.Window, nullptr);
     ui::CalculatorPanel* panel = p.W().Panel();
     QTimer* timer = panel->TickerTimer();
     EXPECT_TRUE(timer->isActive());

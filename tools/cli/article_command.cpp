@@ -10,12 +10,12 @@ namespace zephyr::cli {
 
 int RunArticle(CliContext& ctx) {
     const DataLocation location = TakeDataLocation(ctx);
-    if (ctx.args.size() != 1) {
+    if (ctx.Args.size() != 1) {
         throw UsageError{"article needs exactly one entry number (-1 for the empty page)"};
     }
-    const std::optional<int> entry = ParseWhole<int>(ctx.args[0]);
+    const std::optional<int> entry = ParseWhole<int>(ctx.Args[0]);
     if (!entry) {
-        throw UsageError{"'" + ctx.args[0] + "' is not an entry number"};
+        throw UsageError{"'" + ctx.Args[0] + "' is not an entry number"};
     }
     const std::optional<std::vector<TSlang>> words = LoadDictionary(ctx, location);
     if (!words) {
@@ -23,15 +23,15 @@ int RunArticle(CliContext& ctx) {
     }
     const bool inside = *entry >= 0 && static_cast<std::size_t>(*entry) < words->size();
     if (*entry != -1 && !inside) {
-        ctx.err << "zephyrdex-cli: article: there is no entry " << *entry << "; ";
+        ctx.Err << "zephyrdex-cli: article: there is no entry " << *entry << "; ";
         if (words->empty()) {
-            ctx.err << "the dictionary is empty\n";
+            ctx.Err << "the dictionary is empty\n";
         } else {
-            ctx.err << "the dictionary has entries 0 to " << words->size() - 1 << '\n';
+            ctx.Err << "the dictionary has entries 0 to " << words->size() - 1 << '\n';
         }
         return kExitUsage;
     }
-    ctx.out << ArticlePage(*words, *entry);
+    ctx.Out << ArticlePage(*words, *entry);
     return kExitOk;
 }
 

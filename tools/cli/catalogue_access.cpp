@@ -8,29 +8,29 @@ namespace zephyr::cli {
 
 DataLocation TakeDataLocation(CliContext& ctx) {
     std::optional<std::filesystem::path> dataFolder;
-    if (auto value = TakeOption(ctx.args, "data")) {
+    if (auto value = TakeOption(ctx.Args, "data")) {
         if (value->empty()) {
             throw UsageError{"--data needs a folder"};
         }
         dataFolder = std::filesystem::path(*value);
     }
-    return DataLocation::ForExecutable(ctx.executable, dataFolder);
+    return DataLocation::ForExecutable(ctx.Executable, dataFolder);
 }
 
 std::optional<Catalogue> LoadRecords(const CliContext& ctx, const DataLocation& location) {
     LoadAllResult result = LoadAll(LoadOptions{location, false, {}});
-    if (!result.ok()) {
-        ctx.err << "zephyrdex-cli: " << result.failure->message << '\n';
+    if (!result.Ok()) {
+        ctx.Err << "zephyrdex-cli: " << result.Failure->Message << '\n';
         return std::nullopt;
     }
-    return std::move(result.catalogue);
+    return std::move(result.Catalogue);
 }
 
 std::optional<std::vector<TSlang>> LoadDictionary(const CliContext& ctx,
                                                   const DataLocation& location) {
     Catalogue catalogue;
     if (!LoadSlang(LoadOptions{location, false, {}}, catalogue)) {
-        ctx.err << "zephyrdex-cli: " << location.DataFile("Dictionary.dat").string()
+        ctx.Err << "zephyrdex-cli: " << location.DataFile("Dictionary.dat").string()
                 << ": cannot open the file\n";
         return std::nullopt;
     }

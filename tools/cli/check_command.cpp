@@ -11,20 +11,20 @@ namespace zephyr::cli {
 
 int RunCheck(CliContext& ctx) {
     const DataLocation location = TakeDataLocation(ctx);
-    if (!ctx.args.empty()) {
+    if (!ctx.Args.empty()) {
         throw UsageError{"check takes no argument besides --data DIR"};
     }
     std::error_code ec;
     if (!std::filesystem::is_directory(location.DataFolder(), ec)) {
-        ctx.out << MessageText(location.DataFolder().string()) << ": no such folder\n";
+        ctx.Out << MessageText(location.DataFolder().string()) << ": no such folder\n";
         return kExitProblems;
     }
     const PackCheckReport report = CheckPack(location);
-    ctx.out << MessageText(location.DataFolder().string()) << ": " << report.Summary() << '\n';
-    for (const std::string& problem : report.problems) {
-        ctx.out << problem << '\n';
+    ctx.Out << MessageText(location.DataFolder().string()) << ": " << report.Summary() << '\n';
+    for (const std::string& problem : report.Problems) {
+        ctx.Out << problem << '\n';
     }
-    return report.problems.empty() ? kExitOk : kExitProblems;
+    return report.Problems.empty() ? kExitOk : kExitProblems;
 }
 
 } // namespace zephyr::cli

@@ -11,11 +11,11 @@ namespace zephyr::cli {
 // What every subcommand gets: its own arguments (after the subcommand name),
 // the streams, and the executable's path for the default Data folder.
 struct CliContext {
-    std::vector<std::string> args;
-    std::filesystem::path executable;
-    std::istream& in;
-    std::ostream& out;
-    std::ostream& err;
+    std::vector<std::string> Args;
+    std::filesystem::path Executable;
+    std::istream& In;
+    std::ostream& Out;
+    std::ostream& Err;
 };
 
 // Exit codes shared by the subcommands.
@@ -25,7 +25,7 @@ inline constexpr int kExitUsage = 2;
 
 // Thrown by argument parsing; main prints it with the usage and exits 2.
 struct UsageError {
-    std::string message;
+    std::string Message;
 };
 
 // Removes "--NAME VALUE" (or "--NAME=VALUE") from args and returns VALUE.

@@ -18,7 +18,7 @@ std::optional<json> DumpTextFile(const CliContext& ctx, const DataLocation& loca
     if (what == "addresses") {
         const auto addresses = ReadDocumentAddresses(location);
         if (!addresses) {
-            ctx.err << "zephyrdex-cli: " << location.DataFile("Address.dat").string()
+            ctx.Err << "zephyrdex-cli: " << location.DataFile("Address.dat").string()
                     << ": the file does not exist\n";
             return std::nullopt;
         }
@@ -26,7 +26,7 @@ std::optional<json> DumpTextFile(const CliContext& ctx, const DataLocation& loca
     }
     const auto lines = ReadTickerLines(location);
     if (!lines) {
-        ctx.err << "zephyrdex-cli: " << location.Resolve("Data\\Str.dat").string()
+        ctx.Err << "zephyrdex-cli: " << location.Resolve("Data\\Str.dat").string()
                 << ": the file does not exist\n";
         return std::nullopt;
     }
@@ -42,12 +42,12 @@ std::optional<json> DumpTextFile(const CliContext& ctx, const DataLocation& loca
 int RunDump(CliContext& ctx) {
     const DataLocation location = TakeDataLocation(ctx);
     const EffectStyle style =
-        TakeFlag(ctx.args, "effects-text") ? EffectStyle::Text : EffectStyle::Tokens;
-    if (ctx.args.size() != 1) {
+        TakeFlag(ctx.Args, "effects-text") ? EffectStyle::Text : EffectStyle::Tokens;
+    if (ctx.Args.size() != 1) {
         throw UsageError{"dump needs exactly one of heroes, items, auras, orbs, dictionary, "
                          "addresses, ticker"};
     }
-    const std::string what = ctx.args[0];
+    const std::string what = ctx.Args[0];
     using Dumper = std::function<json(const Catalogue&)>;
     const std::pair<const char*, Dumper> catalogueDumps[] = {
         {"heroes", [style](const Catalogue& c) { return HeroesJson(c, style); }},
@@ -73,7 +73,7 @@ int RunDump(CliContext& ctx) {
     if (!document) {
         return kExitProblems;
     }
-    ctx.out << document->dump(2) << '\n';
+    ctx.Out << document->dump(2) << '\n';
     return kExitOk;
 }
 

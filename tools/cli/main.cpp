@@ -11,9 +11,9 @@ namespace {
 using zephyr::cli::CliContext;
 
 struct Command {
-    std::string_view name;
-    std::string_view usage;
-    int (*run)(CliContext&);
+    std::string_view Name;
+    std::string_view Usage;
+    int (*Run)(CliContext&);
 };
 
 constexpr Command kCommands[] = {
@@ -37,7 +37,7 @@ std::filesystem::path ExecutablePath(const char* argv0) {
 void PrintUsage(std::ostream& out) {
     out << "usage:\n";
     for (const Command& command : kCommands) {
-        out << "  zephyrdex-cli " << command.usage << '\n';
+        out << "  zephyrdex-cli " << command.Usage << '\n';
     }
 }
 
@@ -54,15 +54,15 @@ int main(int argc, char** argv) {
         return zephyr::cli::kExitOk;
     }
     for (const Command& command : kCommands) {
-        if (command.name != name) {
+        if (command.Name != name) {
             continue;
         }
         CliContext ctx{
             {argv + 2, argv + argc}, ExecutablePath(argv[0]), std::cin, std::cout, std::cerr};
         try {
-            return command.run(ctx);
+            return command.Run(ctx);
         } catch (const zephyr::cli::UsageError& error) {
-            std::cerr << "zephyrdex-cli: " << error.message << '\n';
+            std::cerr << "zephyrdex-cli: " << error.Message << '\n';
             PrintUsage(std::cerr);
             return zephyr::cli::kExitUsage;
         } catch (const std::exception& error) {

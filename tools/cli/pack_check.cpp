@@ -25,25 +25,25 @@ public:
         // Each catalogue on its own, so that one problem does not hide the next.
         for (const CatalogueLoader& step : CatalogueLoaders()) {
             try {
-                if (!step.load(options, catalogue_)) {
-                    Problem(MessageText(location_.DataFile(step.file).string()) +
+                if (!step.Load(options, catalogue_)) {
+                    Problem(MessageText(location_.DataFile(step.File).string()) +
                             ": cannot open the file");
-                    failed_.insert(step.file);
+                    failed_.insert(step.File);
                 }
             } catch (const DataError& error) {
                 Problem(error.what());
-                failed_.insert(step.file);
+                failed_.insert(step.File);
             }
         }
         const Catalogue& c = catalogue_;
-        report_.heroes = static_cast<int>(c.Heroes.size());
-        report_.items = static_cast<int>(c.Items.size());
-        report_.auras = static_cast<int>(c.Auras.size());
-        report_.orbCategories = static_cast<int>(c.OrbCategories.size());
-        report_.abilityOrbs = static_cast<int>(c.AbilityOrbs.size());
-        report_.itemOrbs = static_cast<int>(c.ItemOrbs.size());
-        report_.dictionaryEntries = static_cast<int>(c.SlangWords.size());
-        report_.pictures += c.Heroes64.Count() + c.Heroes32.Count() + c.Shops.Count() +
+        report_.Heroes = static_cast<int>(c.Heroes.size());
+        report_.Items = static_cast<int>(c.Items.size());
+        report_.Auras = static_cast<int>(c.Auras.size());
+        report_.OrbCategories = static_cast<int>(c.OrbCategories.size());
+        report_.AbilityOrbs = static_cast<int>(c.AbilityOrbs.size());
+        report_.ItemOrbs = static_cast<int>(c.ItemOrbs.size());
+        report_.DictionaryEntries = static_cast<int>(c.SlangWords.size());
+        report_.Pictures += c.Heroes64.Count() + c.Heroes32.Count() + c.Shops.Count() +
                             c.Aurs15.Count() + c.Orbs30.Count();
     }
 
@@ -109,7 +109,7 @@ public:
     void CheckTextFiles() {
         try {
             if (const auto lines = ReadTickerLines(location_)) {
-                report_.tickerLines = static_cast<int>(lines->size());
+                report_.TickerLines = static_cast<int>(lines->size());
             } else {
                 Problem(MessageText(location_.Resolve("Data\\Str.dat").string()) +
                         ": the file does not exist");
@@ -140,7 +140,7 @@ public:
                 const PictureFormat format = PictureFormatOf(stored).value_or(PictureFormat::Jpeg);
                 try {
                     LoadStoredPicture(location_, stored, format);
-                    ++report_.pictures;
+                    ++report_.Pictures;
                 } catch (const DataError& error) {
                     Problem(error.what());
                 }
@@ -149,13 +149,13 @@ public:
     }
 
 private:
-    void Problem(std::string text) { report_.problems.push_back(std::move(text)); }
+    void Problem(std::string text) { report_.Problems.push_back(std::move(text)); }
 
     // The highest number a field may hold, and the catalogue that decides it
     // (none for fixed ranges).
     struct Range {
-        const char* file;
-        std::size_t high;
+        const char* File;
+        std::size_t High;
     };
 
     static std::string Name(const std::string& cp1251) {
@@ -165,12 +165,12 @@ private:
     // Zero means "none" everywhere and is always allowed.
     void InRange(long long value, long long low, Range range, const std::string& who,
                  const char* what) {
-        if (range.file != nullptr && failed_.count(range.file) != 0) {
+        if (range.File != nullptr && failed_.count(range.File) != 0) {
             return;
         }
-        if (value != 0 && (value < low || value > static_cast<long long>(range.high))) {
+        if (value != 0 && (value < low || value > static_cast<long long>(range.High))) {
             Problem(who + ": " + what + " " + std::to_string(value) + " is outside " +
-                    std::to_string(low) + ".." + std::to_string(range.high));
+                    std::to_string(low) + ".." + std::to_string(range.High));
         }
     }
 
@@ -182,7 +182,7 @@ private:
         // Documents may carry a query or an anchor after the file name.
         const std::string file = value.substr(0, value.find_first_of("?#"));
         if (location_.Find(file)) {
-            ++report_.documents;
+            ++report_.Documents;
         } else {
             Problem("Address.dat: \"" + MessageText(key) + "\" names " +
                     MessageText(location_.Resolve(file).string()) + ", which does not exist");
@@ -202,13 +202,13 @@ private:
 } // namespace
 
 std::string PackCheckReport::Summary() const {
-    return std::to_string(heroes) + " heroes, " + std::to_string(items) + " items, " +
-           std::to_string(auras) + " auras, " + std::to_string(orbCategories) +
-           " orb categories, " + std::to_string(abilityOrbs) + " ability orbs, " +
-           std::to_string(itemOrbs) + " item orbs, " + std::to_string(dictionaryEntries) +
-           " dictionary entries, " + std::to_string(tickerLines) + " ticker lines, " +
-           std::to_string(documents) + " documents, " + std::to_string(pictures) + " pictures; " +
-           std::to_string(problems.size()) + " problems";
+    return std::to_string(Heroes) + " heroes, " + std::to_string(Items) + " items, " +
+           std::to_string(Auras) + " auras, " + std::to_string(OrbCategories) +
+           " orb categories, " + std::to_string(AbilityOrbs) + " ability orbs, " +
+           std::to_string(ItemOrbs) + " item orbs, " + std::to_string(DictionaryEntries) +
+           " dictionary entries, " + std::to_string(TickerLines) + " ticker lines, " +
+           std::to_string(Documents) + " documents, " + std::to_string(Pictures) + " pictures; " +
+           std::to_string(Problems.size()) + " problems";
 }
 
 PackCheckReport CheckPack(const DataLocation& location) {

@@ -11,17 +11,17 @@ namespace zephyr::cli {
 // catalogue with its pictures, the two text files, the interface pictures,
 // the documents the address table names, and every catalogue number.
 struct PackCheckReport {
-    int heroes = 0;
-    int items = 0;
-    int auras = 0;
-    int orbCategories = 0;
-    int abilityOrbs = 0;
-    int itemOrbs = 0;
-    int dictionaryEntries = 0;
-    int tickerLines = 0;
-    int documents = 0;
-    int pictures = 0;
-    std::vector<std::string> problems; // UTF-8, one per line
+    int Heroes = 0;
+    int Items = 0;
+    int Auras = 0;
+    int OrbCategories = 0;
+    int AbilityOrbs = 0;
+    int ItemOrbs = 0;
+    int DictionaryEntries = 0;
+    int TickerLines = 0;
+    int Documents = 0;
+    int Pictures = 0;
+    std::vector<std::string> Problems; // UTF-8, one per line
 
     std::string Summary() const;
 };

@@ -42,9 +42,9 @@ void EnsureGuiApplication() {
 } // namespace
 
 int RunPack(CliContext& ctx) {
-    const std::optional<std::string> synthetic = TakeOption(ctx.args, "synthetic");
+    const std::optional<std::string> synthetic = TakeOption(ctx.Args, "synthetic");
     const std::size_t wanted = synthetic ? 1 : 2;
-    if (ctx.args.size() != wanted) {
+    if (ctx.Args.size() != wanted) {
         throw UsageError{synthetic ? "pack --synthetic SCALE takes one folder: OUT"
                                    : "pack takes two folders: SRC OUT"};
     }
@@ -57,12 +57,12 @@ int RunPack(CliContext& ctx) {
             }
             sources = pack::SyntheticPack(scale);
         } else {
-            sources = pack::ReadPackSources(ctx.args[0]);
+            sources = pack::ReadPackSources(ctx.Args[0]);
         }
         EnsureGuiApplication();
-        pack::WritePack(sources, ctx.args.back());
+        pack::WritePack(sources, ctx.Args.back());
     } catch (const pack::SourceError& error) {
-        ctx.err << error.what() << '\n';
+        ctx.Err << error.what() << '\n';
         return kExitProblems;
     }
     return kExitOk;

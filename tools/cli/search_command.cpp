@@ -14,7 +14,7 @@ namespace {
 
 // The category selector's item: 0 "Везде", 1 to 7 the categories 0 to 6.
 int TakeCategoryItem(CliContext& ctx) {
-    const std::optional<std::string> value = TakeOption(ctx.args, "category");
+    const std::optional<std::string> value = TakeOption(ctx.Args, "category");
     if (!value) {
         return 0;
     }
@@ -30,13 +30,13 @@ int TakeCategoryItem(CliContext& ctx) {
 int RunSearch(CliContext& ctx) {
     const DataLocation location = TakeDataLocation(ctx);
     const int categoryItem = TakeCategoryItem(ctx);
-    const bool html = TakeFlag(ctx.args, "html");
-    if (ctx.args.size() != 1) {
+    const bool html = TakeFlag(ctx.Args, "html");
+    if (ctx.Args.size() != 1) {
         throw UsageError{"search needs exactly one QUERY (\"\" lists every term)"};
     }
-    const std::optional<std::string> query = CheckedCp1251FromUtf8(ctx.args[0]);
+    const std::optional<std::string> query = CheckedCp1251FromUtf8(ctx.Args[0]);
     if (!query) {
-        throw UsageError{"the query '" + ctx.args[0] +
+        throw UsageError{"the query '" + ctx.Args[0] +
                          "' holds a character that Windows-1251 cannot hold"};
     }
     const std::optional<std::vector<TSlang>> words = LoadDictionary(ctx, location);
@@ -45,14 +45,14 @@ int RunSearch(CliContext& ctx) {
     }
     const std::vector<TSearchHit> hits = SearchHits(SearchIndex(*words), *query, categoryItem);
     if (html) {
-        ctx.out << SearchListPage(hits);
+        ctx.Out << SearchListPage(hits);
         return kExitOk;
     }
     nlohmann::json list = nlohmann::json::array();
     for (const TSearchHit& hit : hits) {
         list.push_back({{"Entry", hit.Entry}, {"Term", Text(hit.Term)}});
     }
-    ctx.out << list.dump(2) << '\n';
+    ctx.Out << list.dump(2) << '\n';
     return kExitOk;
 }
 

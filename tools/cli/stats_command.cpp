@@ -14,26 +14,26 @@ namespace zephyr::cli {
 int RunStats(CliContext& ctx) {
     const DataLocation location = TakeDataLocation(ctx);
     char separator = '.';
-    if (auto value = TakeOption(ctx.args, "decimal-separator")) {
+    if (auto value = TakeOption(ctx.Args, "decimal-separator")) {
         if (value->size() != 1) {
             throw UsageError{"--decimal-separator takes one character"};
         }
         separator = (*value)[0];
     }
-    if (ctx.args.size() > 1) {
+    if (ctx.Args.size() > 1) {
         throw UsageError{"stats takes at most one script file"};
     }
-    const std::string source = ctx.args.empty() ? "-" : ctx.args[0];
+    const std::string source = ctx.Args.empty() ? "-" : ctx.Args[0];
     // Every message about the script starts with its name.
     const std::string name = source == "-" ? "standard input" : MessageText(source);
     const auto problem = [&](const std::string& message) {
-        ctx.err << "zephyrdex-cli: " << name << ": " << message << '\n';
+        ctx.Err << "zephyrdex-cli: " << name << ": " << message << '\n';
         return kExitProblems;
     };
 
     std::string text;
     if (source == "-") {
-        text.assign(std::istreambuf_iterator<char>(ctx.in), std::istreambuf_iterator<char>());
+        text.assign(std::istreambuf_iterator<char>(ctx.In), std::istreambuf_iterator<char>());
     } else {
         std::ifstream file(source, std::ios::binary);
         if (!file) {
@@ -55,7 +55,7 @@ int RunStats(CliContext& ctx) {
         return kExitProblems;
     }
     try {
-        ctx.out << RunStatsScript(*catalogue, script, separator).dump(2) << '\n';
+        ctx.Out << RunStatsScript(*catalogue, script, separator).dump(2) << '\n';
     } catch (const StatsScriptError& error) {
         return problem(error.what());
     }

@@ -32,7 +32,7 @@ Picture ToPicture(const QImage& image) {
     for (int y = 0; y < argb.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         for (int x = 0; x < argb.width(); ++x) {
-            picture.at(x, y) = row[x];
+            picture.At(x, y) = row[x];
         }
     }
     return picture;

@@ -6,54 +6,54 @@ void ReadAuraSources(const std::filesystem::path& root, PackSources& pack, Sourc
     const auto path = root / "auras.zds";
     AuraFileEntry* entry = nullptr;
     for (const SourceLine& line : ReadSourceFile(path, Shown(root, path))) {
-        if (line.isEffect) {
+        if (line.IsEffect) {
             line.Fail("effects belong to heroes and items");
         }
-        if (line.key == "aura") {
-            names.auras.Add(line, line.value);
-            const std::string stored = "Data\\images\\auras\\" + Slug(line.value) + ".jpg";
+        if (line.Key == "aura") {
+            names.Auras.Add(line, line.Value);
+            const std::string stored = "Data\\images\\auras\\" + Slug(line.Value) + ".jpg";
             TAura aura;
-            aura.Name = CpText(line, line.value, 50);
-            pack.aurs.Auras.push_back({aura, stored});
-            entry = &pack.aurs.Auras.back();
-            pack.pictures.push_back({PictureJob::Kind::Aura, stored, line.value, 0, 0});
+            aura.Name = CpText(line, line.Value, 50);
+            pack.Aurs.Auras.push_back({aura, stored});
+            entry = &pack.Aurs.Auras.back();
+            pack.Pictures.push_back({PictureJob::Kind::Aura, stored, line.Value, 0, 0});
             continue;
         }
         if (entry == nullptr) {
-            line.Fail("\"" + line.key + "\" belongs inside an aura");
+            line.Fail("\"" + line.Key + "\" belongs inside an aura");
         }
         TAura& a = entry->Aura;
         const auto whole = [&](std::int32_t& field) {
-            field = static_cast<std::int32_t>(Integer(line, line.value, -100000, 100000));
+            field = static_cast<std::int32_t>(Integer(line, line.Value, -100000, 100000));
         };
-        if (line.key == "group") {
-            a.V0 = static_cast<std::int32_t>(Integer(line, line.value, 1, 1000));
-            pack.pictures.back().variant = a.V0;
-        } else if (line.key == "melee damage") {
+        if (line.Key == "group") {
+            a.V0 = static_cast<std::int32_t>(Integer(line, line.Value, 1, 1000));
+            pack.Pictures.back().Variant = a.V0;
+        } else if (line.Key == "melee damage") {
             whole(a.V1);
-        } else if (line.key == "ranged damage") {
+        } else if (line.Key == "ranged damage") {
             whole(a.V2);
-        } else if (line.key == "melee damage %") {
+        } else if (line.Key == "melee damage %") {
             whole(a.V3);
-        } else if (line.key == "ranged damage %") {
+        } else if (line.Key == "ranged damage %") {
             whole(a.V4);
-        } else if (line.key == "armor") {
-            a.V5 = Hundredths(line, line.value);
-        } else if (line.key == "hp regen") {
+        } else if (line.Key == "armor") {
+            a.V5 = Hundredths(line, line.Value);
+        } else if (line.Key == "hp regen") {
             whole(a.V6);
-        } else if (line.key == "mana regen") {
-            a.V7 = Hundredths(line, line.value);
-        } else if (line.key == "attack speed") {
+        } else if (line.Key == "mana regen") {
+            a.V7 = Hundredths(line, line.Value);
+        } else if (line.Key == "attack speed") {
             whole(a.V8);
-        } else if (line.key == "melee life steal") {
+        } else if (line.Key == "melee life steal") {
             whole(a.V9);
-        } else if (line.key == "ranged life steal") {
+        } else if (line.Key == "ranged life steal") {
             whole(a.V10);
         } else {
-            line.Fail("unknown aura field \"" + line.key + "\"");
+            line.Fail("unknown aura field \"" + line.Key + "\"");
         }
     }
-    if (pack.aurs.Auras.size() > 255) {
+    if (pack.Aurs.Auras.size() > 255) {
         throw SourceError(Shown(root, path), 0, "more than 255 auras");
     }
 }

@@ -33,21 +33,21 @@ QImage Portrait(const PictureJob& job) {
     QImage image = NewCanvas(64, 64);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor tint = AttributeColour(job.variant);
+    const QColor tint = AttributeColour(job.Variant);
     QRadialGradient glow(QPointF(32, 26), 44);
     glow.setColorAt(0, tint.lighter(120));
     glow.setColorAt(0.6, tint.darker(260));
     glow.setColorAt(1, kBackground);
     p.fillRect(image.rect(), glow);
     // Shoulders and head: a silhouette in the attribute's dark shade.
-    const unsigned hash = NameHash(QString::fromStdString(job.label));
+    const unsigned hash = NameHash(QString::fromStdString(job.Label));
     QPainterPath body;
     body.addEllipse(QPointF(32, 25), 11 + hash % 3, 12);
     body.addRoundedRect(QRectF(12, 40, 40, 30), 14, 14);
     p.fillPath(body, tint.darker(300));
     p.setPen(QPen(tint.lighter(150), 1));
     p.drawPath(body);
-    CentredText(p, QRectF(0, 36, 64, 26), Initials(QString::fromStdString(job.label)), 18, kText);
+    CentredText(p, QRectF(0, 36, 64, 26), Initials(QString::fromStdString(job.Label)), 18, kText);
     p.setPen(QPen(kGold, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1, 1, 62, 62));
@@ -58,12 +58,12 @@ QImage Ability(const PictureJob& job) {
     QImage image = NewCanvas(64, 64);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QString name = QString::fromStdString(job.label);
+    const QString name = QString::fromStdString(job.Label);
     const unsigned hash = NameHash(name);
-    const QColor tint = AttributeColour(job.variant / 10);
+    const QColor tint = AttributeColour(job.Variant / 10);
     const QColor accent = HashHue(hash, 150, 230);
     Tile(p, QRectF(0.5, 0.5, 63, 63), tint.darker(230), 6);
-    const bool ultimate = job.variant % 10 == 4;
+    const bool ultimate = job.Variant % 10 == 4;
     const QPainterPath emblem = Emblem(QPointF(32, 27), ultimate ? 22 : 18,
                                        3 + static_cast<int>(hash % 4), ultimate || hash % 2 == 0);
     QRadialGradient fill(QPointF(32, 22), 24);
@@ -84,16 +84,16 @@ QImage SmallTile(const PictureJob& job, int size) {
     QImage image = NewCanvas(size, size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QString name = QString::fromStdString(job.label);
-    const QColor base = QColor(static_cast<QRgb>(job.colour));
+    const QString name = QString::fromStdString(job.Label);
+    const QColor base = QColor(static_cast<QRgb>(job.Colour));
     const QColor tint =
-        job.kind == PictureJob::Kind::Shop
+        job.Kind == PictureJob::Kind::Shop
             ? base
             : QColor::fromHsv((base.hsvHue() + static_cast<int>(NameHash(name) % 50) - 25 + 360) %
                                   360,
                               base.hsvSaturation(), base.value());
     Tile(p, QRectF(0.5, 0.5, size - 1, size - 1), tint.darker(150), 4);
-    if (job.kind == PictureJob::Kind::Shop) {
+    if (job.Kind == PictureJob::Kind::Shop) {
         // An awning over a counter.
         QPainterPath awning;
         awning.moveTo(5, 13);
@@ -114,7 +114,7 @@ QImage Aura(const PictureJob& job) {
     QImage image = NewCanvas(15, 15);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor hue = QColor::fromHsv((job.variant * 47) % 360, 170, 240);
+    const QColor hue = QColor::fromHsv((job.Variant * 47) % 360, 170, 240);
     QRadialGradient glow(QPointF(7.5, 7.5), 7.5);
     glow.setColorAt(0, hue.lighter(150));
     glow.setColorAt(0.7, hue.darker(150));
@@ -129,8 +129,8 @@ QImage Orb(const PictureJob& job) {
     QImage image = NewCanvas(30, 30);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const bool ability = job.kind == PictureJob::Kind::AbilityOrb;
-    const QColor hue = QColor::fromHsv((job.variant * 61 + (ability ? 20 : 190)) % 360, 180, 235);
+    const bool ability = job.Kind == PictureJob::Kind::AbilityOrb;
+    const QColor hue = QColor::fromHsv((job.Variant * 61 + (ability ? 20 : 190)) % 360, 180, 235);
     QRadialGradient sphere(QPointF(12, 11), 15);
     sphere.setColorAt(0, QColor(255, 255, 255));
     sphere.setColorAt(0.25, hue.lighter(120));
@@ -144,7 +144,7 @@ QImage Orb(const PictureJob& job) {
 } // namespace
 
 Picture DrawCatalogueArt(const PictureJob& job) {
-    switch (job.kind) {
+    switch (job.Kind) {
     case PictureJob::Kind::HeroPortrait:
         return ToPicture(Portrait(job));
     case PictureJob::Kind::Ability:

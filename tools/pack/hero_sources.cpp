@@ -8,18 +8,18 @@ namespace {
 
 // "22 + 2.7": the base attribute and its gain per level.
 void Attribute(const SourceLine& line, std::uint16_t& base, double& gain) {
-    const auto parts = SplitList(line.value, '+');
+    const auto parts = SplitList(line.Value, '+');
     if (parts.size() != 2) {
-        line.Fail(line.key + " is written \"base + gain\", e.g. 22 + 2.7");
+        line.Fail(line.Key + " is written \"base + gain\", e.g. 22 + 2.7");
     }
     base = static_cast<std::uint16_t>(Integer(line, parts[0], 0, 65535));
     gain = Hundredths(line, parts[1]) / 100.0;
 }
 
 double Real(const SourceLine& line) {
-    const std::int32_t value = Hundredths(line, line.value);
+    const std::int32_t value = Hundredths(line, line.Value);
     if (value < 0 || value > 65535) {
-        line.Fail(line.key + " must lie between 0 and 655.35");
+        line.Fail(line.Key + " must lie between 0 and 655.35");
     }
     return value / 100.0;
 }
@@ -29,31 +29,31 @@ public:
     HeroReader(PackSources& pack, SourceNames& names) : pack_(pack), names_(names) {}
 
     void Read(const SourceLine& line) {
-        if (line.isEffect) {
+        if (line.IsEffect) {
             if (program_ == nullptr) {
                 line.Fail("an effect belongs under \"level N:\"");
             }
             try {
-                AssembleEffect(line.value, ProgramKind::Level, *program_);
+                AssembleEffect(line.Value, ProgramKind::Level, *program_);
             } catch (const std::invalid_argument& error) {
                 line.Fail(error.what());
             }
             return;
         }
-        if (line.key == "tavern") {
+        if (line.Key == "tavern") {
             Finish(line);
-            pack_.taverns.Taverns.push_back({CpText(line, line.value), {}});
+            pack_.Taverns.Taverns.push_back({CpText(line, line.Value), {}});
             return;
         }
-        if (pack_.taverns.Taverns.empty()) {
-            line.Fail("\"" + line.key + "\" comes before the first \"tavern:\"");
+        if (pack_.Taverns.Taverns.empty()) {
+            line.Fail("\"" + line.Key + "\" comes before the first \"tavern:\"");
         }
-        if (line.key == "hero") {
+        if (line.Key == "hero") {
             Finish(line);
             StartHero(line);
         } else if (hero_ == nullptr) {
-            line.Fail("\"" + line.key + "\" belongs inside a hero");
-        } else if (line.key == "ability") {
+            line.Fail("\"" + line.Key + "\" belongs inside a hero");
+        } else if (line.Key == "ability") {
             StartAbility(line);
         } else if (ability_ == nullptr) {
             HeroField(line);
@@ -75,19 +75,19 @@ public:
 
 private:
     void StartHero(const SourceLine& line) {
-        names_.heroes.Add(line, line.value);
-        heroName_ = line.value;
-        std::string calcName = line.value;
+        names_.Heroes.Add(line, line.Value);
+        heroName_ = line.Value;
+        std::string calcName = line.Value;
         std::erase(calcName, ' ');
-        names_.heroCalcNames.insert(calcName);
+        names_.HeroCalcNames.insert(calcName);
         HeroFileEntry entry;
-        entry.Hero.Name = CpText(line, line.value);
-        entry.PicturePath = "Data\\images\\heroes\\" + Slug(line.value) + ".jpg";
-        pack_.taverns.Taverns.back().Heroes.push_back(entry);
-        hero_ = &pack_.taverns.Taverns.back().Heroes.back();
-        heroJob_ = pack_.pictures.size();
-        pack_.pictures.push_back(
-            {PictureJob::Kind::HeroPortrait, entry.PicturePath, line.value, 0, 0});
+        entry.Hero.Name = CpText(line, line.Value);
+        entry.PicturePath = "Data\\images\\heroes\\" + Slug(line.Value) + ".jpg";
+        pack_.Taverns.Taverns.back().Heroes.push_back(entry);
+        hero_ = &pack_.Taverns.Taverns.back().Heroes.back();
+        heroJob_ = pack_.Pictures.size();
+        pack_.Pictures.push_back(
+            {PictureJob::Kind::HeroPortrait, entry.PicturePath, line.Value, 0, 0});
         abilities_ = 0;
         ability_ = nullptr;
         program_ = nullptr;
@@ -98,24 +98,24 @@ private:
             line.Fail("a hero has four abilities");
         }
         ability_ = &hero_->Hero.Abilities[abilities_++];
-        ability_->Name = CpText(line, line.value);
+        ability_->Name = CpText(line, line.Value);
         level_ = 0;
         ability_->ImagePath =
             "Data\\images\\skills\\" + Slug(heroName_) + "_" + std::to_string(abilities_) + ".jpg";
-        pack_.pictures.push_back({PictureJob::Kind::Ability, ability_->ImagePath, line.value, 0,
-                                  pack_.pictures[heroJob_].variant * 10 + abilities_});
+        pack_.Pictures.push_back({PictureJob::Kind::Ability, ability_->ImagePath, line.Value, 0,
+                                  pack_.Pictures[heroJob_].Variant * 10 + abilities_});
         program_ = nullptr;
     }
 
     void HeroField(const SourceLine& line) {
         THero& h = hero_->Hero;
-        if (line.key == "attack") {
-            if (line.value != "melee" && line.value != "ranged") {
+        if (line.Key == "attack") {
+            if (line.Value != "melee" && line.Value != "ranged") {
                 line.Fail("attack is melee or ranged");
             }
-            h.Ranged = line.value == "ranged";
-        } else if (line.key == "primary") {
-            const std::string& v = line.value;
+            h.Ranged = line.Value == "ranged";
+        } else if (line.Key == "primary") {
+            const std::string& v = line.Value;
             h.PrimaryAttribute = v == "strength"       ? 1
                                  : v == "agility"      ? 2
                                  : v == "intelligence" ? 3
@@ -123,89 +123,89 @@ private:
             if (h.PrimaryAttribute == 0) {
                 line.Fail("primary is strength, agility or intelligence");
             }
-            pack_.pictures[heroJob_].variant = h.PrimaryAttribute;
-        } else if (line.key == "strength") {
+            pack_.Pictures[heroJob_].Variant = h.PrimaryAttribute;
+        } else if (line.Key == "strength") {
             Attribute(line, h.BaseStrength, h.StrengthGain);
-        } else if (line.key == "agility") {
+        } else if (line.Key == "agility") {
             Attribute(line, h.BaseAgility, h.AgilityGain);
-        } else if (line.key == "intelligence") {
+        } else if (line.Key == "intelligence") {
             Attribute(line, h.BaseIntelligence, h.IntelligenceGain);
-        } else if (line.key == "damage") {
-            const auto parts = SplitList(line.value, '-');
+        } else if (line.Key == "damage") {
+            const auto parts = SplitList(line.Value, '-');
             if (parts.size() != 2) {
                 line.Fail("damage is written \"low - high\"");
             }
             h.DamageMin = static_cast<std::uint16_t>(Integer(line, parts[0], 0, 65535));
             h.DamageMax = static_cast<std::uint16_t>(Integer(line, parts[1], h.DamageMin, 65535));
-        } else if (line.key == "armor") {
+        } else if (line.Key == "armor") {
             h.BaseArmor = Real(line);
-        } else if (line.key == "hp regen") {
+        } else if (line.Key == "hp regen") {
             h.BaseHpRegen = Real(line);
-        } else if (line.key == "mana regen") {
+        } else if (line.Key == "mana regen") {
             h.BaseManaRegen = Real(line);
-        } else if (line.key == "attack time") {
+        } else if (line.Key == "attack time") {
             h.BaseAttackTime = Real(line);
-        } else if (line.key == "move speed") {
-            h.MoveSpeed = static_cast<std::uint16_t>(Integer(line, line.value, 0, 65535));
-        } else if (line.key == "range") {
-            h.AttackRange = static_cast<std::uint16_t>(Integer(line, line.value, 0, 65535));
-        } else if (line.key == "picture") {
-            hero_->PicturePath = CpText(line, line.value);
-            pack_.pictures[heroJob_].storedPath = hero_->PicturePath;
+        } else if (line.Key == "move speed") {
+            h.MoveSpeed = static_cast<std::uint16_t>(Integer(line, line.Value, 0, 65535));
+        } else if (line.Key == "range") {
+            h.AttackRange = static_cast<std::uint16_t>(Integer(line, line.Value, 0, 65535));
+        } else if (line.Key == "picture") {
+            hero_->PicturePath = CpText(line, line.Value);
+            pack_.Pictures[heroJob_].StoredPath = hero_->PicturePath;
         } else {
-            line.Fail("unknown hero field \"" + line.key + "\"");
+            line.Fail("unknown hero field \"" + line.Key + "\"");
         }
     }
 
     void AbilityField(const SourceLine& line) {
         TAbility& a = *ability_;
-        if (line.key == "orb" && level_ != 0) {
+        if (line.Key == "orb" && level_ != 0) {
             // Inside a level block: the orb of that level only.
             a.LevelOrbCodes[static_cast<std::size_t>(level_ - 1)] =
-                static_cast<std::uint8_t>(names_.abilityOrbs.Find(line, line.value));
+                static_cast<std::uint8_t>(names_.AbilityOrbs.Find(line, line.Value));
             return;
         }
         program_ = nullptr;
         level_ = 0;
-        if (line.key == "picture") {
-            a.ImagePath = CpText(line, line.value);
-            pack_.pictures.back().storedPath = a.ImagePath;
+        if (line.Key == "picture") {
+            a.ImagePath = CpText(line, line.Value);
+            pack_.Pictures.back().StoredPath = a.ImagePath;
             return;
         }
         a.HasData = true;
-        if (line.key == "needs active") {
+        if (line.Key == "needs active") {
             a.NeedsActive = YesNo(line);
-        } else if (line.key == "attack type") {
-            const std::string& v = line.value;
+        } else if (line.Key == "attack type") {
+            const std::string& v = line.Value;
             a.AttackTypeChange = v == "none" ? 0 : v == "melee" ? 1 : v == "ranged" ? 2 : 3;
             if (a.AttackTypeChange == 3) {
                 line.Fail("attack type is none, melee or ranged");
             }
-        } else if (line.key == "learn aura") {
-            a.LearnAura = static_cast<std::uint8_t>(names_.auras.Find(line, line.value));
-        } else if (line.key == "active aura") {
-            a.ActiveAura = static_cast<std::uint8_t>(names_.auras.Find(line, line.value));
-        } else if (line.key == "linked item") {
-            a.LinkItem = static_cast<std::uint8_t>(names_.items.Find(line, line.value));
-        } else if (line.key == "orb") {
-            a.OrbCode = static_cast<std::uint8_t>(names_.abilityOrbs.Find(line, line.value));
-        } else if (line.key == "params") {
-            const auto captions = SplitList(line.value, '|');
+        } else if (line.Key == "learn aura") {
+            a.LearnAura = static_cast<std::uint8_t>(names_.Auras.Find(line, line.Value));
+        } else if (line.Key == "active aura") {
+            a.ActiveAura = static_cast<std::uint8_t>(names_.Auras.Find(line, line.Value));
+        } else if (line.Key == "linked item") {
+            a.LinkItem = static_cast<std::uint8_t>(names_.Items.Find(line, line.Value));
+        } else if (line.Key == "orb") {
+            a.OrbCode = static_cast<std::uint8_t>(names_.AbilityOrbs.Find(line, line.Value));
+        } else if (line.Key == "params") {
+            const auto captions = SplitList(line.Value, '|');
             if (captions.size() > 5) {
                 line.Fail("an ability has at most five parameters");
             }
             for (std::size_t k = 0; k < captions.size(); ++k) {
                 a.ParamCaptions[k] = CpText(line, captions[k]);
             }
-        } else if (line.key.rfind("level ", 0) == 0) {
-            const int level = static_cast<int>(Integer(line, line.key.substr(6), 1, 4));
-            if (!line.value.empty()) {
-                line.Fail("the effects of \"" + line.key + ":\" go on the following lines");
+        } else if (line.Key.rfind("level ", 0) == 0) {
+            const int level = static_cast<int>(Integer(line, line.Key.substr(6), 1, 4));
+            if (!line.Value.empty()) {
+                line.Fail("the effects of \"" + line.Key + ":\" go on the following lines");
             }
             level_ = level;
             program_ = &a.LevelEffects[static_cast<std::size_t>(level - 1)];
         } else {
-            line.Fail("unknown ability field \"" + line.key + "\"");
+            line.Fail("unknown ability field \"" + line.Key + "\"");
         }
     }
 

@@ -273,11 +273,11 @@ const std::map<std::string, Drawer, std::less<>>& Drawers() {
         d["data\\images\\stats\\i.gif"] = [] { return Attribute(3); };
 
         struct Face {
-            const char* name;
-            int width;
-            int height;
-            std::function<void(QPainter&, const QRectF&, const QColor&)> glyph;
-            bool disabled;
+            const char* Name;
+            int Width;
+            int Height;
+            std::function<void(QPainter&, const QRectF&, const QColor&)> Glyph;
+            bool Disabled;
         };
         const Face faces[] = {
             {"close", 20, 20, TextGlyph(QStringLiteral("×"), 15), false},
@@ -299,16 +299,16 @@ const std::map<std::string, Drawer, std::less<>>& Drawers() {
             {"link", 100, 20, TextGlyph(QStringLiteral("zephyrdex.example"), 9), false},
         };
         for (const Face& face : faces) {
-            const std::string base = buttons + face.name;
+            const std::string base = buttons + face.Name;
             d[base + "_passive.bmp"] = [face] {
-                return Button(face.width, face.height, State::Passive, face.glyph);
+                return Button(face.Width, face.Height, State::Passive, face.Glyph);
             };
             d[base + "_active.bmp"] = [face] {
-                return Button(face.width, face.height, State::Active, face.glyph);
+                return Button(face.Width, face.Height, State::Active, face.Glyph);
             };
-            if (face.disabled) {
+            if (face.Disabled) {
                 d[base + "_disable.bmp"] = [face] {
-                    return Button(face.width, face.height, State::Disabled, face.glyph);
+                    return Button(face.Width, face.Height, State::Disabled, face.Glyph);
                 };
             }
         }

@@ -8,9 +8,9 @@ namespace {
 
 std::vector<std::uint8_t> AuraList(const SourceLine& line, const SourceNames& names) {
     std::vector<std::uint8_t> auras;
-    for (const std::string& name : SplitList(line.value, ',')) {
+    for (const std::string& name : SplitList(line.Value, ',')) {
         if (!name.empty()) {
-            auras.push_back(static_cast<std::uint8_t>(names.auras.Find(line, name)));
+            auras.push_back(static_cast<std::uint8_t>(names.Auras.Find(line, name)));
         }
     }
     return auras;
@@ -26,90 +26,90 @@ void ReadItemSources(const std::filesystem::path& root, PackSources& pack, Sourc
         ItemFileEntry* item = nullptr;
         TEffectList* program = nullptr;
         for (const SourceLine& line : ReadSourceFile(path, Shown(root, path))) {
-            if (line.isEffect) {
+            if (line.IsEffect) {
                 if (program == nullptr) {
                     line.Fail("an effect belongs under \"stacking:\" or \"unique:\"");
                 }
                 try {
-                    AssembleEffect(line.value, ProgramKind::Item, *program);
+                    AssembleEffect(line.Value, ProgramKind::Item, *program);
                 } catch (const std::invalid_argument& error) {
                     line.Fail(error.what());
                 }
                 continue;
             }
             program = nullptr;
-            if (line.key == "shop") {
-                const std::string stored = "Data\\images\\shops\\" + Slug(line.value) + ".jpg";
-                pack.shops.Shops.push_back({CpText(line, line.value), stored, {}});
-                shop = &pack.shops.Shops.back();
+            if (line.Key == "shop") {
+                const std::string stored = "Data\\images\\shops\\" + Slug(line.Value) + ".jpg";
+                pack.Shops.Shops.push_back({CpText(line, line.Value), stored, {}});
+                shop = &pack.Shops.Shops.back();
                 item = nullptr;
                 shopColour = 0x808080;
-                shopJob = pack.pictures.size();
-                pack.pictures.push_back(
-                    {PictureJob::Kind::Shop, stored, line.value, shopColour, 0});
+                shopJob = pack.Pictures.size();
+                pack.Pictures.push_back(
+                    {PictureJob::Kind::Shop, stored, line.Value, shopColour, 0});
                 continue;
             }
             if (shop == nullptr) {
-                line.Fail("\"" + line.key + "\" comes before the file's \"shop:\"");
+                line.Fail("\"" + line.Key + "\" comes before the file's \"shop:\"");
             }
-            if (line.key == "item") {
-                const std::size_t marker = line.value.find(">>");
-                std::string text = line.value;
-                std::string fullName = line.value;
+            if (line.Key == "item") {
+                const std::size_t marker = line.Value.find(">>");
+                std::string text = line.Value;
+                std::string fullName = line.Value;
                 if (marker != std::string::npos) {
-                    const auto parts = SplitList(line.value.substr(0, marker), '|');
+                    const auto parts = SplitList(line.Value.substr(0, marker), '|');
                     const std::string group = parts.at(0);
-                    const std::string variant = SplitList(line.value.substr(marker + 2), '|').at(0);
+                    const std::string variant = SplitList(line.Value.substr(marker + 2), '|').at(0);
                     text = group + ">>" + variant;
                     fullName = group + " - " + variant;
                 }
                 CpText(line, fullName, 50);
-                names.items.Add(line, fullName);
+                names.Items.Add(line, fullName);
                 const std::string stored = "Data\\images\\items\\" + Slug(fullName) + ".jpg";
                 ItemFileEntry entry;
                 entry.Text = CpText(line, text);
                 entry.PicturePath = stored;
                 shop->Items.push_back(entry);
                 item = &shop->Items.back();
-                pack.pictures.push_back({PictureJob::Kind::Item, stored, fullName, shopColour, 0});
+                pack.Pictures.push_back({PictureJob::Kind::Item, stored, fullName, shopColour, 0});
                 continue;
             }
             if (item == nullptr) {
-                if (line.key == "picture") {
-                    if (line.value != "gif" && line.value != "jpg") {
+                if (line.Key == "picture") {
+                    if (line.Value != "gif" && line.Value != "jpg") {
                         line.Fail("a shop's picture is gif or jpg");
                     }
                     // Replace the extension of the generated path.
-                    shop->PicturePath.replace(shop->PicturePath.size() - 3, 3, line.value);
-                    pack.pictures[shopJob].storedPath = shop->PicturePath;
-                } else if (line.key == "colour") {
+                    shop->PicturePath.replace(shop->PicturePath.size() - 3, 3, line.Value);
+                    pack.Pictures[shopJob].StoredPath = shop->PicturePath;
+                } else if (line.Key == "colour") {
                     shopColour = Colour(line);
-                    pack.pictures[shopJob].colour = shopColour;
+                    pack.Pictures[shopJob].Colour = shopColour;
                 } else {
-                    line.Fail("unknown shop field \"" + line.key + "\"");
+                    line.Fail("unknown shop field \"" + line.Key + "\"");
                 }
                 continue;
             }
             TItem& record = item->Item;
-            if (line.key == "cost") {
-                record.Cost = static_cast<std::uint16_t>(Integer(line, line.value, 0, 65535));
-            } else if (line.key == "orb") {
-                record.OrbCode = static_cast<std::uint8_t>(names.itemOrbs.Find(line, line.value));
-            } else if (line.key == "one per hero") {
+            if (line.Key == "cost") {
+                record.Cost = static_cast<std::uint16_t>(Integer(line, line.Value, 0, 65535));
+            } else if (line.Key == "orb") {
+                record.OrbCode = static_cast<std::uint8_t>(names.ItemOrbs.Find(line, line.Value));
+            } else if (line.Key == "one per hero") {
                 record.OnePerHero = YesNo(line);
-            } else if (line.key == "activatable") {
+            } else if (line.Key == "activatable") {
                 record.Activatable = YesNo(line);
-            } else if (line.key == "passive auras") {
+            } else if (line.Key == "passive auras") {
                 record.PassiveAuras = AuraList(line, names);
-            } else if (line.key == "active auras") {
+            } else if (line.Key == "active auras") {
                 record.ActiveAuras = AuraList(line, names);
-            } else if (line.key == "stacking" || line.key == "unique") {
-                if (!line.value.empty()) {
-                    line.Fail("the effects of \"" + line.key + ":\" go on the following lines");
+            } else if (line.Key == "stacking" || line.Key == "unique") {
+                if (!line.Value.empty()) {
+                    line.Fail("the effects of \"" + line.Key + ":\" go on the following lines");
                 }
-                program = line.key == "stacking" ? &record.StackingEffects : &record.UniqueEffects;
+                program = line.Key == "stacking" ? &record.StackingEffects : &record.UniqueEffects;
             } else {
-                line.Fail("unknown item field \"" + line.key + "\"");
+                line.Fail("unknown item field \"" + line.Key + "\"");
             }
         }
     }

@@ -135,7 +135,7 @@ std::string MainPage(const PackSources& pack) {
         "<p>Выберите раздел: <a href=\"guide_heroes.html\">герои</a>, "
         "<a href=\"guide_items.html\">предметы</a>, <a href=\"guide_creeps.html\">"
         "нейтральные существа</a>, <a href=\"articles.html\">статьи</a>.</p></div>\n";
-    for (const TavernFileEntry& tavern : pack.taverns.Taverns) {
+    for (const TavernFileEntry& tavern : pack.Taverns.Taverns) {
         for (const HeroFileEntry& hero : tavern.Heroes) {
             body += HeroSection(hero.Hero);
         }
@@ -152,7 +152,7 @@ std::string MainPage(const PackSources& pack) {
 
 std::string HeroList(const PackSources& pack) {
     std::string html;
-    for (const TavernFileEntry& tavern : pack.taverns.Taverns) {
+    for (const TavernFileEntry& tavern : pack.Taverns.Taverns) {
         html += "<h2>" + U(tavern.Name) + "</h2><ul>";
         for (const HeroFileEntry& hero : tavern.Heroes) {
             html +=
@@ -165,7 +165,7 @@ std::string HeroList(const PackSources& pack) {
 
 std::string ItemList(const PackSources& pack) {
     std::string html;
-    for (const ShopFileEntry& shop : pack.shops.Shops) {
+    for (const ShopFileEntry& shop : pack.Shops.Shops) {
         html += "<h2>" + U(shop.Name) +
                 "</h2><table><tr><th>Предмет</th><th>Цена</th>"
                 "<th>Каждая копия</th><th>Один раз</th></tr>";
@@ -186,9 +186,9 @@ std::string ItemList(const PackSources& pack) {
 
 std::string ArticleList(const PackSources& pack) {
     std::string html = "<ul>";
-    for (const DocumentSource& document : pack.documents) {
-        if (document.fileName.rfind("articles/", 0) == 0) {
-            html += "<li><a href=\"" + Escape(document.fileName) + "\">" + Escape(document.title) +
+    for (const DocumentSource& document : pack.Documents) {
+        if (document.FileName.rfind("articles/", 0) == 0) {
+            html += "<li><a href=\"" + Escape(document.FileName) + "\">" + Escape(document.Title) +
                     "</a></li>";
         }
     }
@@ -228,13 +228,13 @@ void CheckLinks(const std::map<std::string, std::string>& pages) {
 
 std::map<std::string, std::string> BuildDocuments(const PackSources& pack) {
     std::map<std::string, std::string> pages;
-    for (const DocumentSource& document : pack.documents) {
-        std::string body = document.body;
+    for (const DocumentSource& document : pack.Documents) {
+        std::string body = document.Body;
         ReplaceMarker(body, "<!-- heroes -->", HeroList(pack));
         ReplaceMarker(body, "<!-- items -->", ItemList(pack));
         ReplaceMarker(body, "<!-- articles -->", ArticleList(pack));
-        const bool nested = document.fileName.find('/') != std::string::npos;
-        pages[document.fileName] = Page(document.title, body, nested ? "../" : "");
+        const bool nested = document.FileName.find('/') != std::string::npos;
+        pages[document.FileName] = Page(document.Title, body, nested ? "../" : "");
     }
     pages["Main.html"] = MainPage(pack);
     CheckLinks(pages);

@@ -8,7 +8,7 @@ PackSources ReadPackSources(const std::filesystem::path& folder) {
     PackSources pack;
     SourceNames names;
     // The generated page that sources may link to besides the written ones.
-    names.documents.insert("Main.html");
+    names.Documents.insert("Main.html");
     ReadOrbSources(folder, pack, names);
     ReadAuraSources(folder, pack, names);
     ReadItemSources(folder, pack, names);

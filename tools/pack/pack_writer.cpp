@@ -70,11 +70,11 @@ std::string Encode(const Picture& picture, std::string_view stored) {
 void WritePack(const PackSources& pack, const std::filesystem::path& dataFolder) {
     // Everything that can fail on the sources is built before anything is written.
     const std::map<std::string, std::string> documents = BuildDocuments(pack);
-    const std::string taverns = WriteTavernsFile(pack.taverns);
-    const std::string shops = WriteShopsFile(pack.shops);
-    const std::string auras = WriteAursFile(pack.aurs);
-    const std::string orbs = WriteOrbsFile(pack.orbs);
-    const std::string dictionary = WriteDictionaryFile(pack.dictionary);
+    const std::string taverns = WriteTavernsFile(pack.Taverns);
+    const std::string shops = WriteShopsFile(pack.Shops);
+    const std::string auras = WriteAursFile(pack.Aurs);
+    const std::string orbs = WriteOrbsFile(pack.Orbs);
+    const std::string dictionary = WriteDictionaryFile(pack.Dictionary);
 
     std::filesystem::create_directories(dataFolder);
     WriteBytes(dataFolder / "Taverns.dat", taverns);
@@ -84,20 +84,20 @@ void WritePack(const PackSources& pack, const std::filesystem::path& dataFolder)
     WriteBytes(dataFolder / "Dictionary.dat", dictionary);
 
     std::string ticker;
-    for (const std::string& line : pack.tickerLines) {
+    for (const std::string& line : pack.TickerLines) {
         ticker += line + "\r\n";
     }
     WriteBytes(dataFolder / "Str.dat", ticker);
     WriteBytes(dataFolder / "Address.dat", Cp1251FromUtf8(AddressTable()));
 
-    for (const PictureJob& job : pack.pictures) {
-        WriteBytes(Inside(dataFolder, job.storedPath),
-                   Encode(DrawCatalogueArt(job), job.storedPath));
+    for (const PictureJob& job : pack.Pictures) {
+        WriteBytes(Inside(dataFolder, job.StoredPath),
+                   Encode(DrawCatalogueArt(job), job.StoredPath));
     }
     for (const auto list : {RequiredDesignPictures(), OtherInterfacePictures()}) {
         for (const std::string_view stored : list) {
             const Picture picture = DrawInterfaceArt(stored);
-            if (picture.pixels.empty()) {
+            if (picture.Pixels.empty()) {
                 throw std::runtime_error("no drawing for " + std::string(stored));
             }
             WriteBytes(Inside(dataFolder, stored), Encode(picture, stored));

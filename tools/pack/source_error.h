@@ -12,8 +12,8 @@ public:
         : std::runtime_error(file + ":" + std::to_string(line) + ": " + reason), file_(file),
           line_(line) {}
 
-    const std::string& file() const { return file_; }
-    int line() const { return line_; }
+    const std::string& File() const { return file_; }
+    int Line() const { return line_; }
 
 private:
     std::string file_;

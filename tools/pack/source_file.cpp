@@ -25,7 +25,7 @@ bool IsKeyCharacter(char c) {
 } // namespace
 
 void SourceLine::Fail(const std::string& reason) const {
-    throw SourceError(file, line, reason);
+    throw SourceError(File, Line, reason);
 }
 
 std::string ReadSourceText(const std::filesystem::path& path, const std::string& shownName) {
@@ -82,13 +82,13 @@ std::vector<SourceLine> ReadSourceFile(const std::filesystem::path& path,
         SourceLine line{shownName, pendingLine, false, {}, {}};
         const std::size_t colon = pending.find(':');
         if (pending[0] >= 'A' && pending[0] <= 'Z') {
-            line.isEffect = true;
-            line.value = pending;
+            line.IsEffect = true;
+            line.Value = pending;
         } else if (colon != std::string::npos && colon > 0 &&
                    std::all_of(pending.begin(), pending.begin() + static_cast<long>(colon),
                                IsKeyCharacter)) {
-            line.key = Trim(pending.substr(0, colon));
-            line.value = Trim(pending.substr(colon + 1));
+            line.Key = Trim(pending.substr(0, colon));
+            line.Value = Trim(pending.substr(colon + 1));
         } else {
             line.Fail("expected \"key: value\" or an effect such as Damage(10), found \"" +
                       pending + "\"");

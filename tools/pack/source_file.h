@@ -9,11 +9,11 @@ namespace zephyr::pack {
 // One statement of a .zds source: either "key: value" or an effect line
 // ("Name(arguments)", which starts with a capital letter).
 struct SourceLine {
-    std::string file; // as shown in messages (relative to the sources)
-    int line = 0;     // 1-based, of the statement's first physical line
-    bool isEffect = false;
-    std::string key;   // lower case; empty for an effect line
-    std::string value; // trimmed; the whole statement for an effect line
+    std::string File; // as shown in messages (relative to the sources)
+    int Line = 0;     // 1-based, of the statement's first physical line
+    bool IsEffect = false;
+    std::string Key;   // lower case; empty for an effect line
+    std::string Value; // trimmed; the whole statement for an effect line
 
     [[noreturn]] void Fail(const std::string& reason) const;
 };

@@ -11,14 +11,14 @@ namespace zephyr::pack {
 
 // What the readers of later sources look up by name.
 struct SourceNames {
-    NameTable categories{"orb category"};
-    NameTable abilityOrbs{"ability orb"};
-    NameTable itemOrbs{"item orb"};
-    NameTable auras{"aura"};
-    NameTable items{"item"};
-    NameTable heroes{"hero"};
-    std::set<std::string> heroCalcNames; // hero names without spaces, as calc links name them
-    std::set<std::string> documents;     // file names inside Data/documents
+    NameTable Categories{"orb category"};
+    NameTable AbilityOrbs{"ability orb"};
+    NameTable ItemOrbs{"item orb"};
+    NameTable Auras{"aura"};
+    NameTable Items{"item"};
+    NameTable Heroes{"hero"};
+    std::set<std::string> HeroCalcNames; // hero names without spaces, as calc links name them
+    std::set<std::string> Documents;     // file names inside Data/documents
 };
 
 // Each reads its sources into `pack` (in this order: later ones refer to

@@ -18,11 +18,11 @@ std::string CpText(const SourceLine& line, const std::string& utf8, std::size_t 
 }
 
 bool YesNo(const SourceLine& line) {
-    if (line.value == "yes") {
+    if (line.Value == "yes") {
         return true;
     }
-    if (line.value != "no") {
-        line.Fail(line.key + " must be yes or no, not \"" + line.value + "\"");
+    if (line.Value != "no") {
+        line.Fail(line.Key + " must be yes or no, not \"" + line.Value + "\"");
     }
     return false;
 }
@@ -68,7 +68,7 @@ std::vector<std::string> SplitList(const std::string& text, char separator) {
 }
 
 std::uint32_t Colour(const SourceLine& line) {
-    const std::string& v = line.value;
+    const std::string& v = line.Value;
     if (v.size() != 7 || v[0] != '#' ||
         v.find_first_not_of("0123456789abcdefABCDEF", 1) != std::string::npos) {
         line.Fail("a colour is written #rrggbb, not \"" + v + "\"");

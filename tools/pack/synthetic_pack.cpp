@@ -27,19 +27,19 @@ PackSources SyntheticPack(int scale) {
     const int categories = 8;
     for (int c = 1; c <= categories; ++c) {
         const std::string path = "Data\\images\\orbs\\category_" + std::to_string(c) + ".jpg";
-        pack.orbs.Categories.push_back({N("Category ", c), path});
-        pack.pictures.push_back({PictureJob::Kind::OrbCategory, path, N("Category ", c), 0, c});
+        pack.Orbs.Categories.push_back({N("Category ", c), path});
+        pack.Pictures.push_back({PictureJob::Kind::OrbCategory, path, N("Category ", c), 0, c});
     }
     for (int b = 1; b <= 3; ++b) {
         const std::string path = "Data\\images\\orbs\\ability_" + std::to_string(b) + ".jpg";
-        pack.orbs.AbilityOrbs.push_back({N("Ability orb ", b), path});
-        pack.pictures.push_back({PictureJob::Kind::AbilityOrb, path, N("Ability orb ", b), 0, b});
+        pack.Orbs.AbilityOrbs.push_back({N("Ability orb ", b), path});
+        pack.Pictures.push_back({PictureJob::Kind::AbilityOrb, path, N("Ability orb ", b), 0, b});
     }
-    pack.orbs.MeleeResults.assign(categories * (categories + 1) / 2, 1);
-    pack.orbs.RangedResults.assign(categories * (categories + 1) / 2, 2);
-    pack.orbs.AbilityResults.assign(categories * 3, 6);
+    pack.Orbs.MeleeResults.assign(categories * (categories + 1) / 2, 1);
+    pack.Orbs.RangedResults.assign(categories * (categories + 1) / 2, 2);
+    pack.Orbs.AbilityResults.assign(categories * 3, 6);
     for (int o = 1; o <= 12; ++o) {
-        pack.orbs.ItemOrbs.push_back(TOrb{N("Item orb ", o),
+        pack.Orbs.ItemOrbs.push_back(TOrb{N("Item orb ", o),
                                           static_cast<std::uint8_t>(1 + o % categories), 20, 30,
                                           o % 3 == 0 ? 15 : 0});
     }
@@ -51,8 +51,8 @@ PackSources SyntheticPack(int scale) {
         aura.V5 = 100 * (a % 4);
         aura.V8 = a % 12;
         const std::string path = "Data\\images\\auras\\aura_" + std::to_string(a) + ".jpg";
-        pack.aurs.Auras.push_back({aura, path});
-        pack.pictures.push_back({PictureJob::Kind::Aura, path, aura.Name, 0, aura.V0});
+        pack.Aurs.Auras.push_back({aura, path});
+        pack.Pictures.push_back({PictureJob::Kind::Aura, path, aura.Name, 0, aura.V0});
     }
     int itemNumber = 0;
     for (int s = 1; s <= 10; ++s) {
@@ -60,7 +60,7 @@ PackSources SyntheticPack(int scale) {
             "Data\\images\\shops\\shop_" + std::to_string(s) + (s % 2 ? ".gif" : ".jpg");
         ShopFileEntry shop{N("Shop ", s), shopPath, {}};
         const std::uint32_t colour = 0x305070u + static_cast<std::uint32_t>(s) * 0x0F0A05u;
-        pack.pictures.push_back({PictureJob::Kind::Shop, shopPath, shop.Name, colour, 0});
+        pack.Pictures.push_back({PictureJob::Kind::Shop, shopPath, shop.Name, colour, 0});
         for (int i = 0; i < 20 * scale; ++i) {
             ++itemNumber;
             ItemFileEntry entry;
@@ -81,11 +81,11 @@ PackSources SyntheticPack(int scale) {
                         ProgramKind::Item);
             item.UniqueEffects =
                 Program({"LateDamage(8)", "MoveSpeedPercent(6)"}, ProgramKind::Item);
-            pack.pictures.push_back(
+            pack.Pictures.push_back(
                 {PictureJob::Kind::Item, entry.PicturePath, Utf8FromCp1251(entry.Text), colour, 0});
             shop.Items.push_back(std::move(entry));
         }
-        pack.shops.Shops.push_back(std::move(shop));
+        pack.Shops.Shops.push_back(std::move(shop));
     }
     int heroNumber = 0;
     for (int t = 1; t <= 8; ++t) {
@@ -112,7 +112,7 @@ PackSources SyntheticPack(int scale) {
                           .ManaRegen = 0.01,
                           .AttackRange = static_cast<std::uint16_t>(ranged ? 550 : 128)});
             THero& hero = entry.Hero;
-            pack.pictures.push_back({PictureJob::Kind::HeroPortrait, entry.PicturePath,
+            pack.Pictures.push_back({PictureJob::Kind::HeroPortrait, entry.PicturePath,
                                      Utf8FromCp1251(hero.Name), 0, hero.PrimaryAttribute});
             for (int a = 0; a < 4; ++a) {
                 TAbility& ability = hero.Abilities[a];
@@ -127,13 +127,13 @@ PackSources SyntheticPack(int scale) {
                         Program({"NumberParam(0, 5, 2)", "Damage(P1 * 5 + STR / 4)", "Crit(15, 2)"},
                                 ProgramKind::Level);
                 }
-                pack.pictures.push_back({PictureJob::Kind::Ability, ability.ImagePath,
+                pack.Pictures.push_back({PictureJob::Kind::Ability, ability.ImagePath,
                                          Utf8FromCp1251(ability.Name), 0,
                                          hero.PrimaryAttribute * 10 + a + 1});
             }
             tavern.Heroes.push_back(std::move(entry));
         }
-        pack.taverns.Taverns.push_back(std::move(tavern));
+        pack.Taverns.Taverns.push_back(std::move(tavern));
     }
     for (int w = 0; w < 10000 * scale; ++w) {
         TSlang entry;
@@ -141,14 +141,14 @@ PackSources SyntheticPack(int scale) {
         entry.Terms = {N("term", w), Cp1251FromUtf8("термин") + std::to_string(w)};
         entry.Definition = "<b>" + N("term", w) + "</b> definition number " + std::to_string(w);
         entry.Links = {{"Guide", "guide_heroes.html"}};
-        pack.dictionary.Entries.push_back(std::move(entry));
+        pack.Dictionary.Entries.push_back(std::move(entry));
     }
     for (int line = 1; line <= 30; ++line) {
-        pack.tickerLines.push_back(Cp1251FromUtf8("Совет номер ") + std::to_string(line));
+        pack.TickerLines.push_back(Cp1251FromUtf8("Совет номер ") + std::to_string(line));
     }
     for (const char* name : {"guide_heroes.html", "guide_items.html", "guide_creeps.html",
                              "articles.html", "formulas.html", "about.html", "help.html"}) {
-        pack.documents.push_back({name, name, std::string("<h1>") + name + "</h1><!-- heroes -->"});
+        pack.Documents.push_back({name, name, std::string("<h1>") + name + "</h1><!-- heroes -->"});
     }
     return pack;
 }

@@ -13,13 +13,13 @@ void CheckLinkTarget(const SourceLine& line, const std::string& target, const So
     if (target.rfind("calc", 0) == 0) {
         // calc + one separator + a hero's name without spaces
         const std::string wanted = target.size() > 5 ? target.substr(5) : std::string();
-        if (names.heroCalcNames.count(wanted) == 0) {
+        if (names.HeroCalcNames.count(wanted) == 0) {
             line.Fail("\"" + target + "\" names no hero (calc_ + a hero's name without spaces)");
         }
         return;
     }
     const std::string file = target.substr(0, target.find_first_of("?#"));
-    if (names.documents.count(file) == 0) {
+    if (names.Documents.count(file) == 0) {
         line.Fail("\"" + target + "\" is not one of the documents");
     }
 }
@@ -44,8 +44,8 @@ void ReadDocumentSources(const std::filesystem::path& root, PackSources& pack, S
             title = title.substr(title.find_first_not_of(' '));
             title = title.substr(0, title.find_last_not_of(' ') + 1);
             const std::string name = path.lexically_relative(root / "documents").generic_string();
-            pack.documents.push_back({name, title, text.substr(end + 3)});
-            names.documents.insert(name);
+            pack.Documents.push_back({name, title, text.substr(end + 3)});
+            names.Documents.insert(name);
         }
     }
 }
@@ -55,49 +55,49 @@ void ReadDictionarySources(const std::filesystem::path& root, PackSources& pack,
     for (const auto& path : SourceFilesIn(root / "dictionary", ".zds")) {
         TSlang* entry = nullptr;
         for (const SourceLine& line : ReadSourceFile(path, Shown(root, path))) {
-            if (line.isEffect) {
+            if (line.IsEffect) {
                 line.Fail("a dictionary line is \"key: value\"");
             }
-            if (line.key == "entry") {
-                pack.dictionary.Entries.emplace_back();
-                entry = &pack.dictionary.Entries.back();
+            if (line.Key == "entry") {
+                pack.Dictionary.Entries.emplace_back();
+                entry = &pack.Dictionary.Entries.back();
                 continue;
             }
             if (entry == nullptr) {
-                line.Fail("\"" + line.key + "\" belongs inside an entry");
+                line.Fail("\"" + line.Key + "\" belongs inside an entry");
             }
-            if (line.key == "category") {
+            if (line.Key == "category") {
                 const auto found =
-                    std::find(std::begin(kCategories), std::end(kCategories), line.value);
+                    std::find(std::begin(kCategories), std::end(kCategories), line.Value);
                 if (found == std::end(kCategories)) {
                     line.Fail("category is one of terms, heroes, items, creeps, buildings, "
                               "abilities, slang");
                 }
                 entry->Category = static_cast<std::uint8_t>(found - std::begin(kCategories));
-            } else if (line.key == "terms") {
-                for (const std::string& term : SplitList(line.value, '|')) {
+            } else if (line.Key == "terms") {
+                for (const std::string& term : SplitList(line.Value, '|')) {
                     if (term.empty()) {
                         line.Fail("an empty term");
                     }
                     entry->Terms.push_back(CpText(line, term, 50));
                 }
-            } else if (line.key == "definition") {
-                entry->Definition = CpText(line, line.value, 65535);
-            } else if (line.key == "link") {
-                const std::size_t arrow = line.value.find("->");
+            } else if (line.Key == "definition") {
+                entry->Definition = CpText(line, line.Value, 65535);
+            } else if (line.Key == "link") {
+                const std::size_t arrow = line.Value.find("->");
                 if (arrow == std::string::npos) {
                     line.Fail("a link is written \"Caption -> target\"");
                 }
-                const std::string caption = SplitList(line.value.substr(0, arrow), '\n').at(0);
-                const std::string target = SplitList(line.value.substr(arrow + 2), '\n').at(0);
+                const std::string caption = SplitList(line.Value.substr(0, arrow), '\n').at(0);
+                const std::string target = SplitList(line.Value.substr(arrow + 2), '\n').at(0);
                 CheckLinkTarget(line, target, names);
                 entry->Links.push_back({CpText(line, caption), CpText(line, target)});
             } else {
-                line.Fail("unknown entry field \"" + line.key + "\"");
+                line.Fail("unknown entry field \"" + line.Key + "\"");
             }
         }
     }
-    if (pack.dictionary.Entries.size() > 65535) {
+    if (pack.Dictionary.Entries.size() > 65535) {
         throw SourceError("dictionary", 0, "more than 65535 entries");
     }
 }
@@ -119,7 +119,7 @@ void ReadTickerSource(const std::filesystem::path& root, PackSources& pack) {
         }
         ++number;
         start = end + 1;
-        pack.tickerLines.push_back(CpText(SourceLine{shown, number, false, {}, {}}, line, 100000));
+        pack.TickerLines.push_back(CpText(SourceLine{shown, number, false, {}, {}}, line, 100000));
     }
 }
 

@@ -10,7 +10,6 @@ void LocalContentInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
         scheme == QLatin1String("blob") || scheme == QLatin1String("about")) {
         return;
     }
-    ++blocked_;
     info.block(true);
 }
 

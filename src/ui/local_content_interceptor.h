@@ -2,8 +2,6 @@
 
 #include <QWebEngineUrlRequestInterceptor>
 
-#include <atomic>
-
 namespace zephyr::ui {
 
 // The viewers show local content only: every request that is not for our
@@ -16,12 +14,6 @@ public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
 
     void interceptRequest(QWebEngineUrlRequestInfo& info) override;
-
-    // How many requests were refused so far.
-    int Blocked() const { return blocked_.load(); }
-
-private:
-    std::atomic<int> blocked_{0};
 };
 
 } // namespace zephyr::ui

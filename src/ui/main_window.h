@@ -65,7 +65,6 @@ public:
     CalculatorPanel* Panel() const { return mainScrollBox_; }
     const std::vector<TNavHistory>& NavHistory() const { return navHistory_; }
     int NavIndex() const { return navIndex_; }
-    const DocumentAddresses& Addresses() const { return addresses_; }
     HtmlViewer* WebBrowser1() const { return webBrowser1_.get(); }
     SearchPanel* Search() const { return searchScrollBox_; }
 

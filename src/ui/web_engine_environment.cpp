@@ -1,5 +1,6 @@
 #include "web_engine_environment.h"
 
+#include "local_content_interceptor.h"
 #include "web_engine_viewer.h"
 
 #include <QCoreApplication>
@@ -23,13 +24,13 @@ void PrepareWebEngine() {
 }
 
 WebEngineEnvironment::WebEngineEnvironment(DataLocation location)
-    : profile_(new QWebEngineProfile(this)), interceptor_(new LocalContentInterceptor(this)) {
+    : profile_(new QWebEngineProfile(this)) {
     // A profile without a storage name is off the record: no cache, cookies
     // or history on disk.
     profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     profile_->setSpellCheckEnabled(false);
-    profile_->setUrlRequestInterceptor(interceptor_);
+    profile_->setUrlRequestInterceptor(new LocalContentInterceptor(this));
     profile_->installUrlSchemeHandler(kDocumentScheme,
                                       new DocumentSchemeHandler(std::move(location), pages_, this));
     QWebEngineSettings* settings = profile_->settings();

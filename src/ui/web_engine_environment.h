@@ -2,7 +2,6 @@
 
 #include "document_scheme.h"
 #include "html_viewer.h"
-#include "local_content_interceptor.h"
 
 #include "data/data_location.h"
 
@@ -28,12 +27,10 @@ public:
 
     QWebEngineProfile* Profile() const { return profile_; }
     WrittenPages& Pages() { return pages_; }
-    const LocalContentInterceptor& Interceptor() const { return *interceptor_; }
 
 private:
     WrittenPages pages_;
     QWebEngineProfile* profile_;
-    LocalContentInterceptor* interceptor_;
 };
 
 // Makes viewers on the real engine for the Data folder at `location`.

@@ -4,7 +4,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
-cmake --preset release >/dev/null
-# Only the program and its sample data; the tests are ./test.sh's.
-cmake --build --preset release -j "$(nproc)" --target zephyrdex sample_data
-exec build/release/bin/zephyrdex "$@"
+# Where ./test.sh has built already, its build is reused; otherwise an
+# optimised build of only the program and its sample data is made.
+preset=release
+if [ -f build/dev/build.ninja ]; then
+    preset=dev
+fi
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)" --target zephyrdex sample_data
+exec "build/$preset/bin/zephyrdex" "$@"

@@ -13,6 +13,8 @@
 #include "data/document_addresses.h"
 #include "engine/calculator.h"
 
+#include <QElapsedTimer>
+#include <QPoint>
 #include <QWidget>
 
 #include <cstdint>
@@ -117,6 +119,8 @@ private:
     void OpenExternal(const QUrl& url);
     // Reading keys and the mouse's back and forward buttons; true when used.
     bool ReadingShortcut(QEvent* event);
+    // Moves the window while the caption is held where the system cannot.
+    bool CaptionDrag(QObject* watched, QEvent* event);
     bool DocumentShown() const;
 
     DataLocation location_;
@@ -160,8 +164,16 @@ private:
     std::optional<TNavHistory> pendingScroll_;
 
     std::function<bool()> systemMove_;
+    // Where the caption was pressed, from the window's top-left corner, while
+    // the window follows the mouse itself (no system move available).
+    std::optional<QPoint> captionGrab_;
+    QPoint captionPress_;
     bool gating_ = false;
     bool swallowRightRelease_ = false;
+    // Window activation, to tell the press that activated the window (a
+    // window manager that activates on press) from later ones.
+    QElapsedTimer activatedAt_;
+    bool pressSinceActivation_ = true;
 };
 
 } // namespace zephyr::ui

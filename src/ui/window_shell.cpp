@@ -8,6 +8,9 @@
 namespace zephyr::ui {
 namespace {
 
+// A press this soon after the window became active is the one that made it so.
+constexpr qint64 kActivatingPressMs = 250;
+
 QWidget* BlackBox(QWidget* parent, const char* name, const QRect& geometry) {
     auto* box = new QWidget(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -193,9 +196,37 @@ void MainWindow::ClickGate(QObject* sender) {
 
 void MainWindow::Image3MouseDown() {
     ClickGate(image3_);
-    // The window system moves the window with the mouse until release.
-    if (systemMove_) {
-        systemMove_();
+    // The window system moves the window with the mouse until release; where
+    // there is none (bare X without a window manager), the window follows
+    // the mouse itself.
+    if (!systemMove_ || !systemMove_()) {
+        captionGrab_ = captionPress_ - pos();
+    }
+}
+
+bool MainWindow::CaptionDrag(QObject* watched, QEvent* event) {
+    if (watched != image3_) {
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        captionPress_ = mouse->globalPosition().toPoint();
+        captionGrab_.reset();
+        return false;
+    case QEvent::MouseMove:
+        if (captionGrab_ && mouse->buttons() != Qt::NoButton) {
+            move(mouse->globalPosition().toPoint() - *captionGrab_);
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonRelease:
+        if (mouse->buttons() == Qt::NoButton) {
+            captionGrab_.reset();
+        }
+        return false;
+    default:
+        return false;
     }
 }
 
@@ -211,6 +242,14 @@ void MainWindow::ImageEx4Click() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (watched == this && type == QEvent::WindowActivate) {
+        activatedAt_.start();
+        pressSinceActivation_ = false;
+        return false;
+    }
+    if (CaptionDrag(watched, event)) {
+        return true;
+    }
     if (watched == menuBar_ && type == QEvent::MouseButtonPress) {
         ClickGate(menuBar_);
         return false;
@@ -232,11 +271,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     // A right-button click on the inactive window is discarded: it must not
-    // reach the control under the mouse.
+    // reach the control under the mouse. That includes the press that made
+    // the window active, which a window manager activating on press hands
+    // over only after the activation: the first press that follows an
+    // activation at once is taken for it.
     if (type == QEvent::ContextMenu) {
-        return !isActiveWindow();
+        return !isActiveWindow() || swallowRightRelease_;
     }
     const auto* mouseEvent = static_cast<QMouseEvent*>(event);
+    bool activating = false;
+    if (type == QEvent::MouseButtonPress) {
+        activating = !pressSinceActivation_ && activatedAt_.isValid() &&
+                     activatedAt_.elapsed() < kActivatingPressMs;
+        pressSinceActivation_ = true;
+    }
     if (mouseEvent->button() != Qt::RightButton) {
         return false;
     }
@@ -244,7 +292,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         swallowRightRelease_ = false;
         return true;
     }
-    if (type != QEvent::MouseButtonRelease && !isActiveWindow()) {
+    if (type != QEvent::MouseButtonRelease && (!isActiveWindow() || activating)) {
         swallowRightRelease_ = true;
         return true;
     }

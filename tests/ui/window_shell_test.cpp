@@ -5,6 +5,7 @@
 #include "controls/my_color_map.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -156,6 +157,10 @@ TEST(InactiveWindow, ARightClickIsDiscardedUntilTheWindowIsActive) {
 
     p.W().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(p.Window.get()));
+    // Long enough after the activation not to be the press that caused it.
+    QElapsedTimer clock;
+    clock.start();
+    WaitInEventLoop([&clock] { return clock.elapsed() > 400; }, 1000);
     // Ability 1 has a level and parameters: its menu offers "Настроить".
     Press(p, QStringLiteral("ImageAbility1"), Qt::RightButton);
     QMenu* menu = OpenPopup();
@@ -164,6 +169,54 @@ TEST(InactiveWindow, ARightClickIsDiscardedUntilTheWindowIsActive) {
     CloseAllPopups();
     Press(p, QStringLiteral("ImageEx8"));
     EXPECT_EQ(p.W().Panel()->Calc()->State().HeroLevel, 0); // left clicks act
+}
+
+// A window manager that activates on press activates the window first and
+// then hands over the press: that press is still a click on an inactive
+// window. A later one is an ordinary click.
+TEST(InactiveWindow, ThePressThatActivatedTheWindowIsDiscarded) {
+    StartedProgram p = StartOn(SyntheticPackFolder());
+    ASSERT_NE(p.Window, nullptr);
+    Press(p, QStringLiteral("ImageAbility1"));
+    ASSERT_TRUE(p.W().isActiveWindow());
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(p.Window.get(), &activation);
+    Press(p, QStringLiteral("ImageAbility1"), Qt::RightButton);
+    EXPECT_EQ(OpenPopup(), nullptr);
+    QTest::mouseRelease(p.Find<QWidget>("ImageAbility1"), Qt::RightButton);
+
+    Press(p, QStringLiteral("ImageAbility1"), Qt::RightButton);
+    QMenu* menu = OpenPopup();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), QStringLiteral("PopupMenu3"));
+    CloseAllPopups();
+}
+
+// Without a window manager there is no system move: the window follows the
+// mouse while the caption is held, and stays when it is let go.
+TEST(WindowShell, TheWindowFollowsTheMouseWhereTheSystemCannotMoveIt) {
+    StartedProgram p = StartOn(SyntheticPackFolder());
+    ASSERT_NE(p.Window, nullptr);
+    p.W().SetSystemMoveFunction([] { return false; });
+    auto* caption = p.Find<QWidget>("Image3");
+    const QPoint start = p.W().pos();
+    // Mouse positions on the screen, given from where the caption started.
+    const QPoint origin = caption->mapToGlobal(QPoint(0, 0));
+    const auto send = [caption, origin](QEvent::Type type, QPoint screen, Qt::MouseButton button,
+                                        Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(caption->mapFromGlobal(origin + screen)),
+                          QPointF(origin + screen), button, held, Qt::NoModifier);
+        QApplication::sendEvent(caption, &event);
+    };
+    send(QEvent::MouseButtonPress, QPoint(100, 10), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(140, 35), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(p.W().pos(), start + QPoint(40, 25));
+    send(QEvent::MouseMove, QPoint(150, 35), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(p.W().pos(), start + QPoint(50, 25));
+    send(QEvent::MouseButtonRelease, QPoint(150, 35), Qt::LeftButton, Qt::NoButton);
+    const QPoint released = p.W().pos();
+    send(QEvent::MouseMove, QPoint(20, 5), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(p.W().pos(), released);
 }
 
 TEST(RunningLine, TheSwitchStopsAndRestartsTheLine) {

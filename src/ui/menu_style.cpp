@@ -10,6 +10,14 @@ namespace {
 const QColor kSelectedEntry(10, 36, 106);
 const QColor kDisabledText(128, 128, 128);
 
+// Where an entry's text starts, by menu, and what it needs after the text.
+constexpr int kTavernTextLeft = 6;
+constexpr int kIconTextLeft = 38; // heroes and items: after the icon column
+constexpr int kAbilityTextLeft = 6 + 16;
+constexpr int kSlotTextLeft = 16;
+constexpr int kRightMargin = 8;
+constexpr int kArrowRoom = 14; // the submenu arrow sits 9 to 5 pixels from the right
+
 MenuKind KindOf(const QWidget* widget) {
     return widget != nullptr ? static_cast<MenuKind>(widget->property(kMenuKindProperty).toInt())
                              : MenuKind::ItemPicker;
@@ -70,15 +78,17 @@ QSize MenuEntryStyle::sizeFromContents(ContentsType type, const QStyleOption* op
     const bool hasChildren = item->menuItemType == QStyleOptionMenuItem::SubMenu;
     switch (KindOf(widget)) {
     case MenuKind::AbilityMenu:
+        return {kAbilityTextLeft + textWidth + kRightMargin, 19};
     case MenuKind::SlotMenu:
-        return {textWidth + 22, 19};
+        return {kSlotTextLeft + textWidth + kRightMargin, 19};
     case MenuKind::HeroPicker:
-        return hasChildren ? QSize(textWidth + 6, 19) : QSize(textWidth + 38, 35);
+        return hasChildren ? QSize(kTavernTextLeft + textWidth + kArrowRoom + kRightMargin, 19)
+                           : QSize(kIconTextLeft + textWidth + kRightMargin, 35);
     case MenuKind::ItemPicker:
         break;
     }
     // No measuring of its own: icon column, text and the submenu arrow.
-    return {textWidth + 38 + 24, kItemEntryHeight};
+    return {kIconTextLeft + textWidth + 24, kItemEntryHeight};
 }
 
 void MenuEntryStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
@@ -122,16 +132,16 @@ void MenuEntryStyle::drawControl(ControlElement element, const QStyleOption* opt
         if (heroes32_ != nullptr) {
             heroes32_->Draw(*painter, IconIndexAt(widget, rect), 1, rect.top() + 1);
         }
-        rect.setLeft(rect.left() + (hasChildren ? 6 : 38));
+        rect.setLeft(rect.left() + (hasChildren ? kTavernTextLeft : kIconTextLeft));
         break;
     case MenuKind::ItemPicker:
         if (shops_ != nullptr) {
             shops_->Draw(*painter, IconIndexAt(widget, rect), 1, rect.top() + 1);
         }
-        rect.setLeft(rect.left() + 38);
+        rect.setLeft(rect.left() + kIconTextLeft);
         break;
     case MenuKind::AbilityMenu:
-        rect.setLeft(rect.left() + 6);
+        rect.setLeft(rect.left() + kAbilityTextLeft - kSlotTextLeft);
         break;
     case MenuKind::SlotMenu:
         break;
@@ -140,7 +150,7 @@ void MenuEntryStyle::drawControl(ControlElement element, const QStyleOption* opt
     painter->setFont(item->font);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     if (kind == MenuKind::AbilityMenu || kind == MenuKind::SlotMenu) {
-        rect.translate(16, 0);
+        rect.translate(kSlotTextLeft, 0);
         if (!enabled) {
             painter->setPen(Qt::white);
             painter->drawText(rect.translated(1, 1), flags, text);

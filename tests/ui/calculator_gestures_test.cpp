@@ -105,6 +105,46 @@ TEST_F(Gestures, HeroPickerEntriesHaveTheMeasuredHeights) {
     EXPECT_EQ(heroes->actionGeometry(heroes->actions().first()).height(), 35);
 }
 
+// Each entry is wide enough for its text where it is drawn, the submenu
+// arrow after a tavern's name, and a margin before the menu's right edge.
+TEST_F(Gestures, MenuEntriesLeaveRoomForTheArrowAndAMargin) {
+    const auto roomy = [](QMenu* menu, int textLeft, int after) {
+        menu->adjustSize();
+        const QFontMetrics metrics(menu->font());
+        for (QAction* action : menu->actions()) {
+            if (!action->isVisible() || action->isSeparator()) {
+                continue;
+            }
+            const int needed = textLeft + metrics.horizontalAdvance(action->text()) + after;
+            EXPECT_GE(menu->actionGeometry(action).width(), needed) << action->text().toStdString();
+        }
+    };
+    Press(p, QStringLiteral("ImageHero"));
+    QMenu* taverns = OpenPopup();
+    ASSERT_NE(taverns, nullptr);
+    roomy(taverns, 6, 14 + 8);
+    ASSERT_NE(taverns->actions().first()->menu(), nullptr);
+    roomy(taverns->actions().first()->menu(), 38, 8);
+    CloseAllPopups();
+
+    const HeroAbility found = FindHeroAbility(p.W().Catalog(), [](Calculator& c, int, int a) {
+        const TAbility& ability = c.Catalog().Hero(c.State().CurrentHero)->Abilities[a - 1];
+        return ability.NeedsActive && ability.HasData;
+    });
+    ASSERT_NE(found.Hero, 0);
+    ASSERT_TRUE(PickHero(p, found.Hero));
+    reference->ChooseHero(found.Hero);
+    LevelOnce(p, *reference, found.Ability);
+    const QString picture = QStringLiteral("ImageAbility%1").arg(found.Ability);
+    for (const char* entry : {"Активировать", "Деактивировать"}) {
+        Press(p, picture, Qt::RightButton);
+        QMenu* menu = OpenPopup();
+        ASSERT_NE(menu, nullptr);
+        roomy(menu, 22, 8);
+        ASSERT_TRUE(ClickMenuEntry(menu, QString::fromUtf8(entry)));
+    }
+}
+
 TEST_F(Gestures, PlacingAnItemDrawsItsIconAndAddsItsLine) {
     const int item = FirstPlainItem(p.W().Catalog());
     ASSERT_NE(item, 0);

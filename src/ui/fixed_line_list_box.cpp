@@ -1,7 +1,9 @@
 #include "fixed_line_list_box.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace zephyr::ui {
 
@@ -42,16 +44,45 @@ void FixedLineListBox::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     for (int line = 0; line < Count(); ++line) {
         const QRect r = LineRect(line);
-        // The canvas brush: the highlight on the selected line.
-        painter.fillRect(r, line == selected_ && isEnabled() ? palette().color(QPalette::Highlight)
-                                                             : QColor(Qt::black));
         const auto index = static_cast<std::size_t>(line);
         const std::optional<QColor> own = index < colours_.size() ? colours_[index] : std::nullopt;
-        painter.setPen(own.value_or(textColour_));
+        const QColor colour = own.value_or(textColour_);
+        // The canvas brush: the highlight on the selected line. Its text is
+        // white there, since some line colours vanish on the highlight; the
+        // line keeps its colour in a bar along its left edge.
+        const bool selected = line == selected_ && isEnabled();
+        painter.fillRect(r, selected ? palette().color(QPalette::Highlight) : QColor(Qt::black));
+        if (selected) {
+            painter.fillRect(QRect(r.left(), r.top(), 2, r.height()), colour);
+        }
+        painter.setPen(selected ? QColor(Qt::white) : colour);
         painter.drawText(QRect(r.left() + 2, r.top(), r.width() - 2, r.height()),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
                          lines_[line]);
     }
+}
+
+QString FixedLineListBox::ToolTipAt(const QPoint& point) const {
+    const int line = LineAt(point);
+    if (line < 0 || fontMetrics().horizontalAdvance(lines_[line]) + 2 <= width()) {
+        return {};
+    }
+    return lines_[line];
+}
+
+bool FixedLineListBox::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = ToolTipAt(help->pos());
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), text, this, LineRect(LineAt(help->pos())));
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void FixedLineListBox::mousePressEvent(QMouseEvent* event) {

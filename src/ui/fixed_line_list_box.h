@@ -32,6 +32,8 @@ public:
     // Line under a point of the list, -1 when there is none.
     int LineAt(const QPoint& point) const;
     QRect LineRect(int line) const;
+    // The whole line under a point when the list is too narrow to show it.
+    QString ToolTipAt(const QPoint& point) const;
 
     // Which lines may be dragged; none when unset.
     std::function<bool(int line)> CanDrag;
@@ -41,6 +43,7 @@ signals:
     void LineDropped(int from, int to);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -4,6 +4,11 @@
 #include <QPainter>
 
 namespace zephyr::controls {
+namespace {
+
+constexpr double kFadedOpacity = 0.35;
+
+} // namespace
 
 PictureControl::PictureControl(QWidget* parent) : QWidget(parent) {}
 
@@ -26,11 +31,28 @@ void PictureControl::SetPicture(const QImage& picture, std::optional<QColor> tra
     update();
 }
 
+void PictureControl::SetFadedWhenDisabled(bool faded) {
+    fadedWhenDisabled_ = faded;
+    update();
+}
+
+void PictureControl::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && fadedWhenDisabled_) {
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
 void PictureControl::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) {
         return;
     }
     QPainter painter(this);
+    if (fadedWhenDisabled_ && !isEnabled()) {
+        // On the black panel a faded picture is a dim one.
+        painter.fillRect(rect(), Qt::black);
+        painter.setOpacity(kFadedOpacity);
+    }
     painter.drawImage(0, 0, picture_);
 }
 

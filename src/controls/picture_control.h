@@ -24,11 +24,16 @@ public:
     // release that the popup would have eaten does not count as a click.
     void SuppressClick() { pressed_ = false; }
 
+    // Draws the picture faded while the control is disabled, for controls
+    // that have no disabled picture of their own.
+    void SetFadedWhenDisabled(bool faded);
+
 signals:
     void MouseDown(QMouseEvent* event);
     void Clicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -36,6 +41,7 @@ protected:
 private:
     QImage picture_;
     bool pressed_ = false;
+    bool fadedWhenDisabled_ = false;
 };
 
 } // namespace zephyr::controls

@@ -18,6 +18,9 @@ namespace {
 
 const QColor kCaptionYellow(245, 255, 0);
 const QColor kBonusLime(0, 255, 0);
+// Parameter fields: one that takes a value, and one that does not.
+const QColor kFieldOn(30, 36, 52);
+const QColor kFieldOff(Qt::black);
 
 QFont PixelFont(const char* family, int pixels, bool bold = false) {
     QFont font(QString::fromLatin1(family));
@@ -235,6 +238,7 @@ void CalculatorPanel::BuildEditors() {
         left->setObjectName(QStringLiteral("DynLeftArrow%1").arg(n));
         left->setGeometry(kLeftArrow[i][0], kLeftArrow[i][1], 24, 27);
         left->setEnabled(false);
+        left->SetFadedWhenDisabled(true);
         dynLeftArrow_[i] = left;
 
         auto* centre = new controls::PictureControl(scrollBox3_);
@@ -246,6 +250,7 @@ void CalculatorPanel::BuildEditors() {
         right->setObjectName(QStringLiteral("DynRightArrow%1").arg(n));
         right->setGeometry(kRightArrow[i][0], kRightArrow[i][1], 23, 27);
         right->setEnabled(false);
+        right->SetFadedWhenDisabled(true);
         dynRightArrow_[i] = right;
 
         auto* edit = new controls::Edit1(scrollBox3_);
@@ -254,9 +259,11 @@ void CalculatorPanel::BuildEditors() {
         edit->setFrame(false);
         edit->setFont(sansSerif);
         edit->SetAlignment(controls::Edit1::eaCenter);
+        // A field that takes no value is darker than one that does.
         QPalette palette = edit->palette();
         for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            palette.setColor(group, QPalette::Base, Qt::black);
+            palette.setColor(group, QPalette::Base,
+                             group == QPalette::Disabled ? kFieldOff : kFieldOn);
             palette.setColor(group, QPalette::Text, Qt::white);
         }
         edit->setPalette(palette);

@@ -306,10 +306,26 @@ TEST_F(Gestures, ConfigureOpensTheParameterEditors) {
     ASSERT_TRUE(PickHero(p, found.Hero));
     reference->ChooseHero(found.Hero);
     LevelOnce(p, *reference, found.Ability);
+    // Closed editors look closed: faded arrows, a darker field.
+    const auto brightness = [](const QImage& image) {
+        long long sum = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                sum += c.red() + c.green() + c.blue();
+            }
+        }
+        return sum;
+    };
+    const auto look = [this](const char* name) { return p.Find<QWidget>(name)->grab().toImage(); };
+    const long long closedArrow = brightness(look("DynLeftArrow1"));
+    const QColor closedField = look("DynEdit1").pixelColor(1, 1);
     ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.Ability),
                                       QStringLiteral("Настроить")));
     reference->ConfigureAbility(found.Ability);
     EXPECT_TRUE(p.Find<QLineEdit>("DynEdit1")->isEnabled());
+    EXPECT_GT(brightness(look("DynLeftArrow1")), closedArrow * 2);
+    EXPECT_GT(look("DynEdit1").pixelColor(1, 1).lightness(), closedField.lightness());
     EXPECT_EQ(p.Find<QLabel>("DynLabel1")->text(), Utf8(reference->Editor(1).Label));
     EXPECT_EQ(p.Find<QLineEdit>("DynEdit1")->text(), Utf8(reference->Editor(1).Text));
 }

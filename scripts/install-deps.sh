@@ -13,7 +13,7 @@ packages=(
     libjpeg62-turbo-dev libgif-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-webengine-dev fonts-dejavu-core
-    qt6-qpa-plugins fonts-liberation fonts-comic-neue
+    qt6-qpa-plugins fonts-liberation fonts-paratype
 )
 
 if [ "${1:-}" = "--sanitize" ]; then

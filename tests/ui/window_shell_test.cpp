@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -46,6 +48,28 @@ TEST(WindowShell, ControlsSitWhereTheWindowPutsThem) {
     // The right strip is the left picture again.
     EXPECT_EQ(p.Find<controls::PictureControl>("Image7")->Picture(),
               p.Find<controls::PictureControl>("Image6")->Picture());
+}
+
+// The headers and the hero's name are in one face that has both scripts, and
+// each header ends inside the statistics frame (x 14 to 558 of the panel)
+// and before the next header begins.
+TEST(WindowShell, HeadersAndNamesShareOneFaceAndFitTheirFrame) {
+    StartedProgram p = StartOn(SyntheticPackFolder());
+    ASSERT_NE(p.Window, nullptr);
+    const char* headers[] = {"Label19", "Label20", "Label21"};
+    const QString family = QFontInfo(p.Find<QLabel>("Label3")->font()).family();
+    const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
+    EXPECT_TRUE(systems.contains(QFontDatabase::Cyrillic)) << family.toStdString();
+    EXPECT_TRUE(systems.contains(QFontDatabase::Latin)) << family.toStdString();
+    int nextStart = 558 - 4;
+    for (int h = 2; h >= 0; --h) {
+        const auto* label = p.Find<QLabel>(headers[h]);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(QFontInfo(label->font()).family(), family) << headers[h];
+        const int end = label->x() + QFontMetrics(label->font()).horizontalAdvance(label->text());
+        EXPECT_LT(end, nextStart) << headers[h];
+        nextStart = label->x() - 4;
+    }
 }
 
 TEST(WindowShell, AnyButtonOnTheCaptionMovesTheWindow) {

@@ -134,9 +134,9 @@ void ActivatedAbilityParameters(json out) {
     EXPECT_EQ(out["AbilityActive"], json({false, false, true, false}));
     EXPECT_EQ(out["ParamAbility"], 3);
     EXPECT_EQ(out["Editors"][0],
-              json({{"Enabled", true}, {"Label", "Allies nearby"}, {"Text", "4 из 4"}}));
+              json({{"Enabled", true}, {"Label", "Союзников рядом"}, {"Text", "4 из 4"}}));
     EXPECT_EQ(out["Editors"][1],
-              json({{"Enabled", true}, {"Label", "Banner planted"}, {"Text", "Да"}}));
+              json({{"Enabled", true}, {"Label", "Знамя поставлено"}, {"Text", "Да"}}));
     EXPECT_EQ(out["AbilityParams"][2][0]["Value"], 4);
     EXPECT_EQ(out["AbilityParams"][2][1]["Value"], 1);
     // Banner Call level 3 with P1 = 4 (the default is 2): 4 * 4 + 8, plus

@@ -15,6 +15,19 @@ TEST(EffectDescriptions, EffectsReadAsRussianSentences) {
     EXPECT_EQ(describer.Describe("Tokens(c1099, 5)"), "Tokens(c1099, 5)");
 }
 
+// A Russian reader writes 2,5, and the dot stays where it is no decimal.
+TEST(EffectDescriptions, DecimalsTakeTheRussianComma) {
+    EffectDescriber describer;
+    EXPECT_EQ(describer.Describe("Crit(20, 2.5)"), "Критический удар: шанс 20%, множитель 2,5");
+    EXPECT_EQ(describer.Describe("HpRegen(-0.75)"), "Восстановление здоровья -0,75");
+    EXPECT_EQ(describer.Describe("Damage(0.5 * STR - 1.25)"), "Урон +0,5 · сила - 1,25");
+    EXPECT_EQ(describer.Describe("NumberParam(0.5, 5, 1.5)"),
+              "Параметр «параметр 1»: от 0,5 до 5, сначала 1,5");
+    EXPECT_EQ(RussianDecimal("Tokens(c1.5)"), "Tokens(c1.5)");
+    EXPECT_EQ(RussianDecimal("12"), "12");
+    EXPECT_EQ(RussianDecimal("-"), "-");
+}
+
 TEST(EffectDescriptions, ParametersAreNamedByTheirCaptionsInOrder) {
     EffectDescriber describer({"Stacks", "", "Planted"});
     EXPECT_EQ(describer.Describe("NumberParam(0, 5, 3)"),

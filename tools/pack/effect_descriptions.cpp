@@ -2,6 +2,8 @@
 
 #include "data/effect_code.h"
 
+#include <algorithm>
+
 namespace zephyr::pack {
 namespace {
 
@@ -145,6 +147,17 @@ std::vector<std::string> Arguments(std::string_view inside) {
 
 } // namespace
 
+std::string RussianDecimal(std::string_view number) {
+    std::string text(number);
+    const std::size_t digits = text.starts_with('-') ? 1 : 0;
+    const bool numeric =
+        text.size() > digits && text.find_first_not_of("0123456789.", digits) == std::string::npos;
+    if (numeric) {
+        std::replace(text.begin(), text.end(), '.', ',');
+    }
+    return text;
+}
+
 std::string EffectDescriber::Caption(std::size_t index) const {
     const std::string caption = index < captions_.size() ? captions_[index] : std::string();
     return "«" + (caption.empty() ? "параметр " + std::to_string(index + 1) : caption) + "»";
@@ -163,7 +176,7 @@ std::string EffectDescriber::Formula(std::string_view text) const {
         } else if (!words.empty()) {
             out += words;
         } else {
-            out += word;
+            out += RussianDecimal(word);
         }
         word.clear();
     };
@@ -195,8 +208,8 @@ std::string EffectDescriber::Describe(std::string_view line) {
     const std::vector<std::string> arguments =
         Arguments(line.substr(open + 1, line.size() - open - 2));
     if (effect->Code == EffectCode::NumberParam && arguments.size() == 3) {
-        return "Параметр " + Caption(nextParameter_++) + ": от " + arguments[0] + " до " +
-               arguments[1] + ", сначала " + arguments[2];
+        return "Параметр " + Caption(nextParameter_++) + ": от " + RussianDecimal(arguments[0]) +
+               " до " + RussianDecimal(arguments[1]) + ", сначала " + RussianDecimal(arguments[2]);
     }
     if (effect->Code == EffectCode::YesNoParam && arguments.size() == 1) {
         return "Переключатель " + Caption(nextParameter_++) + ", сначала " +

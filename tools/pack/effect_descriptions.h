@@ -6,6 +6,10 @@
 
 namespace zephyr::pack {
 
+// A number as Russian text writes it, with a decimal comma ("2.8" -> "2,8");
+// any other text is returned unchanged.
+std::string RussianDecimal(std::string_view number);
+
 // Russian descriptions of effect lines for the encyclopedia's pages:
 // "Bash(8, 30, 0)" -> "Оглушение: шанс 8%, урон 30". Formula variables are
 // named in words, P1..P3 by the ability's parameter captions (UTF-8). A line

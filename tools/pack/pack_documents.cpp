@@ -72,10 +72,11 @@ std::string HeroLink(const THero& hero) {
     return "Main.html?pageid=heroes&amp;heroid=" + Escape(CalcName(hero.Name));
 }
 
+// Russian text writes decimals with a comma: 2,8.
 std::string Number(double value) {
     std::ostringstream out;
     out << value;
-    return out.str();
+    return RussianDecimal(out.str());
 }
 
 std::string ProgramHtml(const TEffectList& program, ProgramKind kind,

@@ -245,7 +245,7 @@ void LoadCatalogueInput(const char* file, const std::uint8_t* data, std::size_t 
 
     const auto load = [&](bool withPictures, Catalogue& catalogue) {
         try {
-            if (!loader->load(LoadOptions{location, withPictures, {}}, catalogue)) {
+            if (!loader->Load(LoadOptions{location, withPictures, {}}, catalogue)) {
                 Fail(std::string(file) + " was written but does not open");
             }
             return true;

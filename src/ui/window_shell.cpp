@@ -205,39 +205,25 @@ void MainWindow::Image3MouseDown() {
 }
 
 bool MainWindow::CaptionDrag(QObject* watched, QEvent* event) {
-    if (watched != image3_) {
+    const QEvent::Type type = event->type();
+    if (watched != image3_ || (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+                               type != QEvent::MouseButtonRelease)) {
         return false;
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        captionPress_ = mouse->globalPosition().toPoint();
+    const QPoint at = mouse->globalPosition().toPoint();
+    if (type == QEvent::MouseButtonPress) {
+        captionPress_ = at;
         captionGrab_.reset();
-        return false;
-    case QEvent::MouseMove:
+    } else if (type == QEvent::MouseMove) {
         if (captionGrab_ && mouse->buttons() != Qt::NoButton) {
-            move(mouse->globalPosition().toPoint() - *captionGrab_);
+            move(at - *captionGrab_);
             return true;
         }
-        return false;
-    case QEvent::MouseButtonRelease:
-        if (mouse->buttons() == Qt::NoButton) {
-            captionGrab_.reset();
-        }
-        return false;
-    default:
-        return false;
+    } else if (mouse->buttons() == Qt::NoButton) {
+        captionGrab_.reset();
     }
-}
-
-void MainWindow::ImageEx3Click() {
-    ClickGate(imageEx3_);
-    close();
-}
-
-void MainWindow::ImageEx4Click() {
-    ClickGate(imageEx4_);
-    showMinimized();
+    return false;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -226,6 +226,16 @@ bool MainWindow::CaptionDrag(QObject* watched, QEvent* event) {
     return false;
 }
 
+void MainWindow::ImageEx3Click() {
+    ClickGate(imageEx3_);
+    close();
+}
+
+void MainWindow::ImageEx4Click() {
+    ClickGate(imageEx4_);
+    showMinimized();
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == this && type == QEvent::WindowActivate) {

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, only those that are missing.
-# With --sanitize also clang and its sanitizer runtimes. ZEPHYR_NO_INSTALL=1
-# skips it, for machines that bring their dependencies another way.
+# Installs the Debian packages the build needs, only those that are missing,
+# then the Game Icons set (npm package @iconify-json/game-icons) into .icons/
+# when it is not there yet. With --sanitize also clang and its sanitizer
+# runtimes. ZEPHYR_NO_INSTALL=1 skips it, for machines that bring their
+# dependencies another way.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 if [ "${ZEPHYR_NO_INSTALL:-}" = "1" ]; then
     exit 0
@@ -12,9 +15,14 @@ packages=(
     g++ cmake ninja-build pkg-config
     libjpeg62-turbo-dev libgif-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-webengine-dev fonts-dejavu-core
+    qt6-base-dev qt6-webengine-dev qt6-svg-dev fonts-dejavu-core
     qt6-qpa-plugins fonts-liberation fonts-paratype
 )
+# npm fetches the icon set. A Node.js from elsewhere (NodeSource) brings its
+# own npm and conflicts with Debian's package, so only a missing command counts.
+if ! command -v npm >/dev/null 2>&1; then
+    packages+=(npm)
+fi
 
 if [ "${1:-}" = "--sanitize" ]; then
     packages+=(clang libclang-rt-14-dev)
@@ -33,4 +41,14 @@ if ((${#missing[@]})); then
     if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
     "${sudo_cmd[@]}" apt-get update
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The icon set the pack tool draws the sample game's pictures from. Without
+# it (no network, say) everything still builds, with plain pictures.
+icons=.icons/node_modules/@iconify-json/game-icons/icons.json
+if [ ! -f "$icons" ]; then
+    echo "Installing the Game Icons set into .icons"
+    if ! npm install --prefix .icons --no-audit --no-fund @iconify-json/game-icons@1; then
+        echo "The Game Icons set could not be installed: the sample pack gets plain pictures" >&2
+    fi
 fi

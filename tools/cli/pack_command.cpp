@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "icon_set.h"
 #include "pack_sources.h"
 #include "pack_writer.h"
 #include "source_error.h"
@@ -43,6 +44,7 @@ void EnsureGuiApplication() {
 
 int RunPack(CliContext& ctx) {
     const std::optional<std::string> synthetic = TakeOption(ctx.Args, "synthetic");
+    const std::optional<std::string> iconFile = TakeOption(ctx.Args, "icons");
     const std::size_t wanted = synthetic ? 1 : 2;
     if (ctx.Args.size() != wanted) {
         throw UsageError{synthetic ? "pack --synthetic SCALE takes one folder: OUT"
@@ -50,6 +52,11 @@ int RunPack(CliContext& ctx) {
     }
     pack::PackSources sources;
     try {
+        // The pictures are drawn from the Game Icons set when it is there;
+        // without it the pack is complete all the same, with plain pictures.
+        std::string notice;
+        const std::optional<pack::IconSet> icons =
+            pack::OpenIconSet(iconFile.value_or(std::string()), notice);
         if (synthetic) {
             const int scale = ParseWhole<int>(*synthetic).value_or(0);
             if (scale < 1 || scale > 50) {
@@ -57,10 +64,13 @@ int RunPack(CliContext& ctx) {
             }
             sources = pack::SyntheticPack(scale);
         } else {
-            sources = pack::ReadPackSources(ctx.Args[0]);
+            sources = pack::ReadPackSources(ctx.Args[0], icons ? &*icons : nullptr);
         }
         EnsureGuiApplication();
-        pack::WritePack(sources, ctx.Args.back());
+        pack::WritePack(sources, ctx.Args.back(), icons ? &*icons : nullptr);
+        if (!notice.empty()) {
+            ctx.Err << "zephyrdex-cli: " << notice << '\n';
+        }
     } catch (const pack::SourceError& error) {
         ctx.Err << error.what() << '\n';
         return kExitProblems;

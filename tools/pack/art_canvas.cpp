@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QStringList>
+#include <QtMath>
 
 namespace zephyr::pack::art {
 
@@ -38,19 +38,6 @@ Picture ToPicture(const QImage& image) {
     return picture;
 }
 
-QString Initials(const QString& name) {
-    QString initials;
-    for (const QString& word : name.split(' ', Qt::SkipEmptyParts)) {
-        if (word.at(0).isLetter()) {
-            initials += word.at(0).toUpper();
-        }
-        if (initials.size() == 2) {
-            break;
-        }
-    }
-    return initials.isEmpty() ? QStringLiteral("?") : initials;
-}
-
 unsigned NameHash(const QString& name) {
     unsigned hash = 2166136261u;
     for (const QChar c : name) {
@@ -81,6 +68,57 @@ void Tile(QPainter& painter, const QRectF& rect, const QColor& colour, qreal rad
     painter.fillPath(path, gradient);
     painter.setPen(QPen(colour.lighter(170), 1));
     painter.drawPath(path);
+}
+
+QImage Filled(const QImage& silhouette, const QBrush& brush) {
+    QImage image = silhouette.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(image.rect(), brush);
+    return image;
+}
+
+QImage PathSilhouette(const QPainterPath& path, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillPath(path, Qt::white);
+    return image;
+}
+
+void Emblem(QPainter& painter, const QImage& silhouette, QPointF at, const QBrush& fill,
+            const QColor& outline, int shadowAlpha) {
+    if (silhouette.isNull()) {
+        return;
+    }
+    // Brushes are laid out in the silhouette's own coordinates.
+    QBrush brush = fill;
+    brush.setTransform(QTransform::fromTranslate(-at.x(), -at.y()) * fill.transform());
+    if (shadowAlpha > 0) {
+        const QImage shadow = Filled(silhouette, QColor(0, 0, 0, shadowAlpha));
+        painter.drawImage(at + QPointF(1.5, 2), shadow);
+        painter.drawImage(at + QPointF(0.5, 3), shadow);
+    }
+    const QImage rim = Filled(silhouette, outline);
+    for (const QPointF step : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1),
+                               QPointF(-1, -1), QPointF(1, 1), QPointF(-1, 1), QPointF(1, -1)}) {
+        painter.drawImage(at + step, rim);
+    }
+    painter.drawImage(at, Filled(silhouette, brush));
+}
+
+QPainterPath Polygon(QPointF centre, qreal radius, int points, bool star, qreal turn) {
+    QPainterPath path;
+    const int corners = star ? points * 2 : points;
+    for (int i = 0; i < corners; ++i) {
+        const qreal r = star && i % 2 == 1 ? radius * 0.45 : radius;
+        const qreal angle = -M_PI / 2 + turn + 2 * M_PI * i / corners;
+        const QPointF p(centre.x() + r * qCos(angle), centre.y() + r * qSin(angle));
+        i == 0 ? path.moveTo(p) : path.lineTo(p);
+    }
+    path.closeSubpath();
+    return path;
 }
 
 } // namespace zephyr::pack::art

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QString>
 
 namespace zephyr::pack::art {
@@ -24,8 +25,6 @@ QColor AttributeColour(int attribute);
 QImage NewCanvas(int width, int height, const QColor& fill = kBackground);
 Picture ToPicture(const QImage& image);
 
-// The first letters of up to two words ("Ashen Warden" -> "AW").
-QString Initials(const QString& name);
 // A stable number from a name, to vary shapes and hues.
 unsigned NameHash(const QString& name);
 
@@ -35,5 +34,17 @@ void CentredText(QPainter& painter, const QRectF& rect, const QString& text, int
 
 // A tile: a vertical gradient of the colour, a bevelled edge.
 void Tile(QPainter& painter, const QRectF& rect, const QColor& colour, qreal radius);
+
+// A silhouette (alpha carries the shape) filled with a brush.
+QImage Filled(const QImage& silhouette, const QBrush& brush);
+// A path filled white on transparent, `size` pixels square: a silhouette
+// drawn without the icon set.
+QImage PathSilhouette(const QPainterPath& path, int size);
+// Draws a silhouette as an emblem at `at`: a soft shadow below right, a
+// one-pixel outline all round, then the fill.
+void Emblem(QPainter& painter, const QImage& silhouette, QPointF at, const QBrush& fill,
+            const QColor& outline, int shadowAlpha = 110);
+// A regular polygon (or a star of `points` tips) around a centre.
+QPainterPath Polygon(QPointF centre, qreal radius, int points, bool star, qreal turn = 0);
 
 } // namespace zephyr::pack::art

@@ -5,6 +5,7 @@ namespace zephyr::pack {
 void ReadAuraSources(const std::filesystem::path& root, PackSources& pack, SourceNames& names) {
     const auto path = root / "auras.zds";
     AuraFileEntry* entry = nullptr;
+    std::size_t job = 0;
     for (const SourceLine& line : ReadSourceFile(path, Shown(root, path))) {
         if (line.IsEffect) {
             line.Fail("effects belong to heroes and items");
@@ -16,7 +17,11 @@ void ReadAuraSources(const std::filesystem::path& root, PackSources& pack, Sourc
             aura.Name = CpText(line, line.Value, 50);
             pack.Aurs.Auras.push_back({aura, stored});
             entry = &pack.Aurs.Auras.back();
-            pack.Pictures.push_back({PictureJob::Kind::Aura, stored, line.Value, 0, 0});
+            pack.Pictures.push_back({PictureJob::Kind::Aura, stored, line.Value, 0,
+                                     static_cast<int>(pack.Aurs.Auras.size()),
+                                     std::string(DefaultIcon(PictureJob::Kind::Aura)),
+                                     PictureEffect::None});
+            job = pack.Pictures.size() - 1;
             continue;
         }
         if (entry == nullptr) {
@@ -26,9 +31,10 @@ void ReadAuraSources(const std::filesystem::path& root, PackSources& pack, Sourc
         const auto whole = [&](std::int32_t& field) {
             field = static_cast<std::int32_t>(Integer(line, line.Value, -100000, 100000));
         };
-        if (line.Key == "group") {
+        if (line.Key == "icon") {
+            pack.Pictures[job].Icon = IconValue(line, names);
+        } else if (line.Key == "group") {
             a.V0 = static_cast<std::int32_t>(Integer(line, line.Value, 1, 1000));
-            pack.Pictures.back().Variant = a.V0;
         } else if (line.Key == "melee damage") {
             whole(a.V1);
         } else if (line.Key == "ranged damage") {

@@ -1,7 +1,12 @@
 #include "effect_syntax.h"
 #include "source_readers.h"
 
+#include <algorithm>
+#include <array>
+#include <map>
+#include <set>
 #include <stdexcept>
+#include <string_view>
 
 namespace zephyr::pack {
 namespace {
@@ -15,6 +20,93 @@ void Attribute(const SourceLine& line, std::uint16_t& base, double& gain) {
     base = static_cast<std::uint16_t>(Integer(line, parts[0], 0, 65535));
     gain = Hundredths(line, parts[1]) / 100.0;
 }
+
+// The kind of an effect, for the colour of the ability's picture.
+PictureEffect EffectKind(std::string_view effect) {
+    using E = PictureEffect;
+    static const std::map<std::string_view, E> kinds = {
+        {"Damage", E::Attack},
+        {"DamagePercent", E::Attack},
+        {"Crit", E::Attack},
+        {"Bash", E::Attack},
+        {"PhysicalProc", E::Attack},
+        {"PhysicalDps", E::Attack},
+        {"LateDamage", E::Attack},
+        {"AttackTypeBash", E::Attack},
+        {"MagicalProc", E::Magic},
+        {"MagicalDps", E::Magic},
+        {"LateMagicalDamage", E::Magic},
+        {"ManaDrain", E::Magic},
+        {"HpDrain", E::Magic},
+        {"Intelligence", E::Magic},
+        {"Armor", E::Defence},
+        {"Shield", E::Defence},
+        {"PhysicalEhp", E::Defence},
+        {"MagicalEhp", E::Defence},
+        {"MagicResist", E::Defence},
+        {"HitPoints", E::Defence},
+        {"Strength", E::Defence},
+        {"AttackSpeed", E::Swiftness},
+        {"AttackTime", E::Swiftness},
+        {"MoveSpeed", E::Swiftness},
+        {"MoveSpeedPercent", E::Swiftness},
+        {"Range", E::Swiftness},
+        {"Evasion", E::Swiftness},
+        {"Miss", E::Swiftness},
+        {"TriggeredEvasion", E::Swiftness},
+        {"Agility", E::Swiftness},
+        {"HpRegen", E::Sustain},
+        {"ManaRegen", E::Sustain},
+        {"ManaRegenPercent", E::Sustain},
+        {"Mana", E::Sustain},
+        {"LifeSteal", E::Sustain},
+        {"RegenerationBase", E::Sustain},
+    };
+    const auto found = kinds.find(effect);
+    return found == kinds.end() ? E::None : found->second;
+}
+
+// Collects what an ability does: an ability that gives an aura is an aura
+// ability; otherwise the kind most of its different effects belong to wins,
+// a tie going to the kind named first. An orb counts as a magic effect.
+class EffectTally {
+public:
+    void Clear() { *this = EffectTally(); }
+
+    void Aura() { aura_ = true; }
+
+    void Effect(const std::string& name, PictureEffect kind) {
+        if (kind == PictureJob::Effect::None || !names_.insert(name).second) {
+            return;
+        }
+        if (std::find(order_.begin(), order_.end(), kind) == order_.end()) {
+            order_.push_back(kind);
+        }
+        ++counts_[static_cast<std::size_t>(kind)];
+    }
+
+    PictureEffect Result() const {
+        if (aura_) {
+            return PictureJob::Effect::Aura;
+        }
+        PictureEffect best = PictureJob::Effect::None;
+        int most = 0;
+        for (const PictureEffect kind : order_) {
+            const int count = counts_[static_cast<std::size_t>(kind)];
+            if (count > most) {
+                best = kind;
+                most = count;
+            }
+        }
+        return best;
+    }
+
+private:
+    bool aura_ = false;
+    std::set<std::string> names_;
+    std::vector<PictureEffect> order_;
+    std::array<int, 7> counts_{};
+};
 
 double Real(const SourceLine& line) {
     const std::int32_t value = Hundredths(line, line.Value);
@@ -38,6 +130,8 @@ public:
             } catch (const std::invalid_argument& error) {
                 line.Fail(error.what());
             }
+            const std::string name = line.Value.substr(0, line.Value.find('('));
+            Tally(name, EffectKind(name));
             return;
         }
         if (line.Key == "tavern") {
@@ -86,8 +180,9 @@ private:
         pack_.Taverns.Taverns.back().Heroes.push_back(entry);
         hero_ = &pack_.Taverns.Taverns.back().Heroes.back();
         heroJob_ = pack_.Pictures.size();
-        pack_.Pictures.push_back(
-            {PictureJob::Kind::HeroPortrait, entry.PicturePath, line.Value, 0, 0});
+        pack_.Pictures.push_back({PictureJob::Kind::HeroPortrait, entry.PicturePath, line.Value, 0,
+                                  0, std::string(DefaultIcon(PictureJob::Kind::HeroPortrait)),
+                                  PictureEffect::None});
         abilities_ = 0;
         ability_ = nullptr;
         program_ = nullptr;
@@ -102,8 +197,12 @@ private:
         level_ = 0;
         ability_->ImagePath =
             "Data\\images\\skills\\" + Slug(heroName_) + "_" + std::to_string(abilities_) + ".jpg";
+        abilityJob_ = pack_.Pictures.size();
         pack_.Pictures.push_back({PictureJob::Kind::Ability, ability_->ImagePath, line.Value, 0,
-                                  pack_.Pictures[heroJob_].Variant * 10 + abilities_});
+                                  pack_.Pictures[heroJob_].Variant * 10 + abilities_,
+                                  std::string(DefaultIcon(PictureJob::Kind::Ability)),
+                                  PictureEffect::None});
+        tally_.Clear();
         program_ = nullptr;
     }
 
@@ -152,6 +251,8 @@ private:
         } else if (line.Key == "picture") {
             hero_->PicturePath = CpText(line, line.Value);
             pack_.Pictures[heroJob_].StoredPath = hero_->PicturePath;
+        } else if (line.Key == "icon") {
+            pack_.Pictures[heroJob_].Icon = IconValue(line, names_);
         } else {
             line.Fail("unknown hero field \"" + line.Key + "\"");
         }
@@ -163,13 +264,18 @@ private:
             // Inside a level block: the orb of that level only.
             a.LevelOrbCodes[static_cast<std::size_t>(level_ - 1)] =
                 static_cast<std::uint8_t>(names_.AbilityOrbs.Find(line, line.Value));
+            Tally("orb", PictureJob::Effect::Magic);
             return;
         }
         program_ = nullptr;
         level_ = 0;
         if (line.Key == "picture") {
             a.ImagePath = CpText(line, line.Value);
-            pack_.Pictures.back().StoredPath = a.ImagePath;
+            pack_.Pictures[abilityJob_].StoredPath = a.ImagePath;
+            return;
+        }
+        if (line.Key == "icon") {
+            pack_.Pictures[abilityJob_].Icon = IconValue(line, names_);
             return;
         }
         a.HasData = true;
@@ -183,12 +289,17 @@ private:
             }
         } else if (line.Key == "learn aura") {
             a.LearnAura = static_cast<std::uint8_t>(names_.Auras.Find(line, line.Value));
+            TallyAura(a.LearnAura);
         } else if (line.Key == "active aura") {
             a.ActiveAura = static_cast<std::uint8_t>(names_.Auras.Find(line, line.Value));
+            TallyAura(a.ActiveAura);
         } else if (line.Key == "linked item") {
             a.LinkItem = static_cast<std::uint8_t>(names_.Items.Find(line, line.Value));
         } else if (line.Key == "orb") {
             a.OrbCode = static_cast<std::uint8_t>(names_.AbilityOrbs.Find(line, line.Value));
+            if (a.OrbCode != 0) {
+                Tally("orb", PictureJob::Effect::Magic);
+            }
         } else if (line.Key == "params") {
             const auto captions = SplitList(line.Value, '|');
             if (captions.size() > 5) {
@@ -209,11 +320,25 @@ private:
         }
     }
 
+    void Tally(const std::string& name, PictureEffect kind) {
+        tally_.Effect(name, kind);
+        pack_.Pictures[abilityJob_].Effect = tally_.Result();
+    }
+
+    void TallyAura(int aura) {
+        if (aura != 0) {
+            tally_.Aura();
+            pack_.Pictures[abilityJob_].Effect = tally_.Result();
+        }
+    }
+
     PackSources& pack_;
     SourceNames& names_;
     HeroFileEntry* hero_ = nullptr;
     std::string heroName_;
     std::size_t heroJob_ = 0;
+    std::size_t abilityJob_ = 0;
+    EffectTally tally_;
     int abilities_ = 0;
     TAbility* ability_ = nullptr;
     int level_ = 0;

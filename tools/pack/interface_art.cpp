@@ -1,12 +1,16 @@
 #include "interface_art.h"
 
 #include "art_canvas.h"
+#include "icon_set.h"
 
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QRadialGradient>
+#include <QtMath>
 
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 namespace zephyr::pack {
@@ -112,8 +116,27 @@ QImage LevelMarks() {
     return image;
 }
 
-QImage Attribute(int attribute) {
-    QImage image = NewCanvas(34, 34, QColor(0, 0, 0));
+// A white silhouette from the set, or a plain shape when there is no set.
+QImage IconOrShape(const IconSet* icons, std::string_view icon, int size,
+                   const QPainterPath& shape) {
+    if (icons != nullptr) {
+        QImage silhouette = icons->Silhouette(icon, size);
+        if (!silhouette.isNull()) {
+            return silhouette;
+        }
+    }
+    return PathSilhouette(shape, size);
+}
+
+// The primary attribute's medal: a coloured disc with the attribute's sign
+// (a flexed arm, a runner, a brain; without the set a triangle, a chevron, a
+// star).
+// The hero panel's shade where the statistic icons sit, so that they show no
+// square of their own.
+const QColor kHeroPanelShade(21, 21, 26);
+
+QImage Attribute(int attribute, const IconSet* icons) {
+    QImage image = NewCanvas(34, 34, kHeroPanelShade);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor tint = AttributeColour(attribute);
@@ -123,15 +146,39 @@ QImage Attribute(int attribute) {
     p.setBrush(g);
     p.setPen(QPen(kGold, 1.5));
     p.drawEllipse(QRectF(2, 2, 30, 30));
-    CentredText(p, QRectF(2, 2, 30, 30), QStringLiteral("СЛИ").mid(attribute - 1, 1), 15, kText);
+    QPainterPath shape;
+    if (attribute == 1) {
+        shape = Polygon(QPointF(10, 11), 9, 3, false);
+    } else if (attribute == 2) {
+        shape.moveTo(3, 3);
+        shape.lineTo(11, 3);
+        shape.lineTo(18, 10);
+        shape.lineTo(11, 17);
+        shape.lineTo(3, 17);
+        shape.lineTo(10, 10);
+        shape.closeSubpath();
+    } else {
+        shape = Polygon(QPointF(10, 10), 9, 5, true);
+    }
+    const char* const names[] = {"biceps", "sprint", "brain"};
+    const QImage sign = IconOrShape(icons, names[qBound(1, attribute, 3) - 1], 20, shape);
+    Emblem(p, sign, QPointF(7, 7), QColor(250, 244, 228), QColor(0, 0, 0, 200), 80);
     return image;
 }
 
-QImage StatIcon(bool attack) {
-    QImage image = NewCanvas(22, 22);
+QImage StatIcon(bool attack, const IconSet* icons) {
+    QImage image = NewCanvas(22, 22, kHeroPanelShade);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(attack ? QColor(230, 120, 60) : QColor(110, 160, 230), 2));
+    const QColor ink = attack ? QColor(236, 128, 64) : QColor(112, 164, 236);
+    if (icons != nullptr) {
+        const QImage sign = icons->Silhouette(attack ? "broadsword" : "checked-shield", 18);
+        if (!sign.isNull()) {
+            Emblem(p, sign, QPointF(2, 2), ink, QColor(0, 0, 0, 220), 0);
+            return image;
+        }
+    }
+    p.setPen(QPen(ink, 2));
     if (attack) {
         p.drawLine(QPointF(5, 17), QPointF(17, 5));
         p.drawLine(QPointF(4, 13), QPointF(9, 18));
@@ -175,17 +222,38 @@ QImage EmptySlot() {
     return image;
 }
 
-QImage NoPicture(int size, const QString& mark) {
-    QImage image = NewCanvas(size, size, QColor(0, 0, 0));
+// No orb at all: an empty socket, a dashed grey ring around nothing.
+QImage NoOrb() {
+    QImage image = NewCanvas(30, 30, QColor(0, 0, 0));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kPanelEdge, 1.5));
-    p.drawEllipse(QRectF(3, 3, size - 6, size - 6));
-    CentredText(p, QRectF(0, 0, size, size), mark, size / 3, kPanelEdge);
+    p.setBrush(QColor(22, 22, 26));
+    p.setPen(QPen(QColor(104, 102, 112), 1.5, Qt::DashLine));
+    p.drawEllipse(QPointF(15, 15), 11, 11);
     return image;
 }
 
-QImage Splash() {
+// Orbs that put each other out: a dim orb behind a red sign of refusal.
+QImage NoOrbWorks() {
+    QImage image = NewCanvas(30, 30, QColor(0, 0, 0));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient orb(QPointF(12, 11), 12);
+    orb.setColorAt(0, QColor(150, 140, 170));
+    orb.setColorAt(1, QColor(40, 34, 52));
+    p.setPen(Qt::NoPen);
+    p.setBrush(orb);
+    p.drawEllipse(QPointF(15, 15), 9, 9);
+    const QColor red(232, 36, 36);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(red, 3.2));
+    p.drawEllipse(QPointF(15, 15), 12, 12);
+    p.setPen(QPen(red, 3.2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(6.5, 6.5), QPointF(23.5, 23.5));
+    return image;
+}
+
+QImage Splash(const IconSet* icons) {
     QImage image = NewCanvas(250, 200, QColor(0, 0, 0));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -195,82 +263,155 @@ QImage Splash() {
     p.fillRect(image.rect(), g);
     p.setPen(QPen(kGold, 2));
     p.drawEllipse(QPointF(125, 74), 44, 44);
-    CentredText(p, QRectF(0, 40, 250, 70), QStringLiteral("Z"), 56, kGold);
+    // A whirlwind, or without the set a spiral of wind.
+    QPainterPath spiral;
+    for (int i = 0; i <= 48; ++i) {
+        const qreal a = i * 0.26;
+        const QPointF point(30 + qCos(a) * i * 0.55, 28 + qSin(a) * i * 0.55);
+        i == 0 ? spiral.moveTo(point) : spiral.lineTo(point);
+    }
+    QPainterPathStroker stroker;
+    stroker.setWidth(5);
+    stroker.setCapStyle(Qt::RoundCap);
+    const QImage wind = IconOrShape(icons, "whirlwind", 60, stroker.createStroke(spiral));
+    QLinearGradient fill(0, 0, 0, 60);
+    fill.setColorAt(0, kGold.lighter(150));
+    fill.setColorAt(1, kGold.darker(110));
+    Emblem(p, wind, QPointF(95, 44), fill, QColor(20, 12, 4), 120);
     CentredText(p, QRectF(0, 126, 250, 28), QStringLiteral("Zephyrdex"), 22, kText);
     return image;
 }
 
-// The calculator panel's background: framed panels where the hero block,
-// slots, abilities, the build list and the editors sit; lime where the
-// panel's black shows through (under the table and the lists).
+// A dark recess two pixels around a control: the socket of a picture.
+void Socket(QPainter& p, const QRect& control) {
+    p.setPen(QPen(QColor(0, 0, 0), 1));
+    p.setBrush(QColor(6, 6, 8));
+    p.drawRect(QRectF(control).adjusted(-1.5, -1.5, 1.5, 1.5));
+    p.setPen(QPen(QColor(120, 96, 60, 150), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(control).adjusted(-2.5, -2.5, 2.5, 2.5));
+}
+
+// The calculator panel's background: framed panels where the running line,
+// the hero block, the slots, the abilities, the orb, the build list with the
+// editors and the statistics sit; lime where the panel's black shows
+// through (under the table and the lists).
 QImage MainMask() {
-    QImage image = NewCanvas(793, 550, QColor(8, 8, 11));
+    QImage image = NewCanvas(kMainMaskWidth, kMainMaskHeight, QColor(8, 8, 11));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const auto panel = [&](const QRectF& r, const QString& title) {
+    // A faint diagonal weave behind everything.
+    p.setPen(QPen(QColor(255, 255, 255, 6), 1));
+    for (int x = -kMainMaskHeight; x < kMainMaskWidth; x += 6) {
+        p.drawLine(x, 0, x + kMainMaskHeight, kMainMaskHeight);
+    }
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(10);
+    font.setBold(true);
+    for (const MaskPanel& panel : MainMaskPanels()) {
+        const QRectF r = QRectF(panel.Area).adjusted(0.5, 0.5, -0.5, -0.5);
         QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, QColor(30, 30, 38));
-        g.setColorAt(1, QColor(16, 16, 21));
+        g.setColorAt(0, QColor(36, 33, 42));
+        g.setColorAt(0.12, QColor(27, 26, 33));
+        g.setColorAt(1, QColor(14, 14, 18));
         p.setBrush(g);
-        p.setPen(QPen(kPanelEdge, 1));
-        p.drawRoundedRect(r, 6, 6);
-        if (!title.isEmpty()) {
-            QFont font(QStringLiteral("DejaVu Sans"));
-            font.setPixelSize(10);
+        p.setPen(QPen(QColor(0, 0, 0), 1));
+        p.drawRoundedRect(r, 5, 5);
+        // A bronze rim and a faint light line inside it.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(122, 92, 56), 1));
+        p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 4, 4);
+        p.setPen(QPen(QColor(255, 236, 200, 22), 1));
+        p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 3, 3);
+        if (*panel.Title != 0) {
             p.setFont(font);
-            p.setPen(kBronze);
-            p.drawText(r.adjusted(8, 2, -8, 0), Qt::AlignTop | Qt::AlignLeft, title);
+            p.setPen(QColor(0, 0, 0));
+            const QRectF title = r.adjusted(9, 3, -8, 0);
+            p.drawText(title.translated(1, 1), Qt::AlignTop | Qt::AlignLeft,
+                       QString::fromUtf8(panel.Title));
+            p.setPen(kGold);
+            p.drawText(title, Qt::AlignTop | Qt::AlignLeft, QString::fromUtf8(panel.Title));
         }
+    }
+    const auto panel = [](const char* name) -> const MaskPanel& {
+        for (const MaskPanel& candidate : MainMaskPanels()) {
+            if (std::string_view(candidate.Name) == name) {
+                return candidate;
+            }
+        }
+        throw std::logic_error(std::string("no mask panel ") + name);
     };
-    panel(QRectF(40, 30, 370, 200), QString());                   // hero block
-    panel(QRectF(436, 60, 114, 168), QStringLiteral("Предметы")); // six slots
-    panel(QRectF(10, 236, 404, 88), QString());                   // abilities
-    panel(QRectF(412, 238, 162, 86), QString());                  // orb
-    panel(QRectF(580, 30, 190, 370), QStringLiteral("Порядок прокачки"));
-    panel(QRectF(576, 386, 204, 138), QString()); // parameter editors
-    panel(QRectF(14, 352, 544, 170), QString());  // statistics
+    // Sockets under the pictures: the slots, the abilities, the auras' strip
+    // and the orb's box.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (const QRect& slot : panel("items").Controls) {
+        Socket(p, slot);
+    }
+    for (const QRect& ability : panel("abilities").Controls) {
+        Socket(p, ability);
+    }
+    const std::vector<QRect>& hero = panel("hero").Controls;
+    QRect auras;
+    for (const QRect& control : hero) {
+        if (control.size() == QSize(15, 15)) {
+            auras = auras.united(control);
+        }
+    }
+    Socket(p, auras);
+    Socket(p, panel("orb").Controls.back());
+    Socket(p, panel("running line").Controls.front());
     p.setPen(Qt::NoPen);
     p.setBrush(kLime);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.drawRect(QRect(24, 384, 521, 130)); // the table
-    p.drawRect(QRect(592, 48, 161, 345)); // build list and its numbers
+    for (const MaskPanel& each : MainMaskPanels()) {
+        for (const QRect& lime : each.Lime) {
+            p.drawRect(lime);
+        }
+    }
     return image;
 }
 
-using Drawer = std::function<QImage()>;
+using Drawer = std::function<QImage(const IconSet*)>;
 
 const std::map<std::string, Drawer, std::less<>>& Drawers() {
     static const std::map<std::string, Drawer, std::less<>> drawers = [] {
         std::map<std::string, Drawer, std::less<>> d;
         const std::string design = "data\\images\\design\\";
         const std::string buttons = design + "buttons\\";
-        d[design + "formtop.bmp"] = [] { return Strip(800, 3, false); };
-        d[design + "formbottom.bmp"] = [] { return Strip(800, 3, false); };
-        d[design + "formleft.bmp"] = [] { return Strip(3, 594, true); };
-        d[design + "mainmask.bmp"] = MainMask;
-        d[design + "headers\\formcaption.bmp"] = Caption;
-        d[design + "edit_center.bmp"] = [] {
+        // The drawers that need no icons.
+        const auto plain = [](QImage (*draw)()) {
+            return [draw](const IconSet*) { return draw(); };
+        };
+        d[design + "formtop.bmp"] = [](const IconSet*) { return Strip(800, 3, false); };
+        d[design + "formbottom.bmp"] = [](const IconSet*) { return Strip(800, 3, false); };
+        d[design + "formleft.bmp"] = [](const IconSet*) { return Strip(3, 594, true); };
+        d[design + "mainmask.bmp"] = plain(MainMask);
+        d[design + "headers\\formcaption.bmp"] = plain(Caption);
+        d[design + "edit_center.bmp"] = [](const IconSet*) {
             QImage image = NewCanvas(112, 27, QColor(0, 0, 0));
             QPainter p(&image);
             p.setPen(QPen(kPanelEdge, 1));
             p.drawRect(0, 2, 111, 22);
             return image;
         };
-        d[design + "gold_border64.bmp"] = [] { return Frame(64, kGold); };
-        d[design + "bronze_border64.bmp"] = [] { return Frame(64, kBronze); };
-        d[design + "gold_border36.bmp"] = [] { return Frame(36, kGold); };
-        d[design + "bronze_border36.bmp"] = [] { return Frame(36, kBronze); };
-        d[design + "emptyslot.jpg"] = EmptySlot;
-        d[design + "levels.bmp"] = LevelMarks;
-        d[design + "no_orb.bmp"] = [] { return NoPicture(30, QStringLiteral("—")); };
+        d[design + "gold_border64.bmp"] = [](const IconSet*) { return Frame(64, kGold); };
+        d[design + "bronze_border64.bmp"] = [](const IconSet*) { return Frame(64, kBronze); };
+        d[design + "gold_border36.bmp"] = [](const IconSet*) { return Frame(36, kGold); };
+        d[design + "bronze_border36.bmp"] = [](const IconSet*) { return Frame(36, kBronze); };
+        d[design + "emptyslot.jpg"] = plain(EmptySlot);
+        d[design + "levels.bmp"] = plain(LevelMarks);
+        d[design + "no_orb.bmp"] = plain(NoOrb);
         d[design + "splashimage.jpg"] = Splash;
-        d["data\\images\\orbs\\noneattack.bmp"] = [] { return NoPicture(30, QStringLiteral("×")); };
-        d["data\\images\\skills\\skill000.jpg"] = AttributeBonus;
-        d["data\\images\\stats\\hero_a.jpg"] = [] { return StatIcon(true); };
-        d["data\\images\\stats\\hero_d.jpg"] = [] { return StatIcon(false); };
-        d["data\\images\\stats\\s.gif"] = [] { return Attribute(1); };
-        d["data\\images\\stats\\a.gif"] = [] { return Attribute(2); };
-        d["data\\images\\stats\\i.gif"] = [] { return Attribute(3); };
+        d["data\\images\\orbs\\noneattack.bmp"] = plain(NoOrbWorks);
+        d["data\\images\\skills\\skill000.jpg"] = plain(AttributeBonus);
+        d["data\\images\\stats\\hero_a.jpg"] = [](const IconSet* icons) {
+            return StatIcon(true, icons);
+        };
+        d["data\\images\\stats\\hero_d.jpg"] = [](const IconSet* icons) {
+            return StatIcon(false, icons);
+        };
+        d["data\\images\\stats\\s.gif"] = [](const IconSet* icons) { return Attribute(1, icons); };
+        d["data\\images\\stats\\a.gif"] = [](const IconSet* icons) { return Attribute(2, icons); };
+        d["data\\images\\stats\\i.gif"] = [](const IconSet* icons) { return Attribute(3, icons); };
 
         struct Face {
             const char* Name;
@@ -300,14 +441,14 @@ const std::map<std::string, Drawer, std::less<>>& Drawers() {
         };
         for (const Face& face : faces) {
             const std::string base = buttons + face.Name;
-            d[base + "_passive.bmp"] = [face] {
+            d[base + "_passive.bmp"] = [face](const IconSet*) {
                 return Button(face.Width, face.Height, State::Passive, face.Glyph);
             };
-            d[base + "_active.bmp"] = [face] {
+            d[base + "_active.bmp"] = [face](const IconSet*) {
                 return Button(face.Width, face.Height, State::Active, face.Glyph);
             };
             if (face.Disabled) {
-                d[base + "_disable.bmp"] = [face] {
+                d[base + "_disable.bmp"] = [face](const IconSet*) {
                     return Button(face.Width, face.Height, State::Disabled, face.Glyph);
                 };
             }
@@ -319,13 +460,81 @@ const std::map<std::string, Drawer, std::less<>>& Drawers() {
 
 } // namespace
 
-Picture DrawInterfaceArt(std::string_view storedPath) {
+const std::vector<MaskPanel>& MainMaskPanels() {
+    // The controls as src/ui/calculator_panel.cpp (and running_line.cpp)
+    // place them; a label that sizes itself to its text is given the room of
+    // its widest text.
+    static const std::vector<MaskPanel> panels = [] {
+        std::vector<MaskPanel> list;
+        list.push_back({"running line", QRect(90, 3, 432, 23), "", {QRect(97, 8, 417, 13)}, {}});
+
+        MaskPanel hero{"hero", QRect(40, 30, 386, 196), "", {}, {}};
+        hero.Controls = {
+            QRect(92, 92, 64, 64),                            // portrait
+            QRect(216, 72, 177, 29),                          // name
+            QRect(88, 157, 73, 18),                           // level
+            QRect(88, 186, 73, 13),                           // hit points
+            QRect(88, 205, 73, 13),                           // mana
+            QRect(214, 114, 22, 22),                          // attack icon
+            QRect(214, 154, 22, 22),                          // armor icon
+            QRect(323, 136, 34, 34),                          // primary attribute
+            QRect(240, 112, 48, 13),                          // "Атака:" and its value below
+            QRect(240, 128, 72, 13), QRect(240, 152, 52, 13), // "Защита:" and its value
+            QRect(240, 168, 72, 13), QRect(360, 104, 40, 13), // the three attributes and their
+                                                              // values
+            QRect(360, 120, 56, 13), QRect(360, 136, 60, 13), QRect(360, 152, 56, 13),
+            QRect(360, 168, 62, 13), QRect(360, 184, 56, 13), QRect(200, 200, 44, 13), // "Статус:"
+        };
+        for (int n = 0; n < 10; ++n) {
+            hero.Controls.push_back(QRect(248 + 17 * n, 200, 15, 15)); // auras
+        }
+        list.push_back(hero);
+
+        MaskPanel items{"items", QRect(436, 60, 114, 168), "Предметы", {}, {}};
+        for (const QPoint slot : {QPoint(450, 80), QPoint(499, 80), QPoint(450, 129),
+                                  QPoint(499, 129), QPoint(450, 179), QPoint(499, 179)}) {
+            items.Controls.push_back(QRect(slot, QSize(36, 36)));
+        }
+        list.push_back(items);
+
+        MaskPanel abilities{"abilities", QRect(10, 236, 398, 88), "", {}, {}};
+        for (const int left : {20, 100, 180, 260, 340}) {
+            abilities.Controls.push_back(QRect(left, 249, 64, 64));
+        }
+        list.push_back(abilities);
+
+        list.push_back({"orb",
+                        QRect(412, 238, 162, 86),
+                        "",
+                        {QRect(416, 248, 140, 24), QRect(448, 280, 70, 30)},
+                        {}});
+        // The build order and, below it, the editors of the ability's
+        // parameters share one panel: the editors' box starts a pixel above
+        // the list's end.
+        list.push_back(
+            {"build order",
+             QRect(578, 28, 208, 496),
+             "Порядок прокачки",
+             {QRect(592, 48, 25, 345), QRect(624, 48, 129, 345), QRect(584, 392, 193, 124)},
+             {QRect(592, 48, 161, 345)}});
+        list.push_back({"statistics",
+                        QRect(14, 352, 544, 170),
+                        "",
+                        {QRect(24, 360, 136, 20), QRect(192, 360, 150, 20),
+                         QRect(388, 360, 150, 20), QRect(24, 384, 521, 130)},
+                        {QRect(24, 384, 521, 130)}});
+        return list;
+    }();
+    return panels;
+}
+
+Picture DrawInterfaceArt(std::string_view storedPath, const IconSet* icons) {
     std::string key;
     for (const char c : storedPath) {
         key += c == '/' ? '\\' : static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     }
     const auto found = Drawers().find(key);
-    return found == Drawers().end() ? Picture() : ToPicture(found->second());
+    return found == Drawers().end() ? Picture() : ToPicture(found->second(icons));
 }
 
 } // namespace zephyr::pack

@@ -1,6 +1,7 @@
 #include "effect_syntax.h"
 #include "source_readers.h"
 
+#include <map>
 #include <stdexcept>
 
 namespace zephyr::pack {
@@ -19,11 +20,13 @@ std::vector<std::uint8_t> AuraList(const SourceLine& line, const SourceNames& na
 } // namespace
 
 void ReadItemSources(const std::filesystem::path& root, PackSources& pack, SourceNames& names) {
+    std::map<std::string, int> groupSizes; // variants read so far, by group
     for (const auto& path : SourceFilesIn(root / "items", ".zds")) {
         ShopFileEntry* shop = nullptr;
         std::uint32_t shopColour = 0x808080;
         std::size_t shopJob = 0;
         ItemFileEntry* item = nullptr;
+        std::size_t itemJob = 0;
         TEffectList* program = nullptr;
         for (const SourceLine& line : ReadSourceFile(path, Shown(root, path))) {
             if (line.IsEffect) {
@@ -45,8 +48,9 @@ void ReadItemSources(const std::filesystem::path& root, PackSources& pack, Sourc
                 item = nullptr;
                 shopColour = 0x808080;
                 shopJob = pack.Pictures.size();
-                pack.Pictures.push_back(
-                    {PictureJob::Kind::Shop, stored, line.Value, shopColour, 0});
+                pack.Pictures.push_back({PictureJob::Kind::Shop, stored, line.Value, shopColour, 0,
+                                         std::string(DefaultIcon(PictureJob::Kind::Shop)),
+                                         PictureEffect::None});
                 continue;
             }
             if (shop == nullptr) {
@@ -56,12 +60,14 @@ void ReadItemSources(const std::filesystem::path& root, PackSources& pack, Sourc
                 const std::size_t marker = line.Value.find(">>");
                 std::string text = line.Value;
                 std::string fullName = line.Value;
+                int place = 0;
                 if (marker != std::string::npos) {
                     const auto parts = SplitList(line.Value.substr(0, marker), '|');
                     const std::string group = parts.at(0);
                     const std::string variant = SplitList(line.Value.substr(marker + 2), '|').at(0);
                     text = group + ">>" + variant;
                     fullName = group + " - " + variant;
+                    place = ++groupSizes[group];
                 }
                 CpText(line, fullName, 50);
                 names.Items.Add(line, fullName);
@@ -71,7 +77,10 @@ void ReadItemSources(const std::filesystem::path& root, PackSources& pack, Sourc
                 entry.PicturePath = stored;
                 shop->Items.push_back(entry);
                 item = &shop->Items.back();
-                pack.Pictures.push_back({PictureJob::Kind::Item, stored, fullName, shopColour, 0});
+                itemJob = pack.Pictures.size();
+                pack.Pictures.push_back({PictureJob::Kind::Item, stored, fullName, shopColour,
+                                         place, std::string(DefaultIcon(PictureJob::Kind::Item)),
+                                         PictureEffect::None});
                 continue;
             }
             if (item == nullptr) {
@@ -85,13 +94,17 @@ void ReadItemSources(const std::filesystem::path& root, PackSources& pack, Sourc
                 } else if (line.Key == "colour") {
                     shopColour = Colour(line);
                     pack.Pictures[shopJob].Colour = shopColour;
+                } else if (line.Key == "icon") {
+                    pack.Pictures[shopJob].Icon = IconValue(line, names);
                 } else {
                     line.Fail("unknown shop field \"" + line.Key + "\"");
                 }
                 continue;
             }
             TItem& record = item->Item;
-            if (line.Key == "cost") {
+            if (line.Key == "icon") {
+                pack.Pictures[itemJob].Icon = IconValue(line, names);
+            } else if (line.Key == "cost") {
                 record.Cost = static_cast<std::uint16_t>(Integer(line, line.Value, 0, 65535));
             } else if (line.Key == "orb") {
                 record.OrbCode = static_cast<std::uint8_t>(names.ItemOrbs.Find(line, line.Value));

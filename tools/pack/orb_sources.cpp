@@ -1,5 +1,7 @@
 #include "source_readers.h"
 
+#include <optional>
+
 namespace zephyr::pack {
 namespace {
 
@@ -101,11 +103,21 @@ void ReadOrbSources(const std::filesystem::path& root, PackSources& pack, Source
     const std::string file = Shown(root, path);
     std::vector<PairLine> pairs;
     TOrb* orb = nullptr;
+    // The picture of the category or ability orb read last, for its "icon:"
+    // and "colour:" lines.
+    std::optional<std::size_t> orbJob;
     for (const SourceLine& line : ReadSourceFile(path, file)) {
         const bool orbField = line.Key == "category" || line.Key == "chance" ||
                               line.Key == "damage" || line.Key == "life steal";
         if (line.IsEffect) {
             line.Fail("effects belong to heroes and items");
+        } else if (orbJob && (line.Key == "icon" || line.Key == "colour")) {
+            PictureJob& job = pack.Pictures[*orbJob];
+            if (line.Key == "icon") {
+                job.Icon = IconValue(line, names);
+            } else {
+                job.Colour = Colour(line);
+            }
         } else if (orb != nullptr && orbField) {
             // Inside an item orb; categories are all declared before the item orbs.
             if (line.Key == "category") {
@@ -126,19 +138,25 @@ void ReadOrbSources(const std::filesystem::path& root, PackSources& pack, Source
                                        ".jpg";
             (category ? pack.Orbs.Categories : pack.Orbs.AbilityOrbs)
                 .push_back({CpText(line, line.Value, 50), stored});
+            const auto kind =
+                category ? PictureJob::Kind::OrbCategory : PictureJob::Kind::AbilityOrb;
+            orbJob = pack.Pictures.size();
             pack.Pictures.push_back(
-                {category ? PictureJob::Kind::OrbCategory : PictureJob::Kind::AbilityOrb, stored,
-                 line.Value, 0, category ? names.Categories.Count() : names.AbilityOrbs.Count()});
+                {kind, stored, line.Value, 0,
+                 category ? names.Categories.Count() : names.AbilityOrbs.Count(),
+                 std::string(DefaultIcon(kind)), PictureEffect::None});
             orb = nullptr;
         } else if (line.Key == "melee" || line.Key == "ranged" || line.Key == "ability") {
             pairs.push_back(ParsePair(line, line.Key == "melee"    ? Table::Melee
                                             : line.Key == "ranged" ? Table::Ranged
                                                                    : Table::Ability));
             orb = nullptr;
+            orbJob.reset();
         } else if (line.Key == "item orb") {
             names.ItemOrbs.Add(line, line.Value);
             pack.Orbs.ItemOrbs.push_back(TOrb{CpText(line, line.Value, 50), 0, 0, 0, 0});
             orb = &pack.Orbs.ItemOrbs.back();
+            orbJob.reset();
         } else if (orb == nullptr) {
             line.Fail("\"" + line.Key + "\" belongs inside an item orb");
         } else {

@@ -62,12 +62,14 @@ std::string Encode(const Picture& picture, std::string_view stored) {
     case PictureFormat::Jpeg:
         break;
     }
-    return EncodeJpeg(picture, 92);
+    // Small icons keep their edges best at the highest quality.
+    return EncodeJpeg(picture, picture.Width <= 36 ? 100 : 92);
 }
 
 } // namespace
 
-void WritePack(const PackSources& pack, const std::filesystem::path& dataFolder) {
+void WritePack(const PackSources& pack, const std::filesystem::path& dataFolder,
+               const IconSet* icons) {
     // Everything that can fail on the sources is built before anything is written.
     const std::map<std::string, std::string> documents = BuildDocuments(pack);
     const std::string taverns = WriteTavernsFile(pack.Taverns);
@@ -92,11 +94,11 @@ void WritePack(const PackSources& pack, const std::filesystem::path& dataFolder)
 
     for (const PictureJob& job : pack.Pictures) {
         WriteBytes(Inside(dataFolder, job.StoredPath),
-                   Encode(DrawCatalogueArt(job), job.StoredPath));
+                   Encode(DrawCatalogueArt(job, icons), job.StoredPath));
     }
     for (const auto list : {RequiredDesignPictures(), OtherInterfacePictures()}) {
         for (const std::string_view stored : list) {
-            const Picture picture = DrawInterfaceArt(stored);
+            const Picture picture = DrawInterfaceArt(stored, icons);
             if (picture.Pixels.empty()) {
                 throw std::runtime_error("no drawing for " + std::string(stored));
             }

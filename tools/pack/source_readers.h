@@ -19,7 +19,11 @@ struct SourceNames {
     NameTable Heroes{"hero"};
     std::set<std::string> HeroCalcNames; // hero names without spaces, as calc links name them
     std::set<std::string> Documents;     // file names inside Data/documents
+    const IconSet* Icons = nullptr;      // when given, icon names must be in it
 };
+
+// The value of an "icon:" line: a Game Icons name, in the set when there is one.
+std::string IconValue(const SourceLine& line, const SourceNames& names);
 
 // Each reads its sources into `pack` (in this order: later ones refer to
 // earlier ones by name). `root` is the sources folder, for messages.

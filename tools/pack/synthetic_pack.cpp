@@ -20,6 +20,12 @@ std::string N(const char* stem, int number) {
     return stem + std::to_string(number);
 }
 
+// A picture of a generated record: the kind's default icon.
+PictureJob Job(PictureKind kind, const std::string& path, const std::string& label,
+               std::uint32_t colour, int variant, PictureEffect effect = PictureEffect::None) {
+    return {kind, path, label, colour, variant, std::string(DefaultIcon(kind)), effect};
+}
+
 } // namespace
 
 PackSources SyntheticPack(int scale) {
@@ -28,12 +34,13 @@ PackSources SyntheticPack(int scale) {
     for (int c = 1; c <= categories; ++c) {
         const std::string path = "Data\\images\\orbs\\category_" + std::to_string(c) + ".jpg";
         pack.Orbs.Categories.push_back({N("Category ", c), path});
-        pack.Pictures.push_back({PictureJob::Kind::OrbCategory, path, N("Category ", c), 0, c});
+        pack.Pictures.push_back(Job(PictureJob::Kind::OrbCategory, path, N("Category ", c), 0, c));
     }
     for (int b = 1; b <= 3; ++b) {
         const std::string path = "Data\\images\\orbs\\ability_" + std::to_string(b) + ".jpg";
         pack.Orbs.AbilityOrbs.push_back({N("Ability orb ", b), path});
-        pack.Pictures.push_back({PictureJob::Kind::AbilityOrb, path, N("Ability orb ", b), 0, b});
+        pack.Pictures.push_back(
+            Job(PictureJob::Kind::AbilityOrb, path, N("Ability orb ", b), 0, b));
     }
     pack.Orbs.MeleeResults.assign(categories * (categories + 1) / 2, 1);
     pack.Orbs.RangedResults.assign(categories * (categories + 1) / 2, 2);
@@ -52,7 +59,7 @@ PackSources SyntheticPack(int scale) {
         aura.V8 = a % 12;
         const std::string path = "Data\\images\\auras\\aura_" + std::to_string(a) + ".jpg";
         pack.Aurs.Auras.push_back({aura, path});
-        pack.Pictures.push_back({PictureJob::Kind::Aura, path, aura.Name, 0, aura.V0});
+        pack.Pictures.push_back(Job(PictureJob::Kind::Aura, path, aura.Name, 0, a));
     }
     int itemNumber = 0;
     for (int s = 1; s <= 10; ++s) {
@@ -60,7 +67,7 @@ PackSources SyntheticPack(int scale) {
             "Data\\images\\shops\\shop_" + std::to_string(s) + (s % 2 ? ".gif" : ".jpg");
         ShopFileEntry shop{N("Shop ", s), shopPath, {}};
         const std::uint32_t colour = 0x305070u + static_cast<std::uint32_t>(s) * 0x0F0A05u;
-        pack.Pictures.push_back({PictureJob::Kind::Shop, shopPath, shop.Name, colour, 0});
+        pack.Pictures.push_back(Job(PictureJob::Kind::Shop, shopPath, shop.Name, colour, 0));
         for (int i = 0; i < 20 * scale; ++i) {
             ++itemNumber;
             ItemFileEntry entry;
@@ -81,8 +88,8 @@ PackSources SyntheticPack(int scale) {
                         ProgramKind::Item);
             item.UniqueEffects =
                 Program({"LateDamage(8)", "MoveSpeedPercent(6)"}, ProgramKind::Item);
-            pack.Pictures.push_back(
-                {PictureJob::Kind::Item, entry.PicturePath, Utf8FromCp1251(entry.Text), colour, 0});
+            pack.Pictures.push_back(Job(PictureJob::Kind::Item, entry.PicturePath,
+                                        Utf8FromCp1251(entry.Text), colour, 0));
             shop.Items.push_back(std::move(entry));
         }
         pack.Shops.Shops.push_back(std::move(shop));
@@ -112,8 +119,8 @@ PackSources SyntheticPack(int scale) {
                           .ManaRegen = 0.01,
                           .AttackRange = static_cast<std::uint16_t>(ranged ? 550 : 128)});
             THero& hero = entry.Hero;
-            pack.Pictures.push_back({PictureJob::Kind::HeroPortrait, entry.PicturePath,
-                                     Utf8FromCp1251(hero.Name), 0, hero.PrimaryAttribute});
+            pack.Pictures.push_back(Job(PictureJob::Kind::HeroPortrait, entry.PicturePath,
+                                        Utf8FromCp1251(hero.Name), 0, hero.PrimaryAttribute));
             for (int a = 0; a < 4; ++a) {
                 TAbility& ability = hero.Abilities[a];
                 ability.Name = N("Ability ", heroNumber * 4 + a);
@@ -127,9 +134,10 @@ PackSources SyntheticPack(int scale) {
                         Program({"NumberParam(0, 5, 2)", "Damage(P1 * 5 + STR / 4)", "Crit(15, 2)"},
                                 ProgramKind::Level);
                 }
-                pack.Pictures.push_back({PictureJob::Kind::Ability, ability.ImagePath,
-                                         Utf8FromCp1251(ability.Name), 0,
-                                         hero.PrimaryAttribute * 10 + a + 1});
+                pack.Pictures.push_back(Job(PictureJob::Kind::Ability, ability.ImagePath,
+                                            Utf8FromCp1251(ability.Name), 0,
+                                            hero.PrimaryAttribute * 10 + a + 1,
+                                            a == 0 ? PictureEffect::Aura : PictureEffect::Attack));
             }
             tavern.Heroes.push_back(std::move(entry));
         }

@@ -21,12 +21,16 @@ inline constexpr int kSlotCodeOffset = 5;
 struct ItemSlot {
     std::int32_t IconIndex = 0;  // icon in the Shops list
     std::int32_t ItemNumber = 0; // 1-based into Items, 0 = empty
+
+    friend bool operator==(const ItemSlot&, const ItemSlot&) = default;
 };
 
 struct AbilityItemLink {
     bool Linked = false;
     std::int32_t LinkedItem = 0;
     bool AbilityPrevails = false;
+
+    friend bool operator==(const AbilityItemLink&, const AbilityItemLink&) = default;
 };
 
 // One aura slot: the aura in force and every source that supplies an aura of
@@ -34,6 +38,8 @@ struct AbilityItemLink {
 struct TCurAura {
     std::int32_t AuraNumber = 0;
     std::vector<std::uint8_t> Sources;
+
+    friend bool operator==(const TCurAura&, const TCurAura&) = default;
 };
 
 struct AbilityParam {
@@ -42,6 +48,8 @@ struct AbilityParam {
     std::int32_t Value = 0;
     std::int32_t Min = 0;
     std::int32_t Max = 0;
+
+    friend bool operator==(const AbilityParam&, const AbilityParam&) = default;
 };
 
 using AbilityParamRow = std::array<AbilityParam, kParamsPerAbility>;
@@ -63,6 +71,8 @@ struct BuildState {
     std::array<std::string, kAuraSlotCount> AuraHints{};
     std::array<AbilityParamRow, kAbilityCount> AbilityParams{};
     std::int32_t ParamAbility = 0; // ability whose parameters the editors show
+
+    friend bool operator==(const BuildState&, const BuildState&) = default;
 };
 
 // Number of SkillPicks entries equal to k: the level of ability k (1 to 4), or

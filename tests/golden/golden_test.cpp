@@ -236,5 +236,45 @@ INSTANTIATE_TEST_SUITE_P(
                       StatsCase("ranged_procs", RangedProcs)),
     [](const ::testing::TestParamInfo<GoldenCase>& run) { return run.param.Name; });
 
+// A build code made from each golden script replays to the very same output:
+// the code keeps every gesture, refused ones included. The codes stay short.
+TEST(BuildCodes, RoundTripTheGoldenScripts) {
+    const std::string data = " --data " + Quoted(ZEPHYR_SAMPLE_DATA) + " ";
+    for (const char* script :
+         {"levelled_six_items", "ability_params", "both_orbs", "ranged_procs"}) {
+        const std::string path = Quoted((GoldenFolder() / "scripts" / script).string() + ".json");
+        const CliRun code = RunCli("code" + data + path);
+        ASSERT_EQ(code.ExitCode, 0) << script << ": " << code.Err;
+        ASSERT_TRUE(code.Out.starts_with("ZX")) << code.Out;
+        const std::string line = code.Out.substr(0, code.Out.find('\n'));
+        EXPECT_LT(line.size(), 300u) << script;
+        EXPECT_EQ(line.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                                         "0123456789-_"),
+                  std::string::npos)
+            << line;
+        const CliRun fromScript = RunCli("stats" + data + path);
+        const CliRun fromCode = RunCli("stats" + data + "--code " + line);
+        ASSERT_EQ(fromCode.ExitCode, 0) << script << ": " << fromCode.Err;
+        EXPECT_EQ(fromCode.Out, fromScript.Out) << script;
+    }
+}
+
+TEST(BuildCodes, ForeignOrDamagedCodesAreRefusedWithAReason) {
+    const std::string data = " --data " + Quoted(ZEPHYR_SAMPLE_DATA) + " ";
+    const CliRun foreign = RunCli("stats" + data + "--code https://example.org/build");
+    EXPECT_EQ(foreign.ExitCode, 1);
+    EXPECT_NE(foreign.Err.find("not a Zephyrdex build code"), std::string::npos) << foreign.Err;
+    EXPECT_EQ(foreign.Out, "");
+
+    const std::string path =
+        Quoted((GoldenFolder() / "scripts" / "levelled_six_items.json").string());
+    std::string code = RunCli("code" + data + path).Out;
+    code = code.substr(0, code.find('\n'));
+    code[code.size() / 2] = code[code.size() / 2] == 'A' ? 'B' : 'A';
+    const CliRun damaged = RunCli("stats" + data + "--code " + code);
+    EXPECT_EQ(damaged.ExitCode, 1);
+    EXPECT_NE(damaged.Err.find("damaged"), std::string::npos) << damaged.Err;
+}
+
 } // namespace
 } // namespace zephyr

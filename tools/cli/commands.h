@@ -8,6 +8,7 @@ namespace zephyr::cli {
 int RunDump(CliContext& ctx);
 int RunCheck(CliContext& ctx);
 int RunStats(CliContext& ctx);
+int RunCodeCommand(CliContext& ctx);
 int RunPack(CliContext& ctx);
 int RunSearch(CliContext& ctx);
 int RunArticle(CliContext& ctx);

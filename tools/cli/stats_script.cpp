@@ -103,63 +103,75 @@ int Resolve(const std::vector<Record>& table, const json& value, Place place,
     Fail(place, what + " must be a name or a whole number, not " + Excerpt(value));
 }
 
-bool RunAction(Calculator& calc, const json& action, std::size_t index) {
+template <class Record>
+std::string NameOf(const std::vector<Record>& table, const json& value, Place place,
+                   const std::string& what) {
+    return table[static_cast<std::size_t>(Resolve(table, value, place, what) - 1)].Name;
+}
+
+// An action of the script as the gesture it stands for; heroes and items by
+// their names in the catalogue.
+Gesture GestureOf(const Catalogue& catalogue, const json& action, std::size_t index) {
     const Place place = index;
     if (!action.is_object() || action.size() != 1) {
         Fail(place, "an action is an object with one key, not " + Excerpt(action));
     }
     const std::string& name = action.begin().key();
     const json& value = action.begin().value();
-    const Catalogue& catalogue = calc.Catalog();
+    const auto number = [&](const json& v, const std::string& what) {
+        return IntegerOf(v, place, what);
+    };
+    const auto member = [&](const char* field) -> const json& {
+        return Member(value, field, place, name);
+    };
     if (name == "levelUp") {
-        return calc.LevelUp(IntegerOf(value, place, name));
+        return {GestureKind::LevelUp, number(value, name), 0, {}};
     }
     if (name == "levelDown") {
-        return calc.LevelDown();
+        return {GestureKind::LevelDown, 0, 0, {}};
     }
     if (name == "reset") {
-        return calc.ShowHero();
+        return {GestureKind::Reset, 0, 0, {}};
     }
     if (name == "chooseHero") {
-        return calc.ChooseHero(Resolve(catalogue.Heroes, value, place, "hero"));
+        return {GestureKind::ChooseHero, 0, 0, NameOf(catalogue.Heroes, value, place, "hero")};
     }
     if (name == "place") {
-        const int slot = IntegerOf(Member(value, "slot", place, name), place, "slot");
-        const int item =
-            Resolve(catalogue.Items, Member(value, "item", place, name), place, "item");
-        return calc.PlaceItem(slot, item);
+        const int slot = number(member("slot"), "slot");
+        return {GestureKind::Place, slot, 0,
+                NameOf(catalogue.Items, member("item"), place, "item")};
     }
     if (name == "remove") {
-        return calc.RemoveItem(IntegerOf(value, place, name));
+        return {GestureKind::Remove, number(value, name), 0, {}};
     }
     if (name == "moveLine") {
-        return calc.MoveBuildOrderLine(IntegerOf(Member(value, "from", place, name), place, "from"),
-                                       IntegerOf(Member(value, "to", place, name), place, "to"));
+        return {
+            GestureKind::MoveLine, number(member("from"), "from"), number(member("to"), "to"), {}};
     }
     if (name == "toggleAbility") {
-        return calc.ToggleAbility(IntegerOf(value, place, name));
+        return {GestureKind::ToggleAbility, number(value, name), 0, {}};
     }
     if (name == "openParams") {
-        return calc.ConfigureAbility(IntegerOf(value, place, name));
+        return {GestureKind::OpenParams, number(value, name), 0, {}};
     }
     if (name == "toggleSlot") {
-        return calc.ToggleSlot(IntegerOf(value, place, name));
+        return {GestureKind::ToggleSlot, number(value, name), 0, {}};
     }
     if (name == "paramText") {
-        const int editor = IntegerOf(Member(value, "editor", place, name), place, "editor");
-        const json& text = Member(value, "text", place, name);
+        const int editor = number(member("editor"), "editor");
+        const json& text = member("text");
         if (!text.is_string()) {
             Fail(place, "text must be a string, not " + Excerpt(text));
         }
-        return calc.TypeIntoEditor(editor, Cp1251FromUtf8(text.get<std::string>()));
+        return {GestureKind::ParamText, editor, 0, Cp1251FromUtf8(text.get<std::string>())};
     }
     if (name == "paramArrow") {
-        const int editor = IntegerOf(Member(value, "editor", place, name), place, "editor");
-        const json& dir = Member(value, "dir", place, name);
+        const int editor = number(member("editor"), "editor");
+        const json& dir = member("dir");
         if (dir != "left" && dir != "right") {
             Fail(place, "dir must be \"left\" or \"right\", not " + Excerpt(dir));
         }
-        return calc.EditorArrow(editor, dir == "right");
+        return {GestureKind::ParamArrow, editor, dir == "right" ? 1 : 0, {}};
     }
     Fail(place, "unknown action " + Excerpt(json(name)));
 }
@@ -357,7 +369,7 @@ json ParseStatsScript(const std::string& text) {
     }
 }
 
-json RunStatsScript(const Catalogue& catalogue, const json& script, char decimalSeparator) {
+BuildRecipe RecipeFromScript(const Catalogue& catalogue, const json& script) {
     if (!script.is_object() || !script.contains("hero")) {
         throw StatsScriptError("the script is an object with \"hero\" and \"actions\", not " +
                                Excerpt(script));
@@ -366,17 +378,33 @@ json RunStatsScript(const Catalogue& catalogue, const json& script, char decimal
     if (!actions.is_array()) {
         throw StatsScriptError("\"actions\" must be an array, not " + Excerpt(actions));
     }
-    Calculator calc(catalogue);
-    calc.ChooseHero(Resolve(catalogue.Heroes, script.at("hero"), std::nullopt, "hero"));
-    json refused = json::array();
+    BuildRecipe recipe;
+    recipe.Hero = NameOf(catalogue.Heroes, script.at("hero"), std::nullopt, "hero");
     for (std::size_t index = 0; index < actions.size(); ++index) {
-        if (!RunAction(calc, actions[index], index)) {
+        recipe.Gestures.push_back(GestureOf(catalogue, actions[index], index));
+    }
+    return recipe;
+}
+
+json RunRecipe(const Catalogue& catalogue, const BuildRecipe& recipe, char decimalSeparator) {
+    if (const std::optional<std::string> missing = MissingName(catalogue, recipe)) {
+        throw StatsScriptError("the catalogue has no " + Utf8FromCp1251(*missing));
+    }
+    Calculator calc(catalogue);
+    ApplyGesture(calc, Gesture{GestureKind::ChooseHero, 0, 0, recipe.Hero});
+    json refused = json::array();
+    for (std::size_t index = 0; index < recipe.Gestures.size(); ++index) {
+        if (!ApplyGesture(calc, recipe.Gestures[index])) {
             refused.push_back(index);
         }
     }
     json result = BuildJson(calc, decimalSeparator);
     result["refused"] = refused;
     return result;
+}
+
+json RunStatsScript(const Catalogue& catalogue, const json& script, char decimalSeparator) {
+    return RunRecipe(catalogue, RecipeFromScript(catalogue, script), decimalSeparator);
 }
 
 } // namespace zephyr::cli

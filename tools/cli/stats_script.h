@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/catalogue.h"
+#include "engine/build_recipe.h"
 
 #include <nlohmann/json.hpp>
 
@@ -30,5 +31,14 @@ nlohmann::json ParseStatsScript(const std::string& text);
 // listed by index under "refused".
 nlohmann::json RunStatsScript(const Catalogue& catalogue, const nlohmann::json& script,
                               char decimalSeparator);
+
+// The script as the gestures it makes, heroes and items by name;
+// StatsScriptError as RunStatsScript gives it.
+BuildRecipe RecipeFromScript(const Catalogue& catalogue, const nlohmann::json& script);
+
+// Replays a recipe and gives what RunStatsScript gives for its script;
+// StatsScriptError when the catalogue lacks a hero or item it names.
+nlohmann::json RunRecipe(const Catalogue& catalogue, const BuildRecipe& recipe,
+                         char decimalSeparator);
 
 } // namespace zephyr::cli

@@ -14,6 +14,7 @@ void CalculatorPanel::ChooseHero(int hero) {
     if (calculator_ == nullptr || !calculator_->ChooseHero(hero)) {
         return;
     }
+    history_ = {calculator_->Catalog().Hero(hero)->Name, {}};
     LoadAttributePicture();
     LoadAbilityPictures();
     AfterBuildChange();
@@ -23,6 +24,7 @@ void CalculatorPanel::ShowHero() {
     if (calculator_ == nullptr || !calculator_->ShowHero()) {
         return;
     }
+    history_.Gestures.clear();
     LoadAttributePicture();
     LoadAbilityPictures();
     AfterBuildChange();
@@ -76,6 +78,7 @@ void CalculatorPanel::ImageAbility1MouseDown(int ability, QMouseEvent* event) {
         return;
     }
     if (event->button() == Qt::LeftButton && calculator_->LevelUp(ability)) {
+        Record({GestureKind::LevelUp, ability, 0, {}});
         AfterBuildChange();
     }
 }
@@ -83,6 +86,7 @@ void CalculatorPanel::ImageAbility1MouseDown(int ability, QMouseEvent* event) {
 void CalculatorPanel::ImageEx8MouseDown() {
     clickGate_(imageEx8_);
     if (calculator_ != nullptr && calculator_->LevelDown()) {
+        Record({GestureKind::LevelDown, 0, 0, {}});
         AfterBuildChange();
     }
 }

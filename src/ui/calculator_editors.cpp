@@ -38,6 +38,7 @@ void CalculatorPanel::PopupMenu4Popup(int slot, const QPoint& at) {
 void CalculatorPanel::N2Click() {
     clickGate_(n2_);
     if (calculator_ != nullptr && calculator_->ToggleAbility(popupAbility_)) {
+        Record({GestureKind::ToggleAbility, popupAbility_, 0, {}});
         AfterBuildChange();
     }
 }
@@ -45,6 +46,7 @@ void CalculatorPanel::N2Click() {
 void CalculatorPanel::N4Click() {
     clickGate_(n4_);
     if (calculator_ != nullptr && calculator_->ConfigureAbility(popupAbility_)) {
+        Record({GestureKind::OpenParams, popupAbility_, 0, {}});
         SyncEditors();
     }
 }
@@ -52,6 +54,7 @@ void CalculatorPanel::N4Click() {
 void CalculatorPanel::N1Click() {
     clickGate_(n1_);
     if (calculator_ != nullptr && calculator_->ToggleSlot(popupSlot_)) {
+        Record({GestureKind::ToggleSlot, popupSlot_, 0, {}});
         AfterBuildChange();
     }
 }
@@ -98,7 +101,9 @@ void CalculatorPanel::DynEdit1Exit(int editor) {
         return;
     }
     clickGate_(dynEdit_[static_cast<std::size_t>(editor - 1)]);
+    const std::string typed = calculator_->Editor(editor).Text;
     if (calculator_->LeaveEditor(editor)) {
+        Record({GestureKind::ParamText, editor, 0, typed});
         RefreshStats();
     } else {
         SyncEditors();
@@ -120,6 +125,7 @@ bool CalculatorPanel::DynEdit1KeyPress(int editor, QKeyEvent* event) {
             key = static_cast<char>(typed.unicode());
         }
     }
+    const std::string typed = calculator_->Editor(editor).Text;
     if (key == 0 || !calculator_->EditorKey(editor, key)) {
         return true; // discarded
     }
@@ -127,6 +133,7 @@ bool CalculatorPanel::DynEdit1KeyPress(int editor, QKeyEvent* event) {
     if (key == '\r') {
         // Enter ends the editing: the focus leaves the field for the panel
         // (the engine has already taken the value).
+        Record({GestureKind::ParamText, editor, 0, typed});
         syncingEditors_ = true;
         setFocus(Qt::OtherFocusReason);
         syncingEditors_ = false;
@@ -151,6 +158,7 @@ void CalculatorPanel::DynArrowMouseDown(int editor, bool right) {
     const auto i = static_cast<std::size_t>(editor - 1);
     clickGate_(right ? dynRightArrow_[i] : dynLeftArrow_[i]);
     if (calculator_ != nullptr && calculator_->EditorArrow(editor, right)) {
+        Record({GestureKind::ParamArrow, editor, right ? 1 : 0, {}});
         RefreshStats();
     }
 }

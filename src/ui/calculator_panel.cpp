@@ -182,6 +182,7 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
 
     BuildEditors();
     BuildContextMenus();
+    BuildCodeShortcuts();
     BuildRunningLine();
     WireGestures();
 }

@@ -9,6 +9,7 @@
 #include "controls/edit1.h"
 #include "controls/image_ex.h"
 #include "data/data_location.h"
+#include "engine/build_recipe.h"
 #include "engine/calculator.h"
 
 #include <QWidget>
@@ -62,6 +63,17 @@ public:
     void EndEditing();
     FixedLineListBox* BuildOrderList() const { return listBox1_; }
 
+    // The build as a build code (Ctrl+C) and back (Ctrl+V): the gestures made
+    // since the hero was chosen. Pasting a code that is foreign, damaged or
+    // names what the catalogue lacks changes nothing and returns the reason
+    // (UTF-8); an empty string when it was pasted.
+    QString BuildCode() const;
+    QString PasteBuildCode(const QString& code);
+    // Where the reason a paste failed goes; unset, it is not shown.
+    void SetMessageFunction(std::function<void(const QString&)> message) {
+        message_ = std::move(message);
+    }
+
     // The running line's random source, replaceable for tests.
     void SetTickerRandom(Ticker::RandomFunction random);
     QTimer* TickerTimer() const { return timer1_; }
@@ -72,6 +84,10 @@ signals:
     void FormulasRequested();
 
 private:
+    // A gesture the calculator took, for the build code.
+    void Record(Gesture gesture) { history_.Gestures.push_back(std::move(gesture)); }
+    void BuildCodeShortcuts();
+
     // Construction (calculator_panel.cpp).
     QLabel* MakeLabel(const char* name, const QString& text, int x, int y, const QColor& colour,
                       const QFont& font);
@@ -133,6 +149,8 @@ private:
     ClickGateFunction clickGate_;
     Calculator* calculator_ = nullptr;
     std::unique_ptr<MenuEntryStyle> menuStyle_;
+    BuildRecipe history_;
+    std::function<void(const QString&)> message_;
 
     controls::PictureControl* image10_ = nullptr;
     controls::PictureControl* imageHero_ = nullptr;

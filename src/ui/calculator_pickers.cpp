@@ -95,6 +95,7 @@ void CalculatorPanel::ImageSlot1MouseDown(int slot, QMouseEvent* event) {
 void CalculatorPanel::PlaceItem(int item) {
     clickGate_(popupMenu1_);
     if (calculator_ != nullptr && calculator_->PlaceItem(popupSlot_, item)) {
+        Record({GestureKind::Place, popupSlot_, 0, calculator_->Catalog().Item(item)->Name});
         AfterBuildChange();
     }
 }
@@ -102,6 +103,7 @@ void CalculatorPanel::PlaceItem(int item) {
 void CalculatorPanel::RemoveItem(int slot) {
     clickGate_(imageSlot_[static_cast<std::size_t>(slot - 1)]);
     if (calculator_ != nullptr && calculator_->RemoveItem(slot)) {
+        Record({GestureKind::Remove, slot, 0, {}});
         AfterBuildChange();
     }
 }
@@ -114,6 +116,7 @@ void CalculatorPanel::ListBox1DragDrop(int from, int to) {
     listBox1_->ClearSelection();
     setFocus(Qt::OtherFocusReason);
     if (moved) {
+        Record({GestureKind::MoveLine, from, to, {}});
         SyncBuildOrderList();
         RefreshStats();
     }

@@ -6,6 +6,8 @@
 #include "engine/screen_texts.h"
 #include "pack_builder.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -492,6 +494,52 @@ TEST(Screenshots, LevelledHeroWithSixItemsAndAnActivatedAbility) {
     EXPECT_TRUE(p.Find<QLineEdit>("DynEdit1")->isEnabled());
     EXPECT_TRUE(p.W().grab().save(
         QString::fromStdString((ScreenshotFolder() / "activated_ability.png").string())));
+}
+
+// Ctrl+C puts the build on the clipboard as a code; Ctrl+V rebuilds it from
+// there, through the same gestures; a foreign code is refused with a message
+// and changes nothing.
+TEST_F(Gestures, BuildCodesCopyAndPasteTheBuild) {
+    const HeroAbility found = FindHeroAbility(p.W().Catalog(), [](Calculator& c, int, int a) {
+        const TAbility& ability = c.Catalog().Hero(c.State().CurrentHero)->Abilities[a - 1];
+        return ability.NeedsActive && ability.HasData;
+    });
+    ASSERT_NE(found.Hero, 0);
+    ASSERT_TRUE(PickHero(p, found.Hero));
+    reference->ChooseHero(found.Hero);
+    LevelOnce(p, *reference, found.Ability);
+    const int item = FirstPlainItem(p.W().Catalog());
+    ASSERT_TRUE(PickItem(p, 3, item));
+    reference->PlaceItem(3, item);
+    ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.Ability),
+                                      QStringLiteral("Активировать")));
+    reference->ToggleAbility(found.Ability);
+    ui::CalculatorPanel* panel = p.W().Panel();
+    const BuildState built = panel->Calc()->State();
+    ASSERT_EQ(built, reference->State());
+
+    panel->setFocus();
+    QTest::keyClick(panel, Qt::Key_C, Qt::ControlModifier);
+    const QString code = QGuiApplication::clipboard()->text();
+    ASSERT_TRUE(code.startsWith(QStringLiteral("ZX"))) << code.toStdString();
+    EXPECT_EQ(code, panel->BuildCode());
+
+    Press(p, QStringLiteral("ImageEx7")); // reset
+    ASSERT_NE(panel->Calc()->State(), built);
+    panel->setFocus();
+    QTest::keyClick(panel, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(panel->Calc()->State(), built);
+    ExpectGridShows(p, *reference);
+    // The pasted build copies to the same code again.
+    EXPECT_EQ(panel->BuildCode(), code);
+
+    const qsizetype messages = p.Messages->size();
+    QGuiApplication::clipboard()->setText(QStringLiteral("https://example.org/not-a-build"));
+    QTest::keyClick(panel, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(panel->Calc()->State(), built);
+    ASSERT_EQ(p.Messages->size(), messages + 1);
+    EXPECT_TRUE(p.Messages->back().startsWith(QStringLiteral("Сборку не удалось вставить")))
+        << p.Messages->back().toStdString();
 }
 
 } // namespace

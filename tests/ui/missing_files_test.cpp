@@ -19,7 +19,7 @@ TEST(MissingFiles, WithoutStrDatTheCalculatorIsOffButTheDictionaryStays) {
     PackCopy pack(SyntheticPackFolder(), {"Data/Str.dat"});
     StartedProgram p = StartOn(pack.Path());
     ASSERT_NE(p.Window, nullptr);
-    EXPECT_EQ(p.Messages, QStringList{kCalculatorFailed});
+    EXPECT_EQ(*p.Messages, QStringList{kCalculatorFailed});
     EXPECT_FALSE(p.W().CalculatorReady());
     EXPECT_FALSE(ActionNamed(p, "Action7")->isEnabled());
     EXPECT_TRUE(ActionNamed(p, "Action4")->isEnabled());
@@ -35,9 +35,9 @@ TEST(MissingFiles, WithoutOrbsDatNothingElseIsReadAndNoHeroIsShown) {
     PackCopy pack(SyntheticPackFolder(), {"Data/Orbs.dat"});
     StartedProgram p = StartOn(pack.Path());
     ASSERT_NE(p.Window, nullptr);
-    EXPECT_EQ(p.Messages, QStringList{kCalculatorFailed});
-    EXPECT_EQ(p.Statuses, (QStringList{QStringLiteral("Загрузка орбов..."),
-                                       QStringLiteral("Загрузка дизайна...")}));
+    EXPECT_EQ(*p.Messages, QStringList{kCalculatorFailed});
+    EXPECT_EQ(*p.Statuses, (QStringList{QStringLiteral("Загрузка орбов..."),
+                                        QStringLiteral("Загрузка дизайна...")}));
     EXPECT_TRUE(p.W().Catalog().Heroes.empty());
     EXPECT_TRUE(p.W().Catalog().SlangWords.empty());
     EXPECT_FALSE(ActionNamed(p, "Action7")->isEnabled());
@@ -51,7 +51,7 @@ TEST(MissingFiles, WithoutDictionaryDatTheCataloguesLoadButBothCommandsAreOff) {
     PackCopy pack(SyntheticPackFolder(), {"Data/Dictionary.dat"});
     StartedProgram p = StartOn(pack.Path());
     ASSERT_NE(p.Window, nullptr);
-    EXPECT_EQ(p.Messages, QStringList{kCalculatorFailed});
+    EXPECT_EQ(*p.Messages, QStringList{kCalculatorFailed});
     EXPECT_FALSE(p.W().Catalog().Heroes.empty());
     EXPECT_FALSE(p.W().Catalog().Items.empty());
     EXPECT_FALSE(ActionNamed(p, "Action7")->isEnabled());
@@ -63,7 +63,7 @@ TEST(MissingFiles, BothStrDatAndACatalogueShowTheMessageTwice) {
     PackCopy pack(SyntheticPackFolder(), {"Data/Str.dat", "Data/Shops.dat"});
     StartedProgram p = StartOn(pack.Path());
     ASSERT_NE(p.Window, nullptr);
-    EXPECT_EQ(p.Messages, (QStringList{kCalculatorFailed, kCalculatorFailed}));
+    EXPECT_EQ(*p.Messages, (QStringList{kCalculatorFailed, kCalculatorFailed}));
 }
 
 TEST(MissingFiles, WithoutFormBottomTheProgramEnds) {
@@ -71,8 +71,8 @@ TEST(MissingFiles, WithoutFormBottomTheProgramEnds) {
                   {"Data/images/design/FormBottom.bmp", "Data/Images/design/FormBottom.bmp"});
     StartedProgram p = StartOn(pack.Path());
     EXPECT_EQ(p.Window, nullptr);
-    EXPECT_EQ(p.Messages, QStringList{QStringLiteral(
-                              "Ошибка при загрузке программы. Необходимые файлы не найдены.")});
+    EXPECT_EQ(*p.Messages, QStringList{QStringLiteral(
+                               "Ошибка при загрузке программы. Необходимые файлы не найдены.")});
 }
 
 TEST(MissingFiles, WithoutAddressDatTheSetUpStopsAndTheWindowStillOpens) {
@@ -80,8 +80,8 @@ TEST(MissingFiles, WithoutAddressDatTheSetUpStopsAndTheWindowStillOpens) {
     StartedProgram p = StartOn(pack.Path());
     ASSERT_NE(p.Window, nullptr);
     EXPECT_EQ(p.W().Outcome(), ui::SetupOutcome::Interrupted);
-    ASSERT_EQ(p.Messages.size(), 1);
-    EXPECT_TRUE(p.Messages[0].contains(QStringLiteral("Address.dat")));
+    ASSERT_EQ(p.Messages->size(), 1);
+    EXPECT_TRUE((*p.Messages)[0].contains(QStringLiteral("Address.dat")));
     // No pictures and no hero: the calculator is not offered.
     EXPECT_FALSE(p.W().CalculatorReady());
     EXPECT_FALSE(ActionNamed(p, "Action7")->isEnabled());

@@ -13,7 +13,7 @@ namespace {
 TEST(StartUp, ShowsHeroOneAndStartsTheHistoryOnTheCalculator) {
     StartedProgram p = StartOn(SyntheticPackFolder());
     ASSERT_NE(p.Window, nullptr);
-    EXPECT_TRUE(p.Messages.isEmpty()) << p.Messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(p.Messages->isEmpty()) << p.Messages->join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(p.W().Outcome(), ui::SetupOutcome::Completed);
     EXPECT_TRUE(p.W().CalculatorReady());
 
@@ -34,7 +34,7 @@ TEST(StartUp, SplashShowsTheLoadingTextsInOrder) {
     StartedProgram p = StartOn(SyntheticPackFolder());
     ASSERT_NE(p.Window, nullptr);
     EXPECT_EQ(
-        p.Statuses,
+        *p.Statuses,
         (QStringList{QStringLiteral("Загрузка орбов..."), QStringLiteral("Загрузка героев..."),
                      QStringLiteral("Загрузка предметов..."), QStringLiteral("Загрузка сленга..."),
                      QStringLiteral("Загрузка дизайна...")}));

@@ -90,8 +90,8 @@ StartedProgram StartOn(const std::filesystem::path& folder) {
     StartedProgram started;
     app::ProgramOptions options{
         testing::PackBuilder::LocationOf(folder),
-        [&started](QWidget*, const QString& text) { started.Messages << text; },
-        [&started](const QString& status) { started.Statuses << status; },
+        [messages = started.Messages](QWidget*, const QString& text) { *messages << text; },
+        [statuses = started.Statuses](const QString& status) { *statuses << status; },
         started.Viewers.Factory(),
         [opened = started.Opened](const QUrl& url) { opened->push_back(url); }};
     started.Window = app::StartProgram(options);

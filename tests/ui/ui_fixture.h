@@ -52,9 +52,10 @@ private:
 struct StartedProgram {
     FakeViewers Viewers;
     std::unique_ptr<ui::MainWindow> Window;
-    QStringList Messages;
-    QStringList Statuses;
-    // Handed to the system shell; shared, so a moved program keeps recording.
+    // Shared, so that the program keeps recording after it was moved.
+    std::shared_ptr<QStringList> Messages = std::make_shared<QStringList>();
+    std::shared_ptr<QStringList> Statuses = std::make_shared<QStringList>();
+    // Handed to the system shell.
     std::shared_ptr<std::vector<QUrl>> Opened = std::make_shared<std::vector<QUrl>>();
 
     FakeViewer& Viewer(const char* name = "WebBrowser1") const {

@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QShortcut>
 
 namespace zephyr::ui {
@@ -60,24 +61,37 @@ QString CalculatorPanel::PasteBuildCode(const QString& code) {
     return {};
 }
 
+void CalculatorPanel::CopyBuild() {
+    const QString code = BuildCode();
+    if (!code.isEmpty()) {
+        QGuiApplication::clipboard()->setText(code);
+    }
+}
+
+void CalculatorPanel::PasteBuild() {
+    const QString reason = PasteBuildCode(QGuiApplication::clipboard()->text());
+    if (!reason.isEmpty() && message_) {
+        message_(QStringLiteral("Сборку не удалось вставить: %1.").arg(reason));
+    }
+}
+
 void CalculatorPanel::BuildCodeShortcuts() {
     // Fields keep their own copy and paste: a focused editor takes these keys first.
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     copy->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(copy, &QShortcut::activated, this, [this] {
-        const QString code = BuildCode();
-        if (!code.isEmpty()) {
-            QGuiApplication::clipboard()->setText(code);
-        }
-    });
+    connect(copy, &QShortcut::activated, this, [this] { CopyBuild(); });
     auto* paste = new QShortcut(QKeySequence::Paste, this);
     paste->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(paste, &QShortcut::activated, this, [this] {
-        const QString reason = PasteBuildCode(QGuiApplication::clipboard()->text());
-        if (!reason.isEmpty() && message_) {
-            message_(QStringLiteral("Сборку не удалось вставить: %1.").arg(reason));
-        }
-    });
+    connect(paste, &QShortcut::activated, this, [this] { PasteBuild(); });
+
+    // The portrait's context menu offers the same.
+    portraitMenu_ = new QMenu(this);
+    portraitMenu_->setObjectName(QStringLiteral("PortraitMenu"));
+    menuStyle_->Attach(portraitMenu_, MenuKind::SlotMenu);
+    QAction* copyEntry = portraitMenu_->addAction(QStringLiteral("Копировать сборку"));
+    connect(copyEntry, &QAction::triggered, this, [this] { CopyBuild(); });
+    QAction* pasteEntry = portraitMenu_->addAction(QStringLiteral("Вставить сборку"));
+    connect(pasteEntry, &QAction::triggered, this, [this] { PasteBuild(); });
 }
 
 } // namespace zephyr::ui

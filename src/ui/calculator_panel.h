@@ -87,6 +87,8 @@ private:
     // A gesture the calculator took, for the build code.
     void Record(Gesture gesture) { history_.Gestures.push_back(std::move(gesture)); }
     void BuildCodeShortcuts();
+    void CopyBuild();
+    void PasteBuild();
 
     // Construction (calculator_panel.cpp).
     QLabel* MakeLabel(const char* name, const QString& text, int x, int y, const QColor& colour,
@@ -150,6 +152,7 @@ private:
     Calculator* calculator_ = nullptr;
     std::unique_ptr<MenuEntryStyle> menuStyle_;
     BuildRecipe history_;
+    QMenu* portraitMenu_ = nullptr;
     std::function<void(const QString&)> message_;
 
     controls::PictureControl* image10_ = nullptr;

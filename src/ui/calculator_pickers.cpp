@@ -59,6 +59,10 @@ QMenu* CalculatorPanel::AddShopEntries(QMenu* menu, const std::vector<ItemMenuEn
 
 void CalculatorPanel::ImageHeroMouseDown(QMouseEvent* event) {
     clickGate_(imageHero_);
+    if (event->button() == Qt::RightButton && calculator_ != nullptr) {
+        portraitMenu_->popup(event->globalPosition().toPoint());
+        return;
+    }
     if (event->button() != Qt::LeftButton || calculator_ == nullptr) {
         return;
     }

@@ -496,9 +496,9 @@ TEST(Screenshots, LevelledHeroWithSixItemsAndAnActivatedAbility) {
         QString::fromStdString((ScreenshotFolder() / "activated_ability.png").string())));
 }
 
-// Ctrl+C puts the build on the clipboard as a code; Ctrl+V rebuilds it from
-// there, through the same gestures; a foreign code is refused with a message
-// and changes nothing.
+// Ctrl+C (or the portrait's menu) puts the build on the clipboard as a code;
+// Ctrl+V rebuilds it from there through the same gestures; a foreign code is
+// refused with a message and changes nothing.
 TEST_F(Gestures, BuildCodesCopyAndPasteTheBuild) {
     const HeroAbility found = FindHeroAbility(p.W().Catalog(), [](Calculator& c, int, int a) {
         const TAbility& ability = c.Catalog().Hero(c.State().CurrentHero)->Abilities[a - 1];
@@ -532,6 +532,16 @@ TEST_F(Gestures, BuildCodesCopyAndPasteTheBuild) {
     ExpectGridShows(p, *reference);
     // The pasted build copies to the same code again.
     EXPECT_EQ(panel->BuildCode(), code);
+
+    // The portrait's context menu does the same.
+    QGuiApplication::clipboard()->clear();
+    ASSERT_TRUE(
+        ChooseFromContextMenu(p, QStringLiteral("ImageHero"), QStringLiteral("Копировать сборку")));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), code);
+    Press(p, QStringLiteral("ImageEx7"));
+    ASSERT_TRUE(
+        ChooseFromContextMenu(p, QStringLiteral("ImageHero"), QStringLiteral("Вставить сборку")));
+    EXPECT_EQ(panel->Calc()->State(), built);
 
     const qsizetype messages = p.Messages->size();
     QGuiApplication::clipboard()->setText(QStringLiteral("https://example.org/not-a-build"));

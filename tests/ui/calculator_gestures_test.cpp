@@ -76,6 +76,20 @@ protected:
     }
     void TearDown() override { CloseAllPopups(); }
 
+    // Picks a hero with an ability that is switched on, in the program and
+    // the reference; the ability's number, 0 when the pack has none.
+    int PickHeroWithSwitchedAbility() {
+        const HeroAbility found = FindHeroAbility(p.W().Catalog(), [](Calculator& c, int, int a) {
+            const TAbility& ability = c.Catalog().Hero(c.State().CurrentHero)->Abilities[a - 1];
+            return ability.NeedsActive && ability.HasData;
+        });
+        if (found.Hero == 0 || !PickHero(p, found.Hero)) {
+            return 0;
+        }
+        reference->ChooseHero(found.Hero);
+        return found.Ability;
+    }
+
     StartedProgram p;
     std::unique_ptr<Calculator> reference;
 };
@@ -129,15 +143,10 @@ TEST_F(Gestures, MenuEntriesLeaveRoomForTheArrowAndAMargin) {
     roomy(taverns->actions().first()->menu(), 38, 8);
     CloseAllPopups();
 
-    const HeroAbility found = FindHeroAbility(p.W().Catalog(), [](Calculator& c, int, int a) {
-        const TAbility& ability = c.Catalog().Hero(c.State().CurrentHero)->Abilities[a - 1];
-        return ability.NeedsActive && ability.HasData;
-    });
-    ASSERT_NE(found.Hero, 0);
-    ASSERT_TRUE(PickHero(p, found.Hero));
-    reference->ChooseHero(found.Hero);
-    LevelOnce(p, *reference, found.Ability);
-    const QString picture = QStringLiteral("ImageAbility%1").arg(found.Ability);
+    const int ability = PickHeroWithSwitchedAbility();
+    ASSERT_NE(ability, 0);
+    LevelOnce(p, *reference, ability);
+    const QString picture = QStringLiteral("ImageAbility%1").arg(ability);
     for (const char* entry : {"Активировать", "Деактивировать"}) {
         Press(p, picture, Qt::RightButton);
         QMenu* menu = OpenPopup();
@@ -263,31 +272,26 @@ TEST_F(Gestures, ResetClearsLevelsAndItems) {
 }
 
 TEST_F(Gestures, ActivatingAnAbilityLightsItsGoldFrame) {
-    const HeroAbility found = FindHeroAbility(p.W().Catalog(), [](Calculator& c, int, int a) {
-        const TAbility& ability = c.Catalog().Hero(c.State().CurrentHero)->Abilities[a - 1];
-        return ability.NeedsActive && ability.HasData;
-    });
-    ASSERT_NE(found.Hero, 0);
-    ASSERT_TRUE(PickHero(p, found.Hero));
-    reference->ChooseHero(found.Hero);
-    const QString picture = QStringLiteral("ImageAbility%1").arg(found.Ability);
+    const int ability = PickHeroWithSwitchedAbility();
+    ASSERT_NE(ability, 0);
+    const QString picture = QStringLiteral("ImageAbility%1").arg(ability);
 
     // At level 0 the menu offers nothing.
     Press(p, picture, Qt::RightButton);
     EXPECT_EQ(OpenPopup(), nullptr);
 
-    LevelOnce(p, *reference, found.Ability);
+    LevelOnce(p, *reference, ability);
     const QImage gold = Design(p, "Data\\images\\design\\gold_border64.bmp");
     const QImage bronze = Design(p, "Data\\images\\design\\bronze_border64.bmp");
     EXPECT_EQ(PixelOf(p, picture, 1, 1), bronze.pixel(1, 1));
     ASSERT_TRUE(ChooseFromContextMenu(p, picture, QStringLiteral("Активировать")));
-    reference->ToggleAbility(found.Ability);
-    EXPECT_TRUE(p.W().Panel()->Calc()->State().AbilityActive[found.Ability - 1]);
+    reference->ToggleAbility(ability);
+    EXPECT_TRUE(p.W().Panel()->Calc()->State().AbilityActive[ability - 1]);
     EXPECT_EQ(PixelOf(p, picture, 1, 1), gold.pixel(1, 1));
     ExpectGridShows(p, *reference);
 
     ASSERT_TRUE(ChooseFromContextMenu(p, picture, QStringLiteral("Деактивировать")));
-    reference->ToggleAbility(found.Ability);
+    reference->ToggleAbility(ability);
     EXPECT_EQ(PixelOf(p, picture, 1, 1), bronze.pixel(1, 1));
     ExpectGridShows(p, *reference);
 }
@@ -500,20 +504,15 @@ TEST(Screenshots, LevelledHeroWithSixItemsAndAnActivatedAbility) {
 // Ctrl+V rebuilds it from there through the same gestures; a foreign code is
 // refused with a message and changes nothing.
 TEST_F(Gestures, BuildCodesCopyAndPasteTheBuild) {
-    const HeroAbility found = FindHeroAbility(p.W().Catalog(), [](Calculator& c, int, int a) {
-        const TAbility& ability = c.Catalog().Hero(c.State().CurrentHero)->Abilities[a - 1];
-        return ability.NeedsActive && ability.HasData;
-    });
-    ASSERT_NE(found.Hero, 0);
-    ASSERT_TRUE(PickHero(p, found.Hero));
-    reference->ChooseHero(found.Hero);
-    LevelOnce(p, *reference, found.Ability);
+    const int ability = PickHeroWithSwitchedAbility();
+    ASSERT_NE(ability, 0);
+    LevelOnce(p, *reference, ability);
     const int item = FirstPlainItem(p.W().Catalog());
     ASSERT_TRUE(PickItem(p, 3, item));
     reference->PlaceItem(3, item);
-    ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(found.Ability),
+    ASSERT_TRUE(ChooseFromContextMenu(p, QStringLiteral("ImageAbility%1").arg(ability),
                                       QStringLiteral("Активировать")));
-    reference->ToggleAbility(found.Ability);
+    reference->ToggleAbility(ability);
     ui::CalculatorPanel* panel = p.W().Panel();
     const BuildState built = panel->Calc()->State();
     ASSERT_EQ(built, reference->State());

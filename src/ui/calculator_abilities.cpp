@@ -14,6 +14,7 @@ void CalculatorPanel::ChooseHero(int hero) {
     if (calculator_ == nullptr || !calculator_->ChooseHero(hero)) {
         return;
     }
+    Remember();
     history_ = {calculator_->Catalog().Hero(hero)->Name, {}};
     LoadAttributePicture();
     LoadAbilityPictures();
@@ -24,6 +25,7 @@ void CalculatorPanel::ShowHero() {
     if (calculator_ == nullptr || !calculator_->ShowHero()) {
         return;
     }
+    Remember();
     history_.Gestures.clear();
     LoadAttributePicture();
     LoadAbilityPictures();

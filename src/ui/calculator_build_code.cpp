@@ -10,6 +10,12 @@
 #include <QShortcut>
 
 namespace zephyr::ui {
+namespace {
+
+// How many gestures Undo can take back.
+constexpr std::size_t kUndoSteps = 200;
+
+} // namespace
 
 QString CalculatorPanel::BuildCode() const {
     if (calculator_ == nullptr || history_.Hero.empty()) {
@@ -36,29 +42,64 @@ QString CalculatorPanel::PasteBuildCode(const QString& code) {
         return QStringLiteral("this build needs %1, which this pack does not have")
             .arg(FromCp1251(*missing));
     }
-    // The gestures rebuild the build as the clicks made it.
-    for (int hero = 1; hero <= static_cast<int>(calculator_->Catalog().Heroes.size()); ++hero) {
-        if (calculator_->Catalog().Heroes[static_cast<std::size_t>(hero - 1)].Name == recipe.Hero) {
-            ChooseHero(hero);
-            break;
-        }
+    Remember();
+    Rebuild(recipe);
+    return {};
+}
+
+void CalculatorPanel::Remember() {
+    if (history_.Hero.empty()) {
+        return; // nothing shown yet
     }
+    undo_.push_back(history_);
+    if (undo_.size() > kUndoSteps) {
+        undo_.erase(undo_.begin());
+    }
+    redo_.clear();
+}
+
+void CalculatorPanel::Rebuild(const BuildRecipe& recipe) {
+    // The gestures rebuild the build as the clicks made it.
+    history_ = {recipe.Hero, {}};
+    ApplyGesture(*calculator_, {GestureKind::ChooseHero, 0, 0, recipe.Hero});
     for (const Gesture& gesture : recipe.Gestures) {
+        if (!ApplyGesture(*calculator_, gesture)) {
+            continue;
+        }
         if (gesture.Kind == GestureKind::ChooseHero) {
             history_ = {gesture.Name, {}};
         } else if (gesture.Kind == GestureKind::Reset) {
             history_.Gestures.clear();
-        }
-        if (ApplyGesture(*calculator_, gesture) && gesture.Kind != GestureKind::ChooseHero &&
-            gesture.Kind != GestureKind::Reset) {
-            Record(gesture);
+        } else {
+            history_.Gestures.push_back(gesture);
         }
     }
     LoadAttributePicture();
     LoadAbilityPictures();
     AfterBuildChange();
     SyncEditors();
-    return {};
+}
+
+bool CalculatorPanel::Undo() {
+    if (calculator_ == nullptr || undo_.empty()) {
+        return false;
+    }
+    redo_.push_back(history_);
+    const BuildRecipe before = std::move(undo_.back());
+    undo_.pop_back();
+    Rebuild(before);
+    return true;
+}
+
+bool CalculatorPanel::Redo() {
+    if (calculator_ == nullptr || redo_.empty()) {
+        return false;
+    }
+    undo_.push_back(history_);
+    const BuildRecipe after = std::move(redo_.back());
+    redo_.pop_back();
+    Rebuild(after);
+    return true;
 }
 
 void CalculatorPanel::CopyBuild() {
@@ -83,6 +124,15 @@ void CalculatorPanel::BuildCodeShortcuts() {
     auto* paste = new QShortcut(QKeySequence::Paste, this);
     paste->setContext(Qt::WidgetWithChildrenShortcut);
     connect(paste, &QShortcut::activated, this, [this] { PasteBuild(); });
+    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    undo->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(undo, &QShortcut::activated, this, [this] { Undo(); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        auto* redo = new QShortcut(keys, this);
+        redo->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(redo, &QShortcut::activated, this, [this] { Redo(); });
+    }
 
     // The portrait's context menu offers the same.
     portraitMenu_ = new QMenu(this);

@@ -69,6 +69,11 @@ public:
     // (UTF-8); an empty string when it was pasted.
     QString BuildCode() const;
     QString PasteBuildCode(const QString& code);
+    // Undo and redo over the panel's gestures, choosing a hero included;
+    // false when there is nothing to take back or to make again.
+    bool Undo();
+    bool Redo();
+
     // Where the reason a paste failed goes; unset, it is not shown.
     void SetMessageFunction(std::function<void(const QString&)> message) {
         message_ = std::move(message);
@@ -85,7 +90,14 @@ signals:
 
 private:
     // A gesture the calculator took, for the build code.
-    void Record(Gesture gesture) { history_.Gestures.push_back(std::move(gesture)); }
+    void Record(Gesture gesture) {
+        Remember();
+        history_.Gestures.push_back(std::move(gesture));
+    }
+    // Keeps the build as it is now for Undo, and forgets what Redo had.
+    void Remember();
+    // Makes the build a recipe describes, through its gestures, and shows it.
+    void Rebuild(const BuildRecipe& recipe);
     void BuildCodeShortcuts();
     void CopyBuild();
     void PasteBuild();
@@ -152,6 +164,8 @@ private:
     Calculator* calculator_ = nullptr;
     std::unique_ptr<MenuEntryStyle> menuStyle_;
     BuildRecipe history_;
+    std::vector<BuildRecipe> undo_;
+    std::vector<BuildRecipe> redo_;
     QMenu* portraitMenu_ = nullptr;
     std::function<void(const QString&)> message_;
 

@@ -551,5 +551,54 @@ TEST_F(Gestures, BuildCodesCopyAndPasteTheBuild) {
         << p.Messages->back().toStdString();
 }
 
+// Ctrl+Z takes gestures back one at a time, choosing a hero included, and
+// Ctrl+Y (or Ctrl+Shift+Z) makes them again: the state, the grid and the
+// lists are those of each step.
+TEST_F(Gestures, UndoAndRedoWalkTheGestures) {
+    ui::CalculatorPanel* panel = p.W().Panel();
+    const auto now = [panel] { return panel->Calc()->State(); };
+    std::vector<BuildState> steps{now()};
+    std::vector<QStringList> lines{ListLines(p)};
+    const auto step = [&] {
+        steps.push_back(now());
+        lines.push_back(ListLines(p));
+    };
+    Press(p, QStringLiteral("ImageAbility1"));
+    step();
+    ASSERT_TRUE(PickItem(p, 2, FirstPlainItem(p.W().Catalog())));
+    step();
+    Press(p, QStringLiteral("ImageAbility2"));
+    step();
+    ASSERT_TRUE(PickHero(p, 2));
+    step();
+    Press(p, QStringLiteral("ImageAbility1"));
+    step();
+    ASSERT_EQ(steps.size(), 6u);
+    for (std::size_t k = 1; k < steps.size(); ++k) {
+        ASSERT_NE(steps[k], steps[k - 1]) << "step " << k << " changed nothing";
+    }
+
+    panel->setFocus();
+    for (std::size_t k = steps.size() - 1; k-- > 0;) {
+        QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(now(), steps[k]) << "undo to step " << k;
+        EXPECT_EQ(ListLines(p), lines[k]) << "undo to step " << k;
+    }
+    EXPECT_FALSE(panel->Undo()); // the first hero's fresh build is the start
+    for (std::size_t k = 1; k < steps.size(); ++k) {
+        QTest::keyClick(panel, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(now(), steps[k]) << "redo to step " << k;
+    }
+    EXPECT_FALSE(panel->Redo());
+    QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(now(), steps.back());
+
+    // A new gesture after an undo forgets what could have been made again.
+    QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+    Press(p, QStringLiteral("ImageAbility3"));
+    EXPECT_FALSE(panel->Redo());
+}
+
 } // namespace
 } // namespace zephyr::uitest

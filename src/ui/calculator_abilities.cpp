@@ -16,9 +16,7 @@ void CalculatorPanel::ChooseHero(int hero) {
     }
     Remember();
     history_ = {calculator_->Catalog().Hero(hero)->Name, {}};
-    LoadAttributePicture();
-    LoadAbilityPictures();
-    AfterBuildChange();
+    ShowWholeBuild();
 }
 
 void CalculatorPanel::ShowHero() {
@@ -27,6 +25,10 @@ void CalculatorPanel::ShowHero() {
     }
     Remember();
     history_.Gestures.clear();
+    ShowWholeBuild();
+}
+
+void CalculatorPanel::ShowWholeBuild() {
     LoadAttributePicture();
     LoadAbilityPictures();
     AfterBuildChange();

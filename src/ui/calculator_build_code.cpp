@@ -74,32 +74,27 @@ void CalculatorPanel::Rebuild(const BuildRecipe& recipe) {
             history_.Gestures.push_back(gesture);
         }
     }
-    LoadAttributePicture();
-    LoadAbilityPictures();
-    AfterBuildChange();
+    ShowWholeBuild();
     SyncEditors();
 }
 
-bool CalculatorPanel::Undo() {
-    if (calculator_ == nullptr || undo_.empty()) {
+bool CalculatorPanel::StepTo(std::vector<BuildRecipe>& from, std::vector<BuildRecipe>& to) {
+    if (calculator_ == nullptr || from.empty()) {
         return false;
     }
-    redo_.push_back(history_);
-    const BuildRecipe before = std::move(undo_.back());
-    undo_.pop_back();
-    Rebuild(before);
+    to.push_back(history_);
+    const BuildRecipe step = std::move(from.back());
+    from.pop_back();
+    Rebuild(step);
     return true;
 }
 
+bool CalculatorPanel::Undo() {
+    return StepTo(undo_, redo_);
+}
+
 bool CalculatorPanel::Redo() {
-    if (calculator_ == nullptr || redo_.empty()) {
-        return false;
-    }
-    undo_.push_back(history_);
-    const BuildRecipe after = std::move(redo_.back());
-    redo_.pop_back();
-    Rebuild(after);
-    return true;
+    return StepTo(redo_, undo_);
 }
 
 void CalculatorPanel::CopyBuild() {

@@ -98,6 +98,10 @@ private:
     void Remember();
     // Makes the build a recipe describes, through its gestures, and shows it.
     void Rebuild(const BuildRecipe& recipe);
+    // Takes the last recipe of `from` as the build, keeping today's in `to`.
+    bool StepTo(std::vector<BuildRecipe>& from, std::vector<BuildRecipe>& to);
+    // A build of a hero anew: its pictures, the panel and the lists.
+    void ShowWholeBuild();
     void BuildCodeShortcuts();
     void CopyBuild();
     void PasteBuild();

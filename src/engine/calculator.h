@@ -1,7 +1,9 @@
 #pragma once
 
+#include "build_recipe.h"
 #include "build_state.h"
 #include "hero_stats.h"
+#include "stat_record.h"
 
 #include "data/catalogue.h"
 
@@ -107,6 +109,15 @@ public:
     // Typing a whole text through the key filter, then leaving the field.
     bool TypeIntoEditor(int editor, std::string_view keys);
     bool EditorArrow(int editor, bool right);
+
+    // What the gesture would make of the statistics, worked out on a copy
+    // of the build; today's statistics when the screen would not take it.
+    HeroStats Preview(const Gesture& gesture) const;
+    // Where today's statistics come from, source by source.
+    StatRecord RecordStats() const;
+    // The slot whose one-per-hero item keeps `item` out of every slot, 0
+    // when nothing does.
+    int OnePerHeroConflict(int item) const;
 
     // What the screen draws.
     bool CanLevel(int ability) const;

@@ -38,19 +38,28 @@ int MenuIconOf(const Catalogue& catalogue, int item) {
 
 } // namespace
 
+int Calculator::OnePerHeroConflict(int item) const {
+    const TItem* record = catalogue_->Item(item);
+    if (record == nullptr || !record->OnePerHero) {
+        return 0;
+    }
+    for (int s = 1; s <= kSlotCount; ++s) {
+        const TItem* carried = ItemInSlot(s);
+        if (carried != nullptr && SameOnePerHeroName(record->Name, carried->Name)) {
+            return s;
+        }
+    }
+    return 0;
+}
+
 bool Calculator::PlaceItem(int slot, int item) {
     const TItem* record = catalogue_->Item(item);
     if (!HeroChosen() || record == nullptr || slot < 1 || slot > kSlotCount ||
         state_.ItemSlots[slot - 1].ItemNumber != 0) {
         return false;
     }
-    if (record->OnePerHero) {
-        for (int s = 1; s <= kSlotCount; ++s) {
-            const TItem* carried = ItemInSlot(s);
-            if (carried != nullptr && SameOnePerHeroName(record->Name, carried->Name)) {
-                return false;
-            }
-        }
+    if (OnePerHeroConflict(item) != 0) {
+        return false;
     }
     state_.ItemSlots[slot - 1].ItemNumber = item;
     // Copies of one item are on or off together, so a copy placed beside an

@@ -5,6 +5,7 @@
 #include "orb_rules.h"
 #include "proc_rules.h"
 #include "stat_constants.h"
+#include "stat_recording.h"
 #include "stat_run.h"
 
 #include <algorithm>
@@ -47,38 +48,39 @@ void ApplyHeroBase(StatRun& run) {
     s.AttackRange = hero.AttackRange;
 }
 
-void ApplyAbilityOrbsAndAttackType(StatRun& run) {
-    for (int m = 1; m <= kAbilityCount; ++m) {
-        const int level = AbilityLevelIndex(run.State, m);
-        if (level == 0) {
-            continue;
-        }
-        const TAbility& ability = run.Hero.Abilities[m - 1];
-        if (ability.OrbCode != 0 && ValidAbilityOrb(run, ability.OrbCode)) {
-            run.FirstOrb = ability.OrbCode;
-            run.AbilityOrbFound = true;
-        }
-        if (!AbilityCounts(run, m)) {
-            continue;
-        }
-        if (ability.AttackTypeChange != 0) {
-            run.Stats.IsRanged = ability.AttackTypeChange == 2;
-        }
-        const int levelOrb = ability.LevelOrbCodes[level - 1];
-        if (levelOrb != 0 && ValidAbilityOrb(run, levelOrb)) {
-            run.FirstOrb = levelOrb;
-            run.AbilityOrbFound = true;
-        }
+void ApplyAbilityOrbAndAttackType(StatRun& run, int m) {
+    const int level = AbilityLevelIndex(run.State, m);
+    if (level == 0) {
+        return;
+    }
+    const TAbility& ability = run.Hero.Abilities[m - 1];
+    if (ability.OrbCode != 0 && ValidAbilityOrb(run, ability.OrbCode)) {
+        run.FirstOrb = ability.OrbCode;
+        run.AbilityOrbFound = true;
+    }
+    if (!AbilityCounts(run, m)) {
+        return;
+    }
+    if (ability.AttackTypeChange != 0) {
+        run.Stats.IsRanged = ability.AttackTypeChange == 2;
+    }
+    const int levelOrb = ability.LevelOrbCodes[level - 1];
+    if (levelOrb != 0 && ValidAbilityOrb(run, levelOrb)) {
+        run.FirstOrb = levelOrb;
+        run.AbilityOrbFound = true;
     }
 }
 
-void ApplyAuras(StatRun& run) {
+void ApplyAbilityOrbsAndAttackType(StatRun& run) {
+    for (int m = 1; m <= kAbilityCount; ++m) {
+        AsSource(run, SourceKind::Ability, m, [&] { ApplyAbilityOrbAndAttackType(run, m); });
+    }
+}
+
+void ApplyAura(StatRun& run, const TCurAura& slot) {
     HeroStats& s = run.Stats;
-    for (const TCurAura& slot : run.State.AuraSlots) {
-        const TAura* aura = slot.AuraNumber != 0 ? run.Catalogue.Aura(slot.AuraNumber) : nullptr;
-        if (aura == nullptr) {
-            continue;
-        }
+    const TAura* aura = slot.AuraNumber != 0 ? run.Catalogue.Aura(slot.AuraNumber) : nullptr;
+    if (aura != nullptr) {
         AddSaturated(s.DamageBonus, s.IsRanged ? aura->V2 : aura->V1);
         AddSaturated(run.DamagePercent, s.IsRanged ? aura->V4 : aura->V3);
         s.ArmorBonus += aura->V5 / 100.0;
@@ -86,6 +88,13 @@ void ApplyAuras(StatRun& run) {
         run.ManaRegenFlat += aura->V7 / 100.0;
         AddSaturated(s.AttackSpeed, aura->V8);
         AddSaturated(s.LifeSteal, s.IsRanged ? aura->V10 : aura->V9);
+    }
+}
+
+void ApplyAuras(StatRun& run) {
+    for (std::size_t a = 0; a < run.State.AuraSlots.size(); ++a) {
+        AsSource(run, SourceKind::Aura, static_cast<int>(a + 1),
+                 [&] { ApplyAura(run, run.State.AuraSlots[a]); });
     }
 }
 
@@ -108,24 +117,28 @@ bool UniqueEffectsCount(const StatRun& run, int slot, const TItem& item) {
     return true;
 }
 
+void ApplyItem(StatRun& run, int slot) {
+    const TItem* item = run.Catalogue.Item(run.State.ItemSlots[slot - 1].ItemNumber);
+    if (item == nullptr) {
+        return;
+    }
+    AddSaturated(run.Stats.TotalPrice, item->Cost);
+    if (item->OrbCode != 0 && run.Catalogue.ItemOrb(item->OrbCode) != nullptr) {
+        if (run.FirstOrb == 0) {
+            run.FirstOrb = item->OrbCode;
+        } else if (run.SecondOrb == 0) {
+            run.SecondOrb = item->OrbCode;
+        }
+    }
+    RunEffectList(run, item->StackingEffects, slot, false);
+    if (UniqueEffectsCount(run, slot, *item)) {
+        RunEffectList(run, item->UniqueEffects, slot, true);
+    }
+}
+
 void ApplyItems(StatRun& run) {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const TItem* item = run.Catalogue.Item(run.State.ItemSlots[slot - 1].ItemNumber);
-        if (item == nullptr) {
-            continue;
-        }
-        AddSaturated(run.Stats.TotalPrice, item->Cost);
-        if (item->OrbCode != 0 && run.Catalogue.ItemOrb(item->OrbCode) != nullptr) {
-            if (run.FirstOrb == 0) {
-                run.FirstOrb = item->OrbCode;
-            } else if (run.SecondOrb == 0) {
-                run.SecondOrb = item->OrbCode;
-            }
-        }
-        RunEffectList(run, item->StackingEffects, slot, false);
-        if (UniqueEffectsCount(run, slot, *item)) {
-            RunEffectList(run, item->UniqueEffects, slot, true);
-        }
+        AsSource(run, SourceKind::Item, slot, [&] { ApplyItem(run, slot); });
     }
 }
 
@@ -136,20 +149,24 @@ void ApplyAttributeLevels(StatRun& run) {
     AddSaturated(run.Stats.IntelligenceBonus, bonus);
 }
 
+void ApplyAbility(StatRun& run, int m) {
+    const int level = AbilityLevelIndex(run.State, m);
+    if (level == 0 || !AbilityCounts(run, m)) {
+        return;
+    }
+    const AbilityItemLink& link = run.State.AbilityItemLinks[m - 1];
+    if (link.Linked && !link.AbilityPrevails) {
+        return;
+    }
+    const TEffectList& program = run.Hero.Abilities[m - 1].LevelEffects[level - 1];
+    if (!program.empty()) {
+        RunLevelProgram(run, program, m);
+    }
+}
+
 void ApplyAbilities(StatRun& run) {
     for (int m = 1; m <= kAbilityCount; ++m) {
-        const int level = AbilityLevelIndex(run.State, m);
-        if (level == 0 || !AbilityCounts(run, m)) {
-            continue;
-        }
-        const AbilityItemLink& link = run.State.AbilityItemLinks[m - 1];
-        if (link.Linked && !link.AbilityPrevails) {
-            continue;
-        }
-        const TEffectList& program = run.Hero.Abilities[m - 1].LevelEffects[level - 1];
-        if (!program.empty()) {
-            RunLevelProgram(run, program, m);
-        }
+        AsSource(run, SourceKind::Ability, m, [&] { ApplyAbility(run, m); });
     }
 }
 
@@ -162,16 +179,26 @@ void DeriveAttributesAndPools(StatRun& run) {
     s.StrengthTotal = Total(s.StrengthBase, s.StrengthBonus);
     s.AgilityTotal = Total(s.AgilityBase, s.AgilityBonus);
     s.IntelligenceTotal = Total(s.IntelligenceBase, s.IntelligenceBonus);
+    const std::int32_t hitPointsBefore = s.HitPoints;
+    const std::int32_t manaBefore = s.Mana;
     AddSaturated(s.HitPoints, static_cast<std::int64_t>(kHitPointsPerStrength) * s.StrengthTotal +
                                   kBaseHitPoints);
     AddSaturated(s.Mana, static_cast<std::int64_t>(kManaPerIntelligence) * s.IntelligenceTotal);
+    if (run.Record != nullptr) {
+        RecordAmount(run, Quantity::HitPoints, SourceKind::Constant, kBaseHitPoints);
+        RecordAmount(run, Quantity::HitPoints, SourceKind::Attributes,
+                     static_cast<double>(s.HitPoints) - hitPointsBefore - kBaseHitPoints);
+        RecordAmount(run, Quantity::Mana, SourceKind::Attributes,
+                     static_cast<double>(s.Mana) - manaBefore);
+    }
     s.HpRegen = run.HpRegenBase + run.HpRegenFlat + kHpRegenPerStrength * s.StrengthTotal;
     s.ManaRegen =
         (run.ManaRegenPercent / 100.0 + 1.0) * (kManaRegenPerIntelligence * s.IntelligenceTotal) +
         run.ManaRegenBase + run.ManaRegenFlat - run.ManaDrain;
 }
 
-void ApplyPrimaryAttributeDamage(StatRun& run) {
+// The primary attribute's share of the hit; nothing for a hero without one.
+void ApplyPrimaryAttribute(StatRun& run) {
     HeroStats& s = run.Stats;
     std::int32_t base = 0;
     std::int32_t bonus = 0;
@@ -194,12 +221,40 @@ void ApplyPrimaryAttributeDamage(StatRun& run) {
     AddSaturated(s.DamageLow, base);
     AddSaturated(s.DamageHigh, base);
     AddSaturated(s.DamageBonus, bonus);
+}
+
+std::int32_t PrimaryAttributeBonus(const StatRun& run) {
+    const HeroStats& s = run.Stats;
+    switch (run.Hero.PrimaryAttribute) {
+    case 1:
+        return s.StrengthBonus;
+    case 2:
+        return s.AgilityBonus;
+    case 3:
+        return s.IntelligenceBonus;
+    default:
+        return 0;
+    }
+}
+
+void ApplyPrimaryAttributeDamage(StatRun& run) {
+    AsSource(run, SourceKind::PrimaryAttribute, 0, [&] { ApplyPrimaryAttribute(run); });
+    if (run.Hero.PrimaryAttribute < 1 || run.Hero.PrimaryAttribute > 3) {
+        return;
+    }
+    HeroStats& s = run.Stats;
     const double average = (static_cast<double>(s.DamageLow) + s.DamageHigh) / 2.0;
-    AddSaturated(s.DamageBonus, TruncToInt32((average + bonus) * run.DamagePercent / 100.0));
+    const std::int32_t share =
+        TruncToInt32((average + PrimaryAttributeBonus(run)) * run.DamagePercent / 100.0);
+    const std::int32_t before = s.DamageBonus;
+    AddSaturated(s.DamageBonus, share);
+    RecordAmount(run, Quantity::Damage, SourceKind::DamagePercent,
+                 static_cast<double>(s.DamageBonus) - before);
 }
 
 void DeriveDefenceAndMovement(StatRun& run) {
     HeroStats& s = run.Stats;
+    RecordAmount(run, Quantity::Armor, SourceKind::Attributes, s.AgilityBonus / kAgilityPerArmor);
     s.ArmorBonus += s.AgilityBonus / kAgilityPerArmor;
     s.ArmorTotal = s.ArmorBase + s.ArmorBonus;
     s.AttackCooldown =
@@ -246,6 +301,23 @@ void DeriveChancesAndSurvival(StatRun& run) {
     s.GoldLoss = kGoldLossPerLevel * run.Level;
 }
 
+// The parts the two figures of damage per second are the sums of; the flat
+// parts are the sources' own contributions.
+void RecordDamagePerSecond(StatRun& run, double physProc, double magicProc) {
+    const HeroStats& s = run.Stats;
+    const Quantity bashTarget = s.IsRanged ? Quantity::PhysicalDps : Quantity::MagicalDps;
+    RecordAmount(run, Quantity::PhysicalDps, SourceKind::PlainHits, s.BaseDps);
+    RecordAmount(run, Quantity::PhysicalDps, SourceKind::Crits, s.CritDps);
+    RecordAmount(run, bashTarget, SourceKind::Bashes, s.BashDps);
+    RecordAmount(run, Quantity::PhysicalDps, SourceKind::Procs, physProc);
+    RecordAmount(run, Quantity::MagicalDps, SourceKind::PlainHits, s.MagicBaseDps);
+    RecordAmount(run, Quantity::MagicalDps, SourceKind::Procs, magicProc);
+    if (run.OrbChance != 0) {
+        RecordAmount(run, Quantity::MagicalDps, SourceKind::OrbProc,
+                     run.OrbChance / 100.0 * run.OrbDamage / s.AttackCooldown);
+    }
+}
+
 void DeriveDamagePerSecond(StatRun& run) {
     HeroStats& s = run.Stats;
     const BuildOrderCodes& order = run.State.BuildOrder;
@@ -274,11 +346,21 @@ void DeriveDamagePerSecond(StatRun& run) {
         }
         s.MagicalDps += run.OrbChance / 100.0 * run.OrbDamage / s.AttackCooldown;
     }
+    if (run.Record != nullptr) {
+        RecordDamagePerSecond(run, physProc, magicProc);
+    }
+}
+
+void ResolveOrbsRecorded(StatRun& run) {
+    const std::int32_t lifeStealBefore = run.Stats.LifeSteal;
+    ResolveOrbs(run);
+    RecordAmount(run, Quantity::LifeSteal, SourceKind::Orbs,
+                 static_cast<double>(run.Stats.LifeSteal) - lifeStealBefore);
 }
 
 } // namespace
 
-HeroStats ComputeStats(const Catalogue& catalogue, BuildState& state) {
+HeroStats ComputeStats(const Catalogue& catalogue, BuildState& state, StatRecord* record) {
     HeroStats stats;
     const THero* hero = catalogue.Hero(state.CurrentHero);
     if (hero == nullptr) {
@@ -286,19 +368,20 @@ HeroStats ComputeStats(const Catalogue& catalogue, BuildState& state) {
     }
     StatRun run(catalogue, state, *hero, stats);
     run.Level = std::clamp(state.HeroLevel, 1, kMaxHeroLevel);
+    run.Record = record;
 
-    ApplyHeroBase(run);                 // step 2
-    ApplyAbilityOrbsAndAttackType(run); // step 3
-    ApplyAuras(run);                    // step 4
-    ApplyItems(run);                    // step 5
-    ApplyAttributeLevels(run);          // step 6
-    ApplyAbilities(run);                // step 7
-    DeriveAttributesAndPools(run);      // step 8
-    ApplyPrimaryAttributeDamage(run);   // step 9
-    DeriveDefenceAndMovement(run);      // steps 10 to 16
-    DeriveChancesAndSurvival(run);      // steps 17 to 22
-    ResolveOrbs(run);                   // step 23
-    DeriveDamagePerSecond(run);         // steps 24 to 27
+    AsSource(run, SourceKind::HeroBase, 0, [&] { ApplyHeroBase(run); });               // step 2
+    ApplyAbilityOrbsAndAttackType(run);                                                // step 3
+    ApplyAuras(run);                                                                   // step 4
+    ApplyItems(run);                                                                   // step 5
+    AsSource(run, SourceKind::AttributeLevels, 0, [&] { ApplyAttributeLevels(run); }); // step 6
+    ApplyAbilities(run);                                                               // step 7
+    DeriveAttributesAndPools(run);                                                     // step 8
+    ApplyPrimaryAttributeDamage(run);                                                  // step 9
+    DeriveDefenceAndMovement(run); // steps 10 to 16
+    DeriveChancesAndSurvival(run); // steps 17 to 22
+    ResolveOrbsRecorded(run);      // step 23
+    DeriveDamagePerSecond(run);    // steps 24 to 27
     return stats;
 }
 

@@ -3,6 +3,7 @@
 #include "float_conversion.h"
 #include "number_format.h"
 #include "screen_texts.h"
+#include "stat_figures.h"
 
 #include <cmath>
 
@@ -56,30 +57,12 @@ StatsGrid FormatStatsGrid(const HeroStats& s, char sep) {
     for (std::size_t row = 0; row < grid.size(); ++row) {
         for (std::size_t pair = 0; pair < 3; ++pair) {
             grid[row][pair * 2] = texts.GridCaptions[row][pair];
+            const int column = static_cast<int>(pair * 2 + 1);
+            if (const std::optional<Figure> figure = GridFigure(column, static_cast<int>(row))) {
+                grid[row][pair * 2 + 1] = FigureText(s, *figure, sep);
+            }
         }
     }
-    grid[0][1] = s.IsRanged ? texts.Ranged : texts.Melee;
-    grid[1][1] = Integer(s.AttackRange);
-    grid[2][1] = FormatCooldown(s.AttackCooldown, sep);
-    grid[3][1] = FormatChance(s.CritChance, sep);
-    grid[4][1] = FormatChance(s.BashChance, sep);
-    grid[5][1] = s.LifeSteal != 0 ? Integer(s.LifeSteal) + "%" : texts.None;
-    grid[6][1] = FormatFixed2(s.PhysicalDps, sep);
-    grid[7][1] = s.MagicalDps != 0 ? FormatFixed2(s.MagicalDps, sep) : texts.None;
-
-    grid[0][3] = FormatPhysicalReduction(s.PhysicalReduction);
-    grid[1][3] = FormatMagicalReduction(s.MagicalReduction, sep);
-    grid[2][3] = FormatChance(s.Evasion, sep);
-    grid[3][3] = FormatChance(s.TriggeredEvasion, sep);
-    grid[4][3] = FormatChance(s.Miss, sep);
-    grid[5][3] = FormatChance(s.Dodge, sep);
-    grid[6][3] = FormatEhp(s.PhysicalEhp);
-    grid[7][3] = FormatEhp(s.MagicalEhp);
-
-    grid[0][5] = Truncated(s.MoveSpeed);
-    grid[1][5] = Integer(s.RespawnTime);
-    grid[2][5] = Integer(s.GoldLoss);
-    grid[3][5] = Integer(s.TotalPrice);
     return grid;
 }
 

@@ -3,6 +3,7 @@
 #include "build_state.h"
 #include "hero_stats.h"
 #include "proc_rules.h"
+#include "stat_record.h"
 
 #include "data/catalogue.h"
 
@@ -22,7 +23,8 @@ struct StatRun {
     BuildState& State;
     const THero& Hero;
     HeroStats& Stats;
-    int Level = 1; // hero level used by the formulas, never below 1
+    int Level = 1;                // hero level used by the formulas, never below 1
+    StatRecord* Record = nullptr; // where the contributions go, when asked for
 
     std::int32_t DamagePercent = 0;
     double HpRegenBase = 0;

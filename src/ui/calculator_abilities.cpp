@@ -14,8 +14,7 @@ void CalculatorPanel::ChooseHero(int hero) {
     if (calculator_ == nullptr || !calculator_->ChooseHero(hero)) {
         return;
     }
-    Remember();
-    history_ = {calculator_->Catalog().Hero(hero)->Name, {}};
+    Record({GestureKind::ChooseHero, 0, 0, calculator_->Catalog().Hero(hero)->Name});
     ShowWholeBuild();
 }
 
@@ -23,8 +22,7 @@ void CalculatorPanel::ShowHero() {
     if (calculator_ == nullptr || !calculator_->ShowHero()) {
         return;
     }
-    Remember();
-    history_.Gestures.clear();
+    Record({GestureKind::Reset, 0, 0, {}});
     ShowWholeBuild();
 }
 

@@ -10,19 +10,13 @@
 #include <QShortcut>
 
 namespace zephyr::ui {
-namespace {
-
-// How many gestures Undo can take back.
-constexpr std::size_t kUndoSteps = 200;
-
-} // namespace
 
 QString CalculatorPanel::BuildCode() const {
-    if (calculator_ == nullptr || history_.Hero.empty()) {
+    if (calculator_ == nullptr || history_.Recipe().Hero.empty()) {
         return {};
     }
     try {
-        return QString::fromLatin1(EncodeBuildCode(history_));
+        return QString::fromLatin1(EncodeBuildCode(history_.Recipe()));
     } catch (const BuildCodeError&) {
         return {}; // a build of more gestures than a code holds
     }
@@ -42,59 +36,31 @@ QString CalculatorPanel::PasteBuildCode(const QString& code) {
         return QStringLiteral("this build needs %1, which this pack does not have")
             .arg(FromCp1251(*missing));
     }
-    Remember();
+    history_.Replace(recipe);
     Rebuild(recipe);
     return {};
 }
 
-void CalculatorPanel::Remember() {
-    if (history_.Hero.empty()) {
-        return; // nothing shown yet
-    }
-    undo_.push_back(history_);
-    if (undo_.size() > kUndoSteps) {
-        undo_.erase(undo_.begin());
-    }
-    redo_.clear();
-}
-
 void CalculatorPanel::Rebuild(const BuildRecipe& recipe) {
     // The gestures rebuild the build as the clicks made it.
-    history_ = {recipe.Hero, {}};
-    ApplyGesture(*calculator_, {GestureKind::ChooseHero, 0, 0, recipe.Hero});
-    for (const Gesture& gesture : recipe.Gestures) {
-        if (!ApplyGesture(*calculator_, gesture)) {
-            continue;
-        }
-        if (gesture.Kind == GestureKind::ChooseHero) {
-            history_ = {gesture.Name, {}};
-        } else if (gesture.Kind == GestureKind::Reset) {
-            history_.Gestures.clear();
-        } else {
-            history_.Gestures.push_back(gesture);
-        }
-    }
+    history_.SetRecipe(Replay(*calculator_, recipe));
     ShowWholeBuild();
     SyncEditors();
 }
 
-bool CalculatorPanel::StepTo(std::vector<BuildRecipe>& from, std::vector<BuildRecipe>& to) {
-    if (calculator_ == nullptr || from.empty()) {
-        return false;
+bool CalculatorPanel::ShowStep(const std::optional<BuildRecipe>& step) {
+    if (step) {
+        Rebuild(*step);
     }
-    to.push_back(history_);
-    const BuildRecipe step = std::move(from.back());
-    from.pop_back();
-    Rebuild(step);
-    return true;
+    return step.has_value();
 }
 
 bool CalculatorPanel::Undo() {
-    return StepTo(undo_, redo_);
+    return calculator_ != nullptr && ShowStep(history_.Undo());
 }
 
 bool CalculatorPanel::Redo() {
-    return StepTo(redo_, undo_);
+    return calculator_ != nullptr && ShowStep(history_.Redo());
 }
 
 void CalculatorPanel::CopyBuild() {

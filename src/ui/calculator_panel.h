@@ -9,7 +9,7 @@
 #include "controls/edit1.h"
 #include "controls/image_ex.h"
 #include "data/data_location.h"
-#include "engine/build_recipe.h"
+#include "engine/build_history.h"
 #include "engine/calculator.h"
 
 #include <QWidget>
@@ -89,17 +89,12 @@ signals:
     void FormulasRequested();
 
 private:
-    // A gesture the calculator took, for the build code.
-    void Record(Gesture gesture) {
-        Remember();
-        history_.Gestures.push_back(std::move(gesture));
-    }
-    // Keeps the build as it is now for Undo, and forgets what Redo had.
-    void Remember();
+    // A gesture the calculator took, for the build code and Undo.
+    void Record(const Gesture& gesture) { history_.Record(gesture); }
     // Makes the build a recipe describes, through its gestures, and shows it.
     void Rebuild(const BuildRecipe& recipe);
-    // Takes the last recipe of `from` as the build, keeping today's in `to`.
-    bool StepTo(std::vector<BuildRecipe>& from, std::vector<BuildRecipe>& to);
+    // Rebuilds an Undo or Redo step; false when there was none.
+    bool ShowStep(const std::optional<BuildRecipe>& step);
     // A build of a hero anew: its pictures, the panel and the lists.
     void ShowWholeBuild();
     void BuildCodeShortcuts();
@@ -167,9 +162,7 @@ private:
     ClickGateFunction clickGate_;
     Calculator* calculator_ = nullptr;
     std::unique_ptr<MenuEntryStyle> menuStyle_;
-    BuildRecipe history_;
-    std::vector<BuildRecipe> undo_;
-    std::vector<BuildRecipe> redo_;
+    BuildHistory history_;
     QMenu* portraitMenu_ = nullptr;
     std::function<void(const QString&)> message_;
 

@@ -1,0 +1,127 @@
+#include "build_fixture.h"
+#include "random_builds.h"
+
+#include "engine/calculator.h"
+#include "engine/stat_breakdown.h"
+
+#include "data/cp1251.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace zephyr::test {
+namespace {
+
+double SumOf(const StatRecord& record, Figure figure) {
+    double sum = 0;
+    for (Quantity what : SummedQuantities(figure)) {
+        for (const Contribution& c : record.Of(what)) {
+            sum += c.Amount();
+        }
+    }
+    return sum;
+}
+
+// Every additive figure is the sum of what its sources contributed, on
+// random builds of the sample game; recording changes no figure.
+TEST(StatBreakdown, ContributionsAddUpToEveryAdditiveFigure) {
+    const Catalogue& catalogue = SampleCatalogue();
+    std::mt19937 random(17);
+    int additive = 0;
+    for (int round = 0; round < 400; ++round) {
+        const Calculator calc = RandomBuild(catalogue, random, round % 40);
+        const StatRecord record = calc.RecordStats();
+        BuildState copy = calc.State();
+        const HeroStats unrecorded = ComputeStats(catalogue, copy);
+        EXPECT_EQ(std::memcmp(&unrecorded, &calc.Stats(), sizeof(HeroStats)), 0);
+        for (int f = 0; f < kFigureCount; ++f) {
+            const Figure figure = static_cast<Figure>(f);
+            if (SummedQuantities(figure).empty()) {
+                continue;
+            }
+            ++additive;
+            const double value = FigureValue(calc.Stats(), figure);
+            EXPECT_NEAR(SumOf(record, figure), value, 1e-6 * std::max(1.0, std::fabs(value)))
+                << "round " << round << ", figure " << f;
+        }
+    }
+    EXPECT_EQ(additive, 400 * 12);
+}
+
+std::vector<std::pair<std::string, std::string>> Lines(const FigureBreakdown& breakdown) {
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (const BreakdownLine& line : breakdown.Lines) {
+        lines.emplace_back(Utf8FromCp1251(line.Source), Utf8FromCp1251(line.Amount));
+    }
+    return lines;
+}
+
+using LineList = std::vector<std::pair<std::string, std::string>>;
+
+struct BreakdownFixture : ::testing::Test, BuildFixture {
+    BreakdownFixture() {
+        b.AddItem("Gloves", 450,
+                  Join({ItemEffect(EffectCode::Strength, {5}),
+                        ItemEffect(EffectCode::AttackSpeed, {20})}));
+        b.AddItem(
+            "Blade", 1200,
+            Join({ItemEffect(EffectCode::Crit, {20, 2}), ItemEffect(EffectCode::Evasion, {10})}));
+        b.AddItem(
+            "Cloak", 700,
+            Join({ItemEffect(EffectCode::Crit, {25, 2}), ItemEffect(EffectCode::Evasion, {15})}));
+        Learn({5});
+        Carry(1, 1);
+        Carry(2, 2);
+        Carry(3, 3);
+    }
+
+    FigureBreakdown Of(Figure figure) {
+        const HeroStats stats = Compute();
+        StatRecord record;
+        BuildState copy = state;
+        ComputeStats(b.Catalogue, copy, &record);
+        return BreakDown(b.Catalogue, state, stats, record, figure, ',');
+    }
+};
+
+TEST_F(BreakdownFixture, ASumListsEverySourceInTheOrderItCounts) {
+    const FigureBreakdown strength = Of(Figure::Strength);
+    EXPECT_EQ(Utf8FromCp1251(strength.Caption), "Сила");
+    EXPECT_EQ(strength.Value, "27");
+    EXPECT_EQ(Lines(strength), (LineList{{"Герой, уровень 1", "20"},
+                                         {"Слот 1: Gloves", "+5"},
+                                         {"Attribute Bonus · 1", "+2"}}));
+    EXPECT_EQ(strength.Formula, "");
+    const FigureBreakdown price = Of(Figure::TotalPrice);
+    EXPECT_EQ(Lines(price), (LineList{{"Слот 1: Gloves", "450"},
+                                      {"Слот 2: Blade", "+1200"},
+                                      {"Слот 3: Cloak", "+700"}}));
+    const FigureBreakdown hitPoints = Of(Figure::HitPoints);
+    EXPECT_EQ(Lines(hitPoints), (LineList{{"Основа", "150"}, {"Сила 27 · 19", "+513"}}));
+}
+
+TEST_F(BreakdownFixture, AFormulaPutsItsNumbersIn) {
+    const FigureBreakdown delay = Of(Figure::AttackDelay);
+    EXPECT_EQ(Lines(delay),
+              (LineList{{"Герой, уровень 1", "время атаки 1,7"}, {"Слот 1: Gloves", "+20"}}));
+    EXPECT_EQ(Utf8FromCp1251(delay.Formula), "1,7 / (1 + (20 + 17) / 100) = 1,24");
+    EXPECT_EQ(delay.Value, "1,24");
+
+    const FigureBreakdown crit = Of(Figure::CritChance);
+    EXPECT_EQ(Lines(crit), (LineList{{"Слот 2: Blade", "20,00%"}, {"Слот 3: Cloak", "25,00%"}}));
+    EXPECT_EQ(Utf8FromCp1251(crit.Formula), "1 - (1 - 20,00%) · (1 - 25,00%) = 40,00%");
+
+    const FigureBreakdown evasion = Of(Figure::Evasion);
+    EXPECT_EQ(Lines(evasion),
+              (LineList{{"Слот 2: Blade", "до 10,00%"}, {"Слот 3: Cloak", "до 15,00%"}}));
+    EXPECT_EQ(Utf8FromCp1251(evasion.Formula), "действует наибольший: 15,00%");
+
+    const FigureBreakdown respawn = Of(Figure::RespawnTime);
+    EXPECT_TRUE(respawn.Lines.empty());
+    EXPECT_EQ(Utf8FromCp1251(respawn.Formula), "4 · уровень 1 = 4");
+}
+
+} // namespace
+} // namespace zephyr::test

@@ -164,6 +164,9 @@ void CalculatorPanel::DynArrowMouseDown(int editor, bool right) {
 }
 
 bool CalculatorPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (PlanningEvent(watched, event)) {
+        return true;
+    }
     for (int n = 1; n <= 3; ++n) {
         if (watched != dynEdit_[static_cast<std::size_t>(n - 1)]) {
             continue;

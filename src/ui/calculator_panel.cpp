@@ -183,6 +183,7 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
     BuildEditors();
     BuildContextMenus();
     BuildCodeShortcuts();
+    BuildPlanning();
     BuildRunningLine();
     WireGestures();
 }

@@ -11,12 +11,14 @@
 #include "data/data_location.h"
 #include "engine/build_history.h"
 #include "engine/calculator.h"
+#include "engine/stat_figures.h"
 
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 
 class QLabel;
@@ -74,6 +76,24 @@ public:
     bool Undo();
     bool Redo();
 
+    // What-if previews, shown as tooltips: placing `item` in the slot the
+    // item picker is open for, the next level of `ability` (1 to 5), taking
+    // the item off `slot`. Empty where the gesture is not on offer.
+    QString ItemPreviewText(int item) const;
+    QString AbilityPreviewText(int ability) const;
+    QString SlotPreviewText(int slot) const;
+
+    // Comparison: pins today's build, or unpins it (Ctrl+P, portrait menu).
+    // While one is pinned every value cell's tooltip compares with it and
+    // the cells that differ are marked.
+    void TogglePin();
+    bool HasPinnedBuild() const { return pinned_.has_value(); }
+    QString ValueCellToolTip(int column, int row) const;
+
+    // The popup that breaks a figure down into its sources, at a point of
+    // the screen.
+    void ShowBreakdown(Figure figure, const QPoint& at);
+
     // Where the reason a paste failed goes; unset, it is not shown.
     void SetMessageFunction(std::function<void(const QString&)> message) {
         message_ = std::move(message);
@@ -98,6 +118,12 @@ private:
     // A build of a hero anew: its pictures, the panel and the lists.
     void ShowWholeBuild();
     void BuildCodeShortcuts();
+    // Previews, breakdowns and the comparison (calculator_planning.cpp).
+    void BuildPlanning();
+    void ShowItemPreview(QMenu* menu, QAction* action);
+    void MarkChangedCells();
+    // Tooltips of abilities and slots, clicks on the hero block's values.
+    bool PlanningEvent(QObject* watched, QEvent* event);
     void CopyBuild();
     void PasteBuild();
 
@@ -164,6 +190,8 @@ private:
     std::unique_ptr<MenuEntryStyle> menuStyle_;
     BuildHistory history_;
     QMenu* portraitMenu_ = nullptr;
+    QAction* pinEntry_ = nullptr;
+    std::optional<HeroStats> pinned_;
     std::function<void(const QString&)> message_;
 
     controls::PictureControl* image10_ = nullptr;

@@ -12,7 +12,6 @@ namespace zephyr::ui {
 namespace {
 
 inline constexpr const char* kHeroProperty = "heroNumber";
-inline constexpr const char* kItemProperty = "itemNumber";
 
 } // namespace
 
@@ -34,6 +33,8 @@ void CalculatorPanel::BuildPickerMenus(const Catalogue& catalogue) {
     for (const ShopMenuEntry& shop : catalogue.ItemMenu) {
         QMenu* items = popupMenu1_->addMenu(FromCp1251(shop.Caption));
         menuStyle_->Attach(items, MenuKind::ItemPicker);
+        connect(items, &QMenu::hovered, this,
+                [this, items](QAction* action) { ShowItemPreview(items, action); });
         items->menuAction()->setProperty(kIconIndexProperty, shop.IconIndex);
         AddShopEntries(items, shop.Entries);
     }
@@ -44,6 +45,8 @@ QMenu* CalculatorPanel::AddShopEntries(QMenu* menu, const std::vector<ItemMenuEn
         if (entry.IsGroup()) {
             QMenu* group = menu->addMenu(FromCp1251(entry.Caption));
             menuStyle_->Attach(group, MenuKind::ItemPicker);
+            connect(group, &QMenu::hovered, this,
+                    [this, group](QAction* action) { ShowItemPreview(group, action); });
             group->menuAction()->setProperty(kIconIndexProperty, entry.IconIndex);
             AddShopEntries(group, entry.Variants);
             continue;

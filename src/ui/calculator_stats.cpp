@@ -55,6 +55,7 @@ void CalculatorPanel::RefreshStats() {
         bonus->show();
     }
     stringGrid1_->update();
+    MarkChangedCells();
     SyncEditors();
 }
 

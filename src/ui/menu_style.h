@@ -49,6 +49,8 @@ QString MenuEntryText(const QString& caption);
 
 // Icon index stored on an entry; -1 when it has none.
 inline constexpr const char* kIconIndexProperty = "iconIndex";
+// The item an entry of the item picker places.
+inline constexpr const char* kItemProperty = "itemNumber";
 inline constexpr const char* kMenuKindProperty = "menuKind";
 
 } // namespace zephyr::ui

@@ -4,6 +4,8 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 namespace zephyr::ui {
 
@@ -22,12 +24,31 @@ public:
     void SetCell(int column, int row, const QString& text);
     const QString& Cell(int column, int row) const;
     QRect CellRect(int column, int row) const;
+    // The cell under a point of the grid, nothing outside every cell.
+    std::optional<std::pair<int, int>> CellAt(const QPoint& point) const;
+
+    // A marked cell carries a small triangle in its top right corner.
+    void SetMarked(int column, int row, bool marked);
+    bool Marked(int column, int row) const;
+
+    // The tooltip of a cell; an empty text shows none.
+    void SetToolTipFunction(std::function<QString(int column, int row)> toolTip) {
+        toolTip_ = std::move(toolTip);
+    }
+
+signals:
+    // A left press on a value cell; a press on a caption goes to the parent.
+    void ValueClicked(int column, int row);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     std::array<std::array<QString, kColumns>, kRows> cells_;
+    std::array<std::array<bool, kColumns>, kRows> marked_{};
+    std::function<QString(int column, int row)> toolTip_;
 };
 
 } // namespace zephyr::ui

@@ -6,7 +6,6 @@
 #include <QLocale>
 
 namespace zephyr::uitest {
-namespace {
 
 bool OpenSubmenuEntry(QMenu* menu, const QString& text) {
     if (menu == nullptr) {
@@ -26,8 +25,6 @@ bool OpenSubmenuEntry(QMenu* menu, const QString& text) {
     }
     return false;
 }
-
-} // namespace
 
 controls::PictureControl* PictureNamed(const StartedProgram& p, const QString& name) {
     return p.Window->findChild<controls::PictureControl*>(name);

@@ -19,6 +19,9 @@ controls::PictureControl* PictureNamed(const StartedProgram& p, const QString& n
 void Press(const StartedProgram& p, const QString& name, Qt::MouseButton button = Qt::LeftButton);
 void Click(const StartedProgram& p, const QString& name, Qt::MouseButton button = Qt::LeftButton);
 
+// Opens the entry of an open menu that has children; true when they show.
+bool OpenSubmenuEntry(QMenu* menu, const QString& text);
+
 // Opens the picker and walks its menus to the hero or item (catalogue
 // numbers); false when an entry is not found.
 bool PickHero(const StartedProgram& p, int hero);

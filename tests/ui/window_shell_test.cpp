@@ -160,7 +160,7 @@ TEST(ClickGate, AClickElsewhereClearsTheBuildOrderSelection) {
     Press(p, QStringLiteral("Label19")); // a gate-only label
     EXPECT_EQ(list->Selected(), -1);
     QTest::mouseClick(list, Qt::LeftButton, {}, list->LineRect(0).center());
-    Press(p, QStringLiteral("StringGrid1")); // disabled: the panel takes the click
+    Press(p, QStringLiteral("StringGrid1")); // a caption: the panel takes the click
     EXPECT_EQ(list->Selected(), -1);
     EXPECT_TRUE(p.Find<QWidget>("MainScrollBox")->hasFocus());
 }

@@ -183,6 +183,7 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
     BuildEditors();
     BuildContextMenus();
     BuildCodeShortcuts();
+    BuildLevelChartEntries();
     BuildRunningLine();
     WireGestures();
 }
@@ -418,6 +419,7 @@ void CalculatorPanel::AfterBuildChange() {
     SyncBuildOrderList();
     RefreshStats();
     RefreshPictures();
+    RefreshLevelChart();
 }
 
 } // namespace zephyr::ui

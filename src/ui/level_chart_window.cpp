@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLegend>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QShortcut>
@@ -23,16 +24,17 @@ namespace zephyr::ui {
 namespace {
 
 // The panel's own colours: its black, the field blue, the caption yellow,
-// the grid's rule grey; physical figures in the header orange, magical ones
-// in the mana blue.
+// the grid's rule grey, the selection blue; the lines in the header orange,
+// the mana blue, the hit-point green and the level caption's lilac.
 const QColor kBackground(Qt::black);
 const QColor kField(30, 36, 52);
 const QColor kCaption(245, 255, 0);
 const QColor kRule(62, 76, 77);
-const QColor kPhysical(231, 120, 23);
-const QColor kMagical(0, 146, 221);
-
-constexpr int kTableRowsShown = 8;
+const QColor kSelected(10, 36, 106);
+const QColor kPhysicalDps(231, 120, 23);
+const QColor kMagicalDps(0, 146, 221);
+const QColor kPhysicalEhp(0, 170, 80);
+const QColor kMagicalEhp(150, 138, 205);
 
 QFont PixelFont(int pixels, bool bold = false) {
     QFont font(QStringLiteral("Tahoma"));
@@ -45,14 +47,18 @@ QString StyleSheet() {
     return QStringLiteral(
                "QWidget#LevelChartWindow { background: %1; }"
                "QTableWidget { background: %1; color: white; gridline-color: %4;"
-               " selection-background-color: rgb(10, 36, 106); border: 1px solid %4; }"
+               " border: 1px solid %4; }"
                "QHeaderView::section { background: %2; color: %3; border: 0px;"
-               " border-right: 1px solid %4; border-bottom: 1px solid %4; padding: 2px 6px; }"
-               "QTableCornerButton::section { background: %2; border: 0px; }"
+               " border-right: 1px solid %4; border-bottom: 1px solid %4; padding: 2px 4px;"
+               " font-weight: bold; }"
+               "QScrollBar:vertical { background: %1; width: 12px; margin: 0px; }"
+               "QScrollBar::handle:vertical { background: %4; min-height: 20px; }"
+               "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
+               "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: %1; }"
                "QPushButton { background: %2; color: white; border: 1px solid %4;"
                " padding: 4px 14px; }"
-               "QPushButton:hover { background: rgb(10, 36, 106); }")
-        .arg(kBackground.name(), kField.name(), kCaption.name(), kRule.name());
+               "QPushButton:hover, QPushButton:focus { background: %5; }")
+        .arg(kBackground.name(), kField.name(), kCaption.name(), kRule.name(), kSelected.name());
 }
 
 QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style) {
@@ -78,10 +84,17 @@ QValueAxis* Axis(const QString& title) {
     return axis;
 }
 
-// Room above the highest point, and a whole number of ticks from zero.
+// Room above the highest point, round ticks from zero, and decimals only
+// where the ticks need them.
 void FitFromZero(QValueAxis* axis, double highest) {
     axis->setRange(0, highest > 0 ? highest * 1.1 : 1);
     axis->applyNiceNumbers();
+    axis->setLabelFormat(axis->max() >= 10 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+}
+
+// Two-word captions over two lines keep the columns narrow.
+QString HeaderCaption(const std::string& caption) {
+    return QString::fromStdString(caption).replace(QLatin1Char(' '), QLatin1Char('\n'));
 }
 
 QString FromUtf8(const std::string& text) {
@@ -103,18 +116,17 @@ LevelChartWindow::LevelChartWindow(QWidget* parent)
     table_->setColumnCount(static_cast<int>(kLevelTableColumns));
     QStringList captions;
     for (const std::string& caption : LevelTableCaptions()) {
-        captions << FromUtf8(caption);
+        captions << HeaderCaption(caption);
     }
     table_->setHorizontalHeaderLabels(captions);
-    table_->horizontalHeader()->setFont(PixelFont(11, true));
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     table_->verticalHeader()->setDefaultSectionSize(20);
-    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() +
-                           kTableRowsShown * table_->verticalHeader()->defaultSectionSize() + 2);
 
     chart_ = new QChart;
     chart_->setBackgroundBrush(kBackground);
@@ -123,10 +135,10 @@ LevelChartWindow::LevelChartWindow(QWidget* parent)
     chart_->legend()->setLabelColor(Qt::white);
     chart_->legend()->setFont(PixelFont(11));
     chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     auto* chartView = new QChartView(chart_, this);
     chartView->setObjectName(QStringLiteral("LevelChart"));
     chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(300);
     chartView->setStyleSheet(
         QStringLiteral("background: black; border: 1px solid %1;").arg(kRule.name()));
 
@@ -144,10 +156,10 @@ LevelChartWindow::LevelChartWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(8);
-    layout->addWidget(table_);
-    layout->addWidget(chartView, 1);
+    layout->addWidget(table_, 2);
+    layout->addWidget(chartView, 3);
     layout->addLayout(buttons);
-    resize(760, 660);
+    resize(820, 660);
 }
 
 void LevelChartWindow::ShowLevels(std::vector<HeroStats> levels) {
@@ -184,10 +196,10 @@ void LevelChartWindow::DrawChart() {
         delete axis;
     }
     const LevelTableLine& captions = LevelTableCaptions();
-    QLineSeries* physicalDps = Line(FromUtf8(captions[5]), kPhysical, Qt::SolidLine);
-    QLineSeries* magicalDps = Line(FromUtf8(captions[6]), kMagical, Qt::SolidLine);
-    QLineSeries* physicalEhp = Line(FromUtf8(captions[7]), kPhysical, Qt::DashLine);
-    QLineSeries* magicalEhp = Line(FromUtf8(captions[8]), kMagical, Qt::DashLine);
+    QLineSeries* physicalDps = Line(FromUtf8(captions[5]), kPhysicalDps, Qt::SolidLine);
+    QLineSeries* magicalDps = Line(FromUtf8(captions[6]), kMagicalDps, Qt::SolidLine);
+    QLineSeries* physicalEhp = Line(FromUtf8(captions[7]), kPhysicalEhp, Qt::DashLine);
+    QLineSeries* magicalEhp = Line(FromUtf8(captions[8]), kMagicalEhp, Qt::DashLine);
     double highestDps = 0;
     double highestEhp = 0;
     for (std::size_t k = 0; k < levels_.size(); ++k) {

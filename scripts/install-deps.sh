@@ -15,7 +15,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libjpeg62-turbo-dev libgif-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-webengine-dev qt6-svg-dev fonts-dejavu-core
+    qt6-base-dev qt6-webengine-dev qt6-svg-dev qt6-charts-dev fonts-dejavu-core
     qt6-qpa-plugins fonts-liberation fonts-paratype
 )
 # npm fetches the icon set. A Node.js from elsewhere (NodeSource) brings its

@@ -59,6 +59,8 @@ struct HeroStats {
     bool OrbShown = false;
     std::int32_t OrbPicture1 = 0; // -1: the orb slot shows that no orb works
     std::int32_t OrbPicture2 = 0;
+
+    friend bool operator==(const HeroStats&, const HeroStats&) = default;
 };
 
 } // namespace zephyr

@@ -183,6 +183,7 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
     BuildEditors();
     BuildContextMenus();
     BuildCodeShortcuts();
+    BuildLevelChartEntries();
     BuildPlanning();
     BuildRunningLine();
     WireGestures();
@@ -419,6 +420,7 @@ void CalculatorPanel::AfterBuildChange() {
     SyncBuildOrderList();
     RefreshStats();
     RefreshPictures();
+    RefreshLevelChart();
 }
 
 } // namespace zephyr::ui

@@ -28,6 +28,8 @@ class QTimer;
 
 namespace zephyr::ui {
 
+class LevelChartWindow;
+
 // The calculator panel `MainScrollBox`: pickers, slots, abilities, editors,
 // aura strip, orb, statistics and the running line. Every rule is the
 // Calculator's; the panel turns events into its calls and draws what it says.
@@ -127,6 +129,12 @@ private:
     void CopyBuild();
     void PasteBuild();
 
+    // The level chart window (calculator_level_chart.cpp): Ctrl+G and the
+    // portrait's menu open it; while it is open it follows the build.
+    void BuildLevelChartEntries();
+    void ShowLevelChart();
+    void RefreshLevelChart();
+
     // Construction (calculator_panel.cpp).
     QLabel* MakeLabel(const char* name, const QString& text, int x, int y, const QColor& colour,
                       const QFont& font);
@@ -192,6 +200,7 @@ private:
     QMenu* portraitMenu_ = nullptr;
     QAction* pinEntry_ = nullptr;
     std::optional<HeroStats> pinned_;
+    LevelChartWindow* levelChart_ = nullptr;
     std::function<void(const QString&)> message_;
 
     controls::PictureControl* image10_ = nullptr;

@@ -1,6 +1,7 @@
 #include "calculator_panel.h"
 
 #include "breakdown_popup.h"
+#include "decimal_separator.h"
 #include "figure_tooltips.h"
 #include "texts.h"
 
@@ -16,13 +17,6 @@
 #include <QToolTip>
 
 namespace zephyr::ui {
-namespace {
-
-// The decimal separator of the previews: the comma of the Russian screen.
-constexpr char kSeparator = ',';
-
-} // namespace
-
 QString CalculatorPanel::ItemPreviewText(int item) const {
     const TItem* record = calculator_ != nullptr ? calculator_->Catalog().Item(item) : nullptr;
     if (record == nullptr || popupSlot_ < 1 || popupSlot_ > kSlotCount) {
@@ -39,7 +33,7 @@ QString CalculatorPanel::ItemPreviewText(int item) const {
             .arg(FromCp1251(carried != nullptr ? carried->Name : std::string()).toHtmlEscaped());
     }
     const HeroStats after = calculator_->Preview({GestureKind::Place, popupSlot_, 0, record->Name});
-    return ChangesToolTip(name, PreviewChanges(calculator_->Stats(), after, kSeparator));
+    return ChangesToolTip(name, PreviewChanges(calculator_->Stats(), after, DecimalSeparator()));
 }
 
 QString CalculatorPanel::AbilityPreviewText(int ability) const {
@@ -54,7 +48,7 @@ QString CalculatorPanel::AbilityPreviewText(int ability) const {
                                 .arg(FromCp1251(name))
                                 .arg(AbilityLevel(calculator_->State(), ability) + 1);
     const HeroStats after = calculator_->Preview({GestureKind::LevelUp, ability, 0, {}});
-    return ChangesToolTip(heading, PreviewChanges(calculator_->Stats(), after, kSeparator));
+    return ChangesToolTip(heading, PreviewChanges(calculator_->Stats(), after, DecimalSeparator()));
 }
 
 QString CalculatorPanel::SlotPreviewText(int slot) const {
@@ -68,7 +62,7 @@ QString CalculatorPanel::SlotPreviewText(int slot) const {
     }
     const HeroStats after = calculator_->Preview({GestureKind::Remove, slot, 0, {}});
     return ChangesToolTip(QStringLiteral("Снять %1").arg(FromCp1251(record->Name)),
-                          PreviewChanges(calculator_->Stats(), after, kSeparator));
+                          PreviewChanges(calculator_->Stats(), after, DecimalSeparator()));
 }
 
 void CalculatorPanel::ShowItemPreview(QMenu* menu, QAction* action) {
@@ -105,12 +99,13 @@ QString CalculatorPanel::ValueCellToolTip(int column, int row) const {
     if (!pinned_ || calculator_ == nullptr || !figure) {
         return {};
     }
-    if (const auto change = CompareFigure(*pinned_, calculator_->Stats(), *figure, kSeparator)) {
+    if (const auto change =
+            CompareFigure(*pinned_, calculator_->Stats(), *figure, DecimalSeparator())) {
         return ComparisonToolTip(*change);
     }
     return QStringLiteral("<b>%1</b><br>Как в закреплённой сборке: %2")
         .arg(FromCp1251(FigureCaption(*figure)).toHtmlEscaped(),
-             FromCp1251(FigureText(*pinned_, *figure, kSeparator)).toHtmlEscaped());
+             FromCp1251(FigureText(*pinned_, *figure, DecimalSeparator())).toHtmlEscaped());
 }
 
 void CalculatorPanel::MarkChangedCells() {
@@ -119,7 +114,8 @@ void CalculatorPanel::MarkChangedCells() {
             const std::optional<Figure> figure = GridFigure(column, row);
             const bool changed =
                 pinned_ && calculator_ != nullptr && figure &&
-                CompareFigure(*pinned_, calculator_->Stats(), *figure, kSeparator).has_value();
+                CompareFigure(*pinned_, calculator_->Stats(), *figure, DecimalSeparator())
+                    .has_value();
             stringGrid1_->SetMarked(column, row, changed);
         }
     }
@@ -130,9 +126,9 @@ void CalculatorPanel::ShowBreakdown(Figure figure, const QPoint& at) {
         return;
     }
     const StatRecord record = calculator_->RecordStats();
-    auto* popup =
-        new BreakdownPopup(this, BreakDown(calculator_->Catalog(), calculator_->State(),
-                                           calculator_->Stats(), record, figure, kSeparator));
+    auto* popup = new BreakdownPopup(this, BreakDown(calculator_->Catalog(), calculator_->State(),
+                                                     calculator_->Stats(), record, figure,
+                                                     DecimalSeparator()));
     popup->move(at);
     popup->show();
 }

@@ -1,24 +1,13 @@
 #include "calculator_panel.h"
 
+#include "decimal_separator.h"
 #include "texts.h"
 
 #include "engine/stat_format.h"
 
 #include <QLabel>
-#include <QLocale>
 
 namespace zephyr::ui {
-namespace {
-
-// The user's decimal separator, as one byte for the engine's formatting.
-char DecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point.at(0).unicode() < 0x80
-               ? static_cast<char>(point.at(0).unicode())
-               : '.';
-}
-
-} // namespace
 
 void CalculatorPanel::RefreshStats() {
     if (calculator_ == nullptr) {

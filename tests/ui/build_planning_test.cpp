@@ -2,6 +2,7 @@
 
 #include "ui/breakdown_popup.h"
 #include "ui/calculator_panel.h"
+#include "ui/decimal_separator.h"
 #include "ui/figure_tooltips.h"
 
 #include "engine/stat_breakdown.h"
@@ -113,7 +114,8 @@ TEST_F(Planning, HoveringAnItemEntryPreviewsThePlacement) {
     ASSERT_TRUE(QToolTip::isVisible());
     const std::string name = p.W().Catalog().Item(item)->Name;
     const HeroStats after = reference->Preview({GestureKind::Place, 2, 0, name});
-    const std::vector<FigureChange> changes = PreviewChanges(reference->Stats(), after, ',');
+    const std::vector<FigureChange> changes =
+        PreviewChanges(reference->Stats(), after, ui::DecimalSeparator());
     ASSERT_FALSE(changes.empty());
     EXPECT_EQ(QToolTip::text(), ui::ChangesToolTip(Utf8(name), changes));
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("Физический DPS")));
@@ -129,8 +131,9 @@ TEST_F(Planning, AbilitiesAndSlotsPreviewTheirGestures) {
     EXPECT_EQ(levelUp, panel->AbilityPreviewText(1));
     EXPECT_TRUE(levelUp.startsWith(QStringLiteral("<b>%1: уровень 1</b>")
                                        .arg(Utf8(p.W().Catalog().Hero(1)->Abilities[0].Name))));
-    EXPECT_EQ(levelUp.count(QStringLiteral("<tr>")),
-              static_cast<int>(PreviewChanges(reference->Stats(), after, ',').size()));
+    EXPECT_EQ(
+        levelUp.count(QStringLiteral("<tr>")),
+        static_cast<int>(PreviewChanges(reference->Stats(), after, ui::DecimalSeparator()).size()));
     // Ability 4 takes no level at first: its picture keeps quiet.
     EXPECT_EQ(ToolTipOf(PictureNamed(p, QStringLiteral("ImageAbility4"))), QString());
 
@@ -176,7 +179,7 @@ TEST_F(Planning, AClickOnAValueBreaksItDown) {
     const auto expected = [&](Figure figure) {
         return ui::BreakdownHtml(BreakDown(reference->Catalog(), reference->State(),
                                            reference->Stats(), reference->RecordStats(), figure,
-                                           ','));
+                                           ui::DecimalSeparator()));
     };
     EXPECT_EQ(popup->Text(), expected(Figure::PhysicalDps));
     EXPECT_TRUE(popup->Text().contains(QStringLiteral("Обычные удары")));
@@ -217,7 +220,8 @@ TEST_F(Planning, APinnedBuildIsComparedCellByCell) {
         for (int column = 1; column < 6; column += 2) {
             const std::optional<Figure> figure = GridFigure(column, row);
             const auto change =
-                figure ? CompareFigure(pinned, reference->Stats(), *figure, ',') : std::nullopt;
+                figure ? CompareFigure(pinned, reference->Stats(), *figure, ui::DecimalSeparator())
+                       : std::nullopt;
             EXPECT_EQ(grid->Marked(column, row), change.has_value()) << column << "," << row;
             if (change) {
                 ++marked;

@@ -1,9 +1,10 @@
 #include "gesture_helpers.h"
 
+#include "ui/decimal_separator.h"
+
 #include "engine/stat_format.h"
 
 #include <QAction>
-#include <QLocale>
 
 namespace zephyr::uitest {
 
@@ -95,9 +96,7 @@ bool ChooseFromContextMenu(const StartedProgram& p, const QString& control, cons
 }
 
 void ExpectGridShows(const StartedProgram& p, const Calculator& reference) {
-    const QString point = QLocale().decimalPoint();
-    const char separator = point.size() == 1 ? static_cast<char>(point.at(0).unicode()) : '.';
-    const StatsGrid expected = FormatStatsGrid(reference.Stats(), separator);
+    const StatsGrid expected = FormatStatsGrid(reference.Stats(), ui::DecimalSeparator());
     const auto* grid = p.Find<ui::StringGrid>("StringGrid1");
     ASSERT_NE(grid, nullptr);
     for (int row = 0; row < 8; ++row) {

@@ -5,6 +5,8 @@
 #                         (clang, build/asan); slower, run it separately
 #   ./test.sh --ci        the debug build with warnings as errors (build/ci),
 #                         as CI runs it
+#   ./test.sh --package   the Debian package from the release build
+#                         (build/release), unpacked and started, under lintian
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -19,8 +21,12 @@ case "${1:-}" in
 --ci)
     preset=ci
     ;;
+--package)
+    ./scripts/install-deps.sh --package
+    exec ./scripts/check-package.sh
+    ;;
 *)
-    echo "usage: ./test.sh [--sanitize | --ci]" >&2
+    echo "usage: ./test.sh [--sanitize | --ci | --package]" >&2
     exit 2
     ;;
 esac

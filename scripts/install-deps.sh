@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, only those that are missing,
 # then the Game Icons set (npm package @iconify-json/game-icons) into .icons/
 # when it is not there yet. With --sanitize also clang and its sanitizer
-# runtimes. ZEPHYR_NO_INSTALL=1 skips it, for machines that bring their
+# runtimes; with --package the tools that build and check the Debian package.
+# ZEPHYR_NO_INSTALL=1 skips it, for machines that bring their
 # dependencies another way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,9 +25,14 @@ if ! command -v npm >/dev/null 2>&1; then
     packages+=(npm)
 fi
 
-if [ "${1:-}" = "--sanitize" ]; then
+case "${1:-}" in
+--sanitize)
     packages+=(clang libclang-rt-14-dev)
-fi
+    ;;
+--package)
+    packages+=(dpkg-dev lintian desktop-file-utils appstream)
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

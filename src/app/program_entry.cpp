@@ -1,5 +1,6 @@
 #include "program_entry.h"
 
+#include "shown_report.h"
 #include "splash_form.h"
 
 #include "ui/application_style.h"
@@ -8,6 +9,13 @@
 #include <QApplication>
 
 namespace zephyr::app {
+namespace {
+
+// The browser engine starts its processes behind the window; on a slow
+// machine that can take seconds.
+constexpr std::chrono::milliseconds kShownLimit{20000};
+
+} // namespace
 
 std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
     ui::PrepareApplication();
@@ -44,6 +52,9 @@ int RunProgram(const ProgramOptions& options) {
     std::unique_ptr<ui::MainWindow> window = StartProgram(options);
     if (window == nullptr) {
         return 1;
+    }
+    if (options.ExitWhenShown) {
+        QuitWhenShown(*window, kShownLimit);
     }
     return QApplication::exec();
 }

@@ -21,6 +21,8 @@ struct ProgramOptions {
     // shell's open (empty: the desktop's).
     ui::ViewerFactory Viewers;
     std::function<void(const QUrl& url)> OpenExternal;
+    // RunProgram ends once the main window is on screen (--exit-when-shown).
+    bool ExitWhenShown = false;
 };
 
 // Steps 2 to 6 of the program entry: hint delay, splash, title, main window

@@ -62,7 +62,21 @@ std::optional<std::string_view> BelowDataFolder(std::string_view storedPath) {
     return slash == std::string_view::npos ? std::string_view() : storedPath.substr(slash + 1);
 }
 
+// The Data folder that `home` holds, letter case resolved, if it is a folder.
+std::optional<std::filesystem::path> DataFolderIn(const std::filesystem::path& home) {
+    std::optional<std::filesystem::path> found = FindIgnoringCase(home, "Data");
+    std::error_code ec;
+    if (found && std::filesystem::is_directory(*found, ec)) {
+        return found;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::filesystem::path InstalledDataHome(const std::filesystem::path& programFolder) {
+    return (programFolder / ZEPHYR_INSTALLED_DATA_HOME).lexically_normal();
+}
 
 std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& base,
                                                       std::string_view relative) {
@@ -119,8 +133,12 @@ DataLocation DataLocation::ForExecutable(const std::filesystem::path& executable
         return DataLocation(data.parent_path(), data, current);
     }
     const std::filesystem::path program = std::filesystem::absolute(executable, ec).parent_path();
-    const std::filesystem::path data = FindIgnoringCase(program, "Data").value_or(program / "Data");
-    return DataLocation(program, data, current);
+    for (const std::filesystem::path& home : {program, InstalledDataHome(program)}) {
+        if (auto data = DataFolderIn(home)) {
+            return DataLocation(home, std::move(*data), current);
+        }
+    }
+    return DataLocation(program, program / "Data", current);
 }
 
 std::filesystem::path DataLocation::DataFile(std::string_view name) const {

@@ -15,8 +15,11 @@ public:
     DataLocation(std::filesystem::path programFolder, std::filesystem::path dataFolder,
                  std::filesystem::path currentDirectory);
 
-    // The program folder is the executable's; with an explicit data folder
-    // (--data DIR) the folder that holds DIR takes its place.
+    // With an explicit data folder (--data DIR) the program folder is the
+    // folder that holds DIR. Otherwise the Data folder beside the executable
+    // is taken, else the installed one (InstalledDataHome), and the program
+    // folder is the one that holds it; with neither, the executable's folder
+    // and the Data folder it would hold.
     static DataLocation ForExecutable(const std::filesystem::path& executable,
                                       const std::optional<std::filesystem::path>& dataFolder);
 
@@ -45,6 +48,11 @@ private:
     std::filesystem::path dataFolder_;
     std::filesystem::path currentDirectory_;
 };
+
+// The folder an installed program keeps its Data folder in, found from the
+// executable's folder through the install layout ("../share/zephyrdex" for
+// bin and share below one prefix), so an unpacked copy works as well.
+std::filesystem::path InstalledDataHome(const std::filesystem::path& programFolder);
 
 // Resolves `relative` (components separated by '/' or '\', Windows-1251)
 // below `base`: exact letter case first, then a case-insensitive match per

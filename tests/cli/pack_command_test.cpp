@@ -81,5 +81,15 @@ TEST_F(PackCommand, SyntheticPackIsComplete) {
     EXPECT_NE(checked.Out.find("120 heroes, 200 items, 60 auras"), std::string::npos);
 }
 
+TEST_F(PackCommand, AppIconIsWrittenAsAnIconTheme) {
+    const std::filesystem::path theme = folder_.Path() / "hicolor";
+    const auto run = RunCli("pack --app-icon " + theme.string());
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(theme / "scalable/apps/zephyrdex.svg"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(theme / "16x16/apps/zephyrdex.png"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(theme / "256x256/apps/zephyrdex.png"));
+    EXPECT_EQ(RunCli("pack --app-icon").ExitCode, 2);
+}
+
 } // namespace
 } // namespace zephyr

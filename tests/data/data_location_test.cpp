@@ -61,6 +61,60 @@ TEST_F(DataLocationTest, DefaultDataFolderIsBesideTheExecutable) {
     EXPECT_EQ(location.DataFile("Orbs.dat"), program_.Path() / "bin/data/Orbs.dat");
 }
 
+TEST_F(DataLocationTest, DataBesideTheExecutableComesBeforeTheInstalledData) {
+    const auto bin = program_.Path() / "usr/bin";
+    WriteFile(bin / "Data/Orbs.dat", "beside");
+    WriteFile(InstalledDataHome(bin) / "Data/Orbs.dat", "installed");
+    const DataLocation location = DataLocation::ForExecutable(bin / "zephyrdex-cli", std::nullopt);
+    EXPECT_EQ(location.ProgramFolder(), bin);
+    EXPECT_EQ(location.DataFile("Orbs.dat"), bin / "Data/Orbs.dat");
+}
+
+TEST_F(DataLocationTest, InstalledDataHoldsTheStoredPaths) {
+    const auto bin = program_.Path() / "usr/bin";
+    const auto home = InstalledDataHome(bin);
+    WriteFile(bin / "zephyrdex-cli", "x");
+    WriteFile(home / "Data/Orbs.dat", "x");
+    WriteFile(home / "Data/images/design/FormTop.bmp", "x");
+    WriteFile(home / "readme.txt", "x");
+    const DataLocation location = DataLocation::ForExecutable(bin / "zephyrdex-cli", std::nullopt);
+    // The installed folder sits outside the executable's, under the same root.
+    EXPECT_FALSE(IsInsideFolder(bin, home));
+    EXPECT_TRUE(IsInsideFolder(program_.Path(), home));
+    EXPECT_EQ(location.ProgramFolder(), home);
+    EXPECT_EQ(location.DataFolder(), home / "Data");
+    EXPECT_EQ(*location.Find("data\\Images\\design\\formtop.bmp"),
+              home / "Data/images/design/FormTop.bmp");
+    EXPECT_EQ(*location.Find("readme.txt"), home / "readme.txt");
+    EXPECT_TRUE(location.HoldsFile(home / "Data/Orbs.dat"));
+    EXPECT_FALSE(location.HoldsFile(bin / "zephyrdex-cli"));
+}
+
+TEST_F(DataLocationTest, AFileNamedDataIsNoDataFolder) {
+    const auto bin = program_.Path() / "usr/bin";
+    WriteFile(bin / "Data", "not a folder");
+    WriteFile(InstalledDataHome(bin) / "Data/Orbs.dat", "x");
+    const DataLocation location = DataLocation::ForExecutable(bin / "zephyrdex-cli", std::nullopt);
+    EXPECT_EQ(location.DataFolder(), InstalledDataHome(bin) / "Data");
+}
+
+TEST_F(DataLocationTest, WithoutDataTheExecutablesFolderIsNamed) {
+    const auto bin = program_.Path() / "usr/bin";
+    const DataLocation location = DataLocation::ForExecutable(bin / "zephyrdex-cli", std::nullopt);
+    EXPECT_EQ(location.ProgramFolder(), bin);
+    EXPECT_EQ(location.DataFolder(), bin / "Data");
+}
+
+TEST_F(DataLocationTest, AnExplicitDataFolderComesBeforeEveryOther) {
+    const auto bin = program_.Path() / "usr/bin";
+    WriteFile(bin / "Data/Orbs.dat", "beside");
+    WriteFile(InstalledDataHome(bin) / "Data/Orbs.dat", "installed");
+    WriteFile(current_.Path() / "pack/Orbs.dat", "given");
+    const DataLocation location =
+        DataLocation::ForExecutable(bin / "zephyrdex-cli", current_.Path() / "pack");
+    EXPECT_EQ(location.DataFile("Orbs.dat"), current_.Path() / "pack/Orbs.dat");
+}
+
 TEST_F(DataLocationTest, InsideFolderSeesThroughDotsAndLinks) {
     WriteFile(program_.Path() / "Data/documents/a.html", "x");
     WriteFile(program_.Path() / "secret.txt", "x");

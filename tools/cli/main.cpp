@@ -26,7 +26,8 @@ constexpr Command kCommands[] = {
     {"code", "code [--data DIR] [FILE|-]", zephyr::cli::RunCodeCommand},
     {"search", "search [--data DIR] [--category N] [--html] QUERY", zephyr::cli::RunSearch},
     {"article", "article [--data DIR] N", zephyr::cli::RunArticle},
-    {"pack", "pack SRC OUT | pack --synthetic SCALE OUT", zephyr::cli::RunPack},
+    {"pack", "pack [--icons FILE] SRC OUT | pack --synthetic SCALE OUT | pack --app-icon OUT",
+     zephyr::cli::RunPack},
 };
 
 // The running executable, whatever folder it was started from.

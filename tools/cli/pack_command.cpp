@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "app_icon.h"
 #include "icon_set.h"
 #include "pack_sources.h"
 #include "pack_writer.h"
@@ -43,6 +44,14 @@ void EnsureGuiApplication() {
 } // namespace
 
 int RunPack(CliContext& ctx) {
+    if (TakeFlag(ctx.Args, "app-icon")) {
+        if (ctx.Args.size() != 1) {
+            throw UsageError{"pack --app-icon takes one folder: OUT"};
+        }
+        EnsureGuiApplication();
+        pack::WriteAppIcon(ctx.Args[0]);
+        return kExitOk;
+    }
     const std::optional<std::string> synthetic = TakeOption(ctx.Args, "synthetic");
     const std::optional<std::string> iconFile = TakeOption(ctx.Args, "icons");
     const std::size_t wanted = synthetic ? 1 : 2;

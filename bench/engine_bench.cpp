@@ -122,6 +122,31 @@ void BM_ComputeStatsFullBuild(benchmark::State& bench) {
 }
 BENCHMARK(BM_ComputeStatsFullBuild);
 
+// The same pass asked where every figure comes from, as a breakdown popup
+// asks it; the pass above records nothing.
+void BM_ComputeStatsRecorded(benchmark::State& bench) {
+    const Catalogue catalogue = MakeCatalogue();
+    BuildState state = FullBuild(catalogue).State();
+    std::size_t contributions = 0;
+    for (auto _ : bench) {
+        StatRecord record;
+        benchmark::DoNotOptimize(ComputeStats(catalogue, state, &record));
+        contributions = record.Contributions.size();
+    }
+    bench.counters["contributions"] = static_cast<double>(contributions);
+}
+BENCHMARK(BM_ComputeStatsRecorded);
+
+// One what-if preview: taking an item off, worked out on a copy of the build.
+void BM_PreviewRemoveItem(benchmark::State& bench) {
+    const Catalogue catalogue = MakeCatalogue();
+    const Calculator calc = FullBuild(catalogue);
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(calc.Preview({GestureKind::Remove, 3, 0, {}}));
+    }
+}
+BENCHMARK(BM_PreviewRemoveItem);
+
 // Dragging an item line changes the proc order, then everything recomputes.
 void BM_GestureAndRecompute(benchmark::State& bench) {
     const Catalogue catalogue = MakeCatalogue();

@@ -5,6 +5,7 @@
 #include "pack_builder.h"
 
 #include "controls/picture_control.h"
+#include "ui/calculator_panel.h"
 
 #include <QApplication>
 #include <QTest>
@@ -53,5 +54,29 @@ void BM_ClickToRepaintSample(benchmark::State& state) {
 
 BENCHMARK(BM_ClickToRepaintSynthetic)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClickToRepaintSample)->Unit(benchmark::kMicrosecond);
+
+// Hovering one entry of the item picker: the preview of placing that item
+// into the empty slot the picker is open for, as the tooltip's text.
+void BM_ItemMenuHoverSynthetic(benchmark::State& state) {
+    auto window = zephyr::app::StartProgram(OptionsFor(SyntheticFolder()));
+    auto* ability = window->findChild<QWidget*>(QStringLiteral("ImageAbility1"));
+    for (int level = 0; level < 3; ++level) {
+        QTest::mouseClick(ability, Qt::LeftButton);
+    }
+    auto* panel = window->findChild<zephyr::ui::CalculatorPanel*>(QStringLiteral("MainScrollBox"));
+    // The picker opened on slot 1 sets the slot the previews place into.
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("ImageSlot1")), Qt::LeftButton);
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+    const int items = static_cast<int>(panel->Calc()->Catalog().Items.size());
+    int item = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(panel->ItemPreviewText(item));
+        item = item % items + 1;
+    }
+    state.counters["items"] = items;
+}
+BENCHMARK(BM_ItemMenuHoverSynthetic)->Unit(benchmark::kMicrosecond);
 
 } // namespace

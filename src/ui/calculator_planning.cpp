@@ -13,7 +13,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace zephyr::ui {
@@ -76,8 +78,21 @@ void CalculatorPanel::ShowItemPreview(QMenu* menu, QAction* action) {
         QToolTip::hideText();
         return;
     }
+    // Beside the entry: right of the menu where the tip fits on the screen,
+    // otherwise left of it, never over the entries.
+    QTextDocument measure;
+    measure.setDefaultFont(QToolTip::font());
+    measure.setHtml(text);
+    const QSize tip = measure.size().toSize() + QSize(12, 8);
     const QRect entry = menu->actionGeometry(action);
-    QToolTip::showText(menu->mapToGlobal(entry.topRight() + QPoint(4, 0)), text, menu, entry);
+    const QRect screen = menu->screen()->availableGeometry();
+    QPoint at = menu->mapToGlobal(QPoint(menu->width() + 4, entry.top()));
+    if (at.x() + tip.width() > screen.right()) {
+        at.setX(menu->mapToGlobal(QPoint(0, 0)).x() - tip.width() - 4);
+    }
+    // The tooltip puts itself below and right of the point it is given, as
+    // for a mouse pointer.
+    QToolTip::showText(at - QPoint(2, 16), text, menu, entry);
 }
 
 void CalculatorPanel::TogglePin() {
@@ -103,7 +118,7 @@ QString CalculatorPanel::ValueCellToolTip(int column, int row) const {
             CompareFigure(*pinned_, calculator_->Stats(), *figure, DecimalSeparator())) {
         return ComparisonToolTip(*change);
     }
-    return QStringLiteral("<b>%1</b><br>Как в закреплённой сборке: %2")
+    return QStringLiteral("<b>%1</b><br><nobr>Как в закреплённой сборке: %2</nobr>")
         .arg(FromCp1251(FigureCaption(*figure)).toHtmlEscaped(),
              FromCp1251(FigureText(*pinned_, *figure, DecimalSeparator())).toHtmlEscaped());
 }

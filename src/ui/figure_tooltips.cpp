@@ -27,7 +27,7 @@ QString ChangeText(const FigureChange& change) {
 QString ChangesToolTip(const QString& heading, const std::vector<FigureChange>& changes) {
     QString html = QStringLiteral("<b>%1</b>").arg(heading.toHtmlEscaped());
     if (changes.empty()) {
-        return html + QStringLiteral("<br>Показатели не изменятся");
+        return html + QStringLiteral("<br><nobr>Показатели не изменятся</nobr>");
     }
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
     for (const FigureChange& change : changes) {
@@ -38,7 +38,7 @@ QString ChangesToolTip(const QString& heading, const std::vector<FigureChange>& 
 }
 
 QString ComparisonToolTip(const FigureChange& change) {
-    return QStringLiteral("<b>%1</b><br>Закреплено → сейчас: %2")
+    return QStringLiteral("<b>%1</b><br><nobr>Закреплено → сейчас: %2</nobr>")
         .arg(Escaped(FigureCaption(change.Id)), ChangeText(change));
 }
 

@@ -76,8 +76,7 @@ private:
         Lines(Quantity::AttackTime,
               [&](const Contribution& c) { return Utf8("время атаки ") + t_.Number(c.After); });
         SumLines(Quantity::AttackSpeed, true);
-        const double baseTime =
-            s_.AttackCooldown * ((s_.AttackSpeed + s_.AgilityTotal) / 100.0 + 1.0);
+        const double baseTime = AfterOf(Quantity::AttackTime);
         b_.Formula = t_.Number(baseTime) + " / (1 + (" + std::to_string(s_.AttackSpeed) + " + " +
                      std::to_string(s_.AgilityTotal) +
                      ") / 100) = " + FormatCooldown(s_.AttackCooldown, Separator());

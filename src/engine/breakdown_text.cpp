@@ -60,7 +60,8 @@ std::string BreakdownText::Source(const Contribution& c) const {
             return Utf8("Интеллект ") + std::to_string(stats_.IntelligenceTotal) + " \xB7 " +
                    std::to_string(kManaPerIntelligence);
         default:
-            return Utf8("Ловкость +") + std::to_string(stats_.AgilityBonus) + " / " +
+            return Utf8("Ловкость ") + (stats_.AgilityBonus >= 0 ? "+" : "") +
+                   std::to_string(stats_.AgilityBonus) + " / " +
                    std::to_string(static_cast<int>(kAgilityPerArmor));
         }
     case SourceKind::Constant:

@@ -102,6 +102,17 @@ TEST_F(BreakdownFixture, ASumListsEverySourceInTheOrderItCounts) {
     EXPECT_EQ(Lines(hitPoints), (LineList{{"Основа", "150"}, {"Сила 27 · 19", "+513"}}));
 }
 
+TEST_F(BreakdownFixture, ADerivedShareKeepsItsSign) {
+    b.AddItem("Heavy Mail", 800,
+              Join({ItemEffect(EffectCode::Agility, {-7}), ItemEffect(EffectCode::Armor, {5})}));
+    Carry(4, 4);
+    const FigureBreakdown armor = Of(Figure::Armor);
+    EXPECT_EQ(armor.Value, "5,29");
+    EXPECT_EQ(Lines(armor), (LineList{{"Герой, уровень 1", "1,00"},
+                                      {"Слот 4: Heavy Mail", "+5,00"},
+                                      {"Ловкость -5 / 7", "-0,71"}}));
+}
+
 TEST_F(BreakdownFixture, AFormulaPutsItsNumbersIn) {
     const FigureBreakdown delay = Of(Figure::AttackDelay);
     EXPECT_EQ(Lines(delay),

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
 namespace zephyr::test {
 namespace {
@@ -35,7 +34,7 @@ TEST(StatBreakdown, ContributionsAddUpToEveryAdditiveFigure) {
         const StatRecord record = calc.RecordStats();
         BuildState copy = calc.State();
         const HeroStats unrecorded = ComputeStats(catalogue, copy);
-        EXPECT_EQ(std::memcmp(&unrecorded, &calc.Stats(), sizeof(HeroStats)), 0);
+        EXPECT_EQ(unrecorded, calc.Stats());
         for (int f = 0; f < kFigureCount; ++f) {
             const Figure figure = static_cast<Figure>(f);
             if (SummedQuantities(figure).empty()) {

@@ -10,6 +10,9 @@
 #include "engine/calculator.h"
 #include "engine/effect_program.h"
 #include "engine/formula.h"
+#include "engine/level_progress.h"
+#include "engine/level_progress_table.h"
+#include "engine/stat_breakdown.h"
 #include "engine/stat_format.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -269,7 +272,7 @@ void ReadScreen(const Calculator& calc, char separator) {
     FormatHeroBlock(calc.Stats(), separator);
 }
 
-void Gesture(FuzzedDataProvider& in, Calculator& calc) {
+void MakeGesture(FuzzedDataProvider& in, Calculator& calc) {
     const int heroes = static_cast<int>(calc.Catalog().Heroes.size());
     const int items = static_cast<int>(calc.Catalog().Items.size());
     const auto slot = [&] { return in.ConsumeIntegralInRange(0, kSlotCount + 1); };
@@ -336,6 +339,39 @@ void Gesture(FuzzedDataProvider& in, Calculator& calc) {
     }
 }
 
+// The planning answers on the build as it stands: a preview of every kind of
+// gesture leaves the build alone, every figure breaks down and compares, and
+// the level progression has a row per level taken.
+void Plan(const Calculator& calc, char separator) {
+    const BuildState before = calc.State();
+    const HeroStats stats = calc.Stats();
+    const std::string item = calc.Catalog().Items.front().Name;
+    for (const zephyr::Gesture& gesture : {zephyr::Gesture{GestureKind::LevelUp, 1, 0, {}},
+                                           {GestureKind::LevelUp, 5, 0, {}},
+                                           {GestureKind::Place, 1, 0, item},
+                                           {GestureKind::Remove, 1, 0, {}},
+                                           {GestureKind::ToggleAbility, 1, 0, {}},
+                                           {GestureKind::ToggleSlot, 1, 0, {}},
+                                           {GestureKind::ParamArrow, 1, 1, {}}}) {
+        const HeroStats after = calc.Preview(gesture);
+        PreviewChanges(stats, after, separator);
+        FUZZ_CHECK(calc.State() == before);
+    }
+    const StatRecord record = calc.RecordStats();
+    FUZZ_CHECK(calc.State() == before);
+    for (int f = 0; f < kFigureCount; ++f) {
+        const Figure figure = static_cast<Figure>(f);
+        BreakDown(calc.Catalog(), before, stats, record, figure, separator);
+        CompareFigure(HeroStats{}, stats, figure, separator);
+    }
+    const std::vector<HeroStats> levels = LevelProgress(calc.Catalog(), before);
+    FUZZ_CHECK(levels.size() ==
+               static_cast<std::size_t>(calc.Catalog().Hero(before.CurrentHero) != nullptr
+                                            ? std::max(before.HeroLevel, 0)
+                                            : 0));
+    LevelProgressTable(levels, separator);
+}
+
 // The formula evaluator on every token list of the catalogue, including
 // item lists and runs it was never meant for.
 void EvaluateEveryList(const Catalogue& catalogue, const Calculator& calc) {
@@ -375,9 +411,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Calculator calc(catalogue);
     ReadScreen(calc, ',');
     for (int g = 0; g < kMaxGestures && in.remaining_bytes() > 0; ++g) {
-        Gesture(in, calc);
+        MakeGesture(in, calc);
         ReadScreen(calc, g % 2 == 0 ? '.' : ',');
     }
+    Plan(calc, ',');
     EvaluateEveryList(catalogue, calc);
     return 0;
 }

@@ -9,10 +9,6 @@
 namespace zephyr {
 namespace {
 
-std::string Utf8(const char* text) {
-    return Cp1251FromUtf8(text);
-}
-
 class FormulaWriter {
 public:
     FormulaWriter(FigureBreakdown& breakdown, const BreakdownText& text, const StatRecord& record)
@@ -73,8 +69,9 @@ private:
     }
 
     void AttackDelay() {
-        Lines(Quantity::AttackTime,
-              [&](const Contribution& c) { return Utf8("время атаки ") + t_.Number(c.After); });
+        Lines(Quantity::AttackTime, [&](const Contribution& c) {
+            return Cp1251FromUtf8("время атаки ") + t_.Number(c.After);
+        });
         SumLines(Quantity::AttackSpeed, true);
         const double baseTime = AfterOf(Quantity::AttackTime);
         b_.Formula = t_.Number(baseTime) + " / (1 + (" + std::to_string(s_.AttackSpeed) + " + " +
@@ -99,10 +96,11 @@ private:
 
     // Chances of which only the largest counts.
     void Largest(Quantity what, double total) {
-        Lines(what,
-              [&](const Contribution& c) { return Utf8("до ") + t_.Percent(c.After / 100.0); });
+        Lines(what, [&](const Contribution& c) {
+            return Cp1251FromUtf8("до ") + t_.Percent(c.After / 100.0);
+        });
         if (!b_.Lines.empty()) {
-            b_.Formula = Utf8("действует наибольший: ") + t_.Percent(total);
+            b_.Formula = Cp1251FromUtf8("действует наибольший: ") + t_.Percent(total);
         }
     }
 
@@ -165,14 +163,14 @@ private:
         b_.Formula = t_.Number(flat) + " \xB7 (1 + " + t_.Number(percent) +
                      " / 100) = " + FigureText(s_, Figure::MoveSpeed, Separator());
         if (s_.MoveSpeed >= 522.0) {
-            b_.Formula += Utf8(" (не больше 522)");
+            b_.Formula += Cp1251FromUtf8(" (не больше 522)");
         }
     }
 
     void PerLevel(int perLevel, std::int32_t total) {
         const int level = perLevel != 0 ? total / perLevel : 0;
-        b_.Formula = std::to_string(perLevel) + Utf8(" · уровень ") + std::to_string(level) +
-                     " = " + std::to_string(total);
+        b_.Formula = std::to_string(perLevel) + Cp1251FromUtf8(" · уровень ") +
+                     std::to_string(level) + " = " + std::to_string(total);
     }
 
     void AddBonus(Quantity bonus, const std::string& total) {

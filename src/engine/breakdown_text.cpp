@@ -10,14 +10,6 @@
 #include <cmath>
 
 namespace zephyr {
-namespace {
-
-std::string Utf8(const char* text) {
-    return Cp1251FromUtf8(text);
-}
-
-} // namespace
-
 std::string BreakdownText::AbilityName(int ability) const {
     const THero* hero = catalogue_.Hero(state_.CurrentHero);
     if (hero == nullptr || ability < 1 || ability > kAbilityCount) {
@@ -29,59 +21,60 @@ std::string BreakdownText::AbilityName(int ability) const {
 std::string BreakdownText::Source(const Contribution& c) const {
     switch (c.Kind) {
     case SourceKind::HeroBase:
-        return Utf8("Герой, уровень ") + std::to_string(std::max(1, state_.HeroLevel));
+        return Cp1251FromUtf8("Герой, уровень ") + std::to_string(std::max(1, state_.HeroLevel));
     case SourceKind::Aura: {
         const std::size_t slot = static_cast<std::size_t>(c.Number - 1);
         const TAura* aura = slot < state_.AuraSlots.size()
                                 ? catalogue_.Aura(state_.AuraSlots[slot].AuraNumber)
                                 : nullptr;
-        return Utf8("Аура «") + (aura != nullptr ? aura->Name : std::string()) + Utf8("»");
+        return Cp1251FromUtf8("Аура «") + (aura != nullptr ? aura->Name : std::string()) +
+               Cp1251FromUtf8("»");
     }
     case SourceKind::Item: {
         const std::size_t slot = static_cast<std::size_t>(c.Number - 1);
         const TItem* item = slot < state_.ItemSlots.size()
                                 ? catalogue_.Item(state_.ItemSlots[slot].ItemNumber)
                                 : nullptr;
-        return Utf8("Слот ") + std::to_string(c.Number) + ": " +
+        return Cp1251FromUtf8("Слот ") + std::to_string(c.Number) + ": " +
                (item != nullptr ? item->Name : std::string());
     }
     case SourceKind::AttributeLevels:
         return Texts().AttributeBonus + " \xB7 " +
                std::to_string(AbilityLevel(state_, kAttributeBonus));
     case SourceKind::Ability:
-        return AbilityName(c.Number) + Utf8(", уровень ") +
+        return AbilityName(c.Number) + Cp1251FromUtf8(", уровень ") +
                std::to_string(AbilityLevel(state_, c.Number));
     case SourceKind::Attributes:
         switch (c.What) {
         case Quantity::HitPoints:
-            return Utf8("Сила ") + std::to_string(stats_.StrengthTotal) + " \xB7 " +
+            return Cp1251FromUtf8("Сила ") + std::to_string(stats_.StrengthTotal) + " \xB7 " +
                    std::to_string(kHitPointsPerStrength);
         case Quantity::Mana:
-            return Utf8("Интеллект ") + std::to_string(stats_.IntelligenceTotal) + " \xB7 " +
-                   std::to_string(kManaPerIntelligence);
+            return Cp1251FromUtf8("Интеллект ") + std::to_string(stats_.IntelligenceTotal) +
+                   " \xB7 " + std::to_string(kManaPerIntelligence);
         default:
-            return Utf8("Ловкость ") + (stats_.AgilityBonus >= 0 ? "+" : "") +
+            return Cp1251FromUtf8("Ловкость ") + (stats_.AgilityBonus >= 0 ? "+" : "") +
                    std::to_string(stats_.AgilityBonus) + " / " +
                    std::to_string(static_cast<int>(kAgilityPerArmor));
         }
     case SourceKind::Constant:
-        return Utf8("Основа");
+        return Cp1251FromUtf8("Основа");
     case SourceKind::PrimaryAttribute:
-        return Utf8("Основной атрибут");
+        return Cp1251FromUtf8("Основной атрибут");
     case SourceKind::DamagePercent:
-        return Utf8("Процент к урону");
+        return Cp1251FromUtf8("Процент к урону");
     case SourceKind::Orbs:
-        return Utf8("Сферы");
+        return Cp1251FromUtf8("Сферы");
     case SourceKind::PlainHits:
-        return Utf8("Обычные удары");
+        return Cp1251FromUtf8("Обычные удары");
     case SourceKind::Crits:
-        return Utf8("Критические удары");
+        return Cp1251FromUtf8("Критические удары");
     case SourceKind::Bashes:
-        return Utf8("Оглушения");
+        return Cp1251FromUtf8("Оглушения");
     case SourceKind::Procs:
-        return Utf8("Урон при ударе");
+        return Cp1251FromUtf8("Урон при ударе");
     case SourceKind::OrbProc:
-        return Utf8("Сфера");
+        return Cp1251FromUtf8("Сфера");
     }
     return {};
 }

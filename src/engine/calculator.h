@@ -132,10 +132,11 @@ public:
     const EditorView& Editor(int editor) const;
     const std::vector<std::string>& BuildOrderLines() const { return lines_; }
     int BuildOrderLineCode(int line) const;
+    // The item in slot 1-6, null when it is empty.
+    const TItem* ItemInSlot(int slot) const;
 
 private:
     const TAbility* Ability(int ability) const;
-    const TItem* ItemInSlot(int slot) const;
     bool HeroChosen() const;
     void RefreshStats();
     void UpdateAvailability();

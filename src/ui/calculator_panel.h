@@ -122,6 +122,8 @@ private:
     void BuildCodeShortcuts();
     // Previews, breakdowns and the comparison (calculator_planning.cpp).
     void BuildPlanning();
+    // The tooltip of a gesture's changes, under a heading.
+    QString PreviewText(const QString& heading, const Gesture& gesture) const;
     void ShowItemPreview(QMenu* menu, QAction* action);
     void MarkChangedCells();
     // Tooltips of abilities and slots, clicks on the hero block's values.

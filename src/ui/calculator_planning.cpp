@@ -19,6 +19,11 @@
 #include <QToolTip>
 
 namespace zephyr::ui {
+QString CalculatorPanel::PreviewText(const QString& heading, const Gesture& gesture) const {
+    const HeroStats after = calculator_->Preview(gesture);
+    return ChangesToolTip(heading, PreviewChanges(calculator_->Stats(), after, DecimalSeparator()));
+}
+
 QString CalculatorPanel::ItemPreviewText(int item) const {
     const TItem* record = calculator_ != nullptr ? calculator_->Catalog().Item(item) : nullptr;
     if (record == nullptr || popupSlot_ < 1 || popupSlot_ > kSlotCount) {
@@ -26,16 +31,14 @@ QString CalculatorPanel::ItemPreviewText(int item) const {
     }
     const QString name = FromCp1251(record->Name);
     if (const int slot = calculator_->OnePerHeroConflict(item); slot != 0) {
-        const TItem* carried = calculator_->Catalog().Item(
-            calculator_->State().ItemSlots[static_cast<std::size_t>(slot - 1)].ItemNumber);
+        const TItem* carried = calculator_->ItemInSlot(slot);
         return QStringLiteral("<b>%1</b><br><span style=\"color:#c62828\">Не поставить: такой "
                               "предмет герой носит только один, а в слоте %2 уже «%3».</span>")
             .arg(name.toHtmlEscaped())
             .arg(slot)
             .arg(FromCp1251(carried != nullptr ? carried->Name : std::string()).toHtmlEscaped());
     }
-    const HeroStats after = calculator_->Preview({GestureKind::Place, popupSlot_, 0, record->Name});
-    return ChangesToolTip(name, PreviewChanges(calculator_->Stats(), after, DecimalSeparator()));
+    return PreviewText(name, {GestureKind::Place, popupSlot_, 0, record->Name});
 }
 
 QString CalculatorPanel::AbilityPreviewText(int ability) const {
@@ -49,22 +52,16 @@ QString CalculatorPanel::AbilityPreviewText(int ability) const {
     const QString heading = QStringLiteral("%1: уровень %2")
                                 .arg(FromCp1251(name))
                                 .arg(AbilityLevel(calculator_->State(), ability) + 1);
-    const HeroStats after = calculator_->Preview({GestureKind::LevelUp, ability, 0, {}});
-    return ChangesToolTip(heading, PreviewChanges(calculator_->Stats(), after, DecimalSeparator()));
+    return PreviewText(heading, {GestureKind::LevelUp, ability, 0, {}});
 }
 
 QString CalculatorPanel::SlotPreviewText(int slot) const {
-    if (calculator_ == nullptr || slot < 1 || slot > kSlotCount) {
-        return {};
-    }
-    const TItem* record = calculator_->Catalog().Item(
-        calculator_->State().ItemSlots[static_cast<std::size_t>(slot - 1)].ItemNumber);
+    const TItem* record = calculator_ != nullptr ? calculator_->ItemInSlot(slot) : nullptr;
     if (record == nullptr) {
         return {};
     }
-    const HeroStats after = calculator_->Preview({GestureKind::Remove, slot, 0, {}});
-    return ChangesToolTip(QStringLiteral("Снять %1").arg(FromCp1251(record->Name)),
-                          PreviewChanges(calculator_->Stats(), after, DecimalSeparator()));
+    return PreviewText(QStringLiteral("Снять %1").arg(FromCp1251(record->Name)),
+                       {GestureKind::Remove, slot, 0, {}});
 }
 
 void CalculatorPanel::ShowItemPreview(QMenu* menu, QAction* action) {

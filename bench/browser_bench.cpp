@@ -9,8 +9,8 @@
 
 #include "controls/edit1.h"
 
-#include "ui/search_panel.h"
-#include "ui/web_engine_viewer.h"
+#include "ui/browser/web_engine_viewer.h"
+#include "ui/search/search_panel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // main() of the benchmarks that start the program.
-#include "ui/web_engine_environment.h"
+#include "ui/browser/web_engine_environment.h"
 
 #include <QApplication>
 

@@ -5,7 +5,7 @@
 #include "pack_builder.h"
 
 #include "controls/picture_control.h"
-#include "ui/calculator_panel.h"
+#include "ui/calculator/calculator_panel.h"
 
 #include <QApplication>
 #include <QTest>

@@ -25,7 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the libraries do not say: the faces the program substitutes for the
-# Windows fonts (src/ui/application_style.cpp). The browser engine's helper
+# Windows fonts (src/ui/shell/application_style.cpp). The browser engine's helper
 # process (libqt6webenginecore6-bin) comes with the engine's shlibs, and the
 # xcb and offscreen platforms with libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation, fonts-paratype")

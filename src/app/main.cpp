@@ -1,5 +1,5 @@
 #include "app/program_entry.h"
-#include "ui/web_engine_environment.h"
+#include "ui/browser/web_engine_environment.h"
 
 #include <QApplication>
 

@@ -3,8 +3,8 @@
 #include "shown_report.h"
 #include "splash_form.h"
 
-#include "ui/application_style.h"
-#include "ui/texts.h"
+#include "ui/shell/application_style.h"
+#include "ui/widgets/texts.h"
 
 #include <QApplication>
 

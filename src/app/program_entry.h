@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main_window.h"
+#include "ui/shell/main_window.h"
 
 #include "data/data_location.h"
 

@@ -3,8 +3,8 @@
 #include "controls/picture_control.h"
 #include "data/data_error.h"
 #include "data/interface_pictures.h"
-#include "ui/cell_list.h"
-#include "ui/texts.h"
+#include "ui/widgets/cell_list.h"
+#include "ui/widgets/texts.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -461,7 +461,7 @@ const std::map<std::string, Drawer, std::less<>>& Drawers() {
 } // namespace
 
 const std::vector<MaskPanel>& MainMaskPanels() {
-    // The controls as src/ui/calculator_panel.cpp (and running_line.cpp)
+    // The controls as src/ui/calculator/calculator_panel.cpp (and running_line.cpp)
     // place them; a label that sizes itself to its text is given the room of
     // its widest text.
     static const std::vector<MaskPanel> panels = [] {

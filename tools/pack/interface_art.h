@@ -18,7 +18,7 @@ class IconSet;
 Picture DrawInterfaceArt(std::string_view storedPath, const IconSet* icons = nullptr);
 
 // One framed panel of the calculator's background (MainMask.bmp), in the
-// calculator panel's coordinates: the controls of src/ui/calculator_panel.cpp
+// calculator panel's coordinates: the controls of src/ui/calculator/calculator_panel.cpp
 // it holds (labels that size themselves by their widest text), and the
 // areas inside it left lime, where the panel's black shows through.
 struct MaskPanel {

@@ -1,0 +1,178 @@
+#include "ui/browser/document_scheme.h"
+
+#include "ui/widgets/texts.h"
+
+#include "data/byte_helpers.h"
+#include "data/data_error.h"
+#include "data/file_bytes.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+
+#include <optional>
+
+namespace zephyr::ui {
+namespace {
+
+const QByteArray kHtmlType = "text/html;charset=windows-1251";
+
+void Reply(QWebEngineUrlRequestJob* job, const QByteArray& type, QByteArray bytes) {
+    auto* buffer = new QBuffer(job);
+    buffer->setData(std::move(bytes));
+    buffer->open(QIODevice::ReadOnly);
+    job->reply(type, buffer);
+}
+
+// Text files of the documents are Windows-1251 like everything else.
+QByteArray ContentType(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) {
+        return kHtmlType;
+    }
+    if (suffix == QLatin1String("css")) {
+        return "text/css;charset=windows-1251";
+    }
+    if (suffix == QLatin1String("js")) {
+        return "text/javascript;charset=windows-1251";
+    }
+    if (suffix == QLatin1String("txt")) {
+        return "text/plain;charset=windows-1251";
+    }
+    static const QMimeDatabase mimes;
+    return mimes.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toLatin1();
+}
+
+// A page the reader sees instead of a document that cannot be served.
+bool IsPageAddress(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix.isEmpty() || suffix == QLatin1String("html") || suffix == QLatin1String("htm");
+}
+
+QByteArray RefusalPage(const QString& path, const QString& reason) {
+    const QString html =
+        QStringLiteral("<html><head><title>Документ не найден</title></head>"
+                       "<body style=\"background-color:#000000;color:#FFEBCD;"
+                       "font:12px Verdana, Tahoma\"><p>Документ не найден: %1</p><p>%2</p>"
+                       "</body></html>")
+            .arg(path.toHtmlEscaped(), reason.toHtmlEscaped());
+    return QByteArray::fromStdString(ToCp1251(html));
+}
+
+struct DocumentFile {
+    std::optional<std::string> Bytes;
+    QString Problem;
+};
+
+// `relative` is the address's path below the program folder, which must lie
+// in the Data folder.
+DocumentFile ReadDocument(const DataLocation& location, const std::string& relative) {
+    const std::size_t slash = relative.find('/');
+    if (UpperCaseCyr(relative.substr(0, slash)) != "DATA" || slash == std::string::npos) {
+        return {std::nullopt, QStringLiteral("документы открываются только из папки Data")};
+    }
+    const std::optional<std::filesystem::path> found =
+        FindIgnoringCase(location.DataFolder(), relative.substr(slash + 1));
+    if (!found) {
+        return {std::nullopt, QStringLiteral("файла нет")};
+    }
+    if (!IsInsideFolder(location.DataFolder(), *found)) {
+        return {std::nullopt, QStringLiteral("файл лежит вне папки Data")};
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(*found, ec)) {
+        return {std::nullopt, QStringLiteral("это не обычный файл")};
+    }
+    const auto size = std::filesystem::file_size(*found, ec);
+    if (ec || size > static_cast<std::uintmax_t>(DocumentSchemeHandler::kMaxDocumentBytes)) {
+        return {std::nullopt, QStringLiteral("файл слишком велик")};
+    }
+    try {
+        return {ReadFileBytes(*found), {}};
+    } catch (const DataError& error) {
+        return {std::nullopt, QString::fromStdString(error.what())};
+    }
+}
+
+} // namespace
+
+void RegisterDocumentScheme() {
+    QWebEngineUrlScheme scheme(kDocumentScheme);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
+    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme);
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+QUrl DocumentUrl(const std::string& address) {
+    const QString text = FromCp1251(address);
+    const QUrl asIs(text);
+    if (!asIs.scheme().isEmpty() && asIs.scheme().size() > 1) {
+        return asIs;
+    }
+    QString path = text;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (path.startsWith(QLatin1Char('/'))) {
+        path.remove(0, 1);
+    }
+    return QUrl(QStringLiteral("%1://%2/")
+                    .arg(QLatin1String(kDocumentScheme), QLatin1String(kDocumentHost)) +
+                path);
+}
+
+std::string AddressOfUrl(const QUrl& url) {
+    return ToCp1251(url.toString());
+}
+
+QUrl WrittenPages::Base(const QString& viewer) {
+    return QUrl(QStringLiteral("%1://%2/pages/%3/")
+                    .arg(QLatin1String(kDocumentScheme), QLatin1String(kDocumentHost), viewer));
+}
+
+QUrl WrittenPages::Store(const QString& viewer, QByteArray html) {
+    const QUrl url = Base(viewer).resolved(QUrl(QStringLiteral("page%1").arg(++serial_)));
+    const QString path = url.path();
+    if (const auto previous = latest_.find(viewer); previous != latest_.end()) {
+        pages_.remove(*previous);
+    }
+    latest_[viewer] = path;
+    pages_[path] = std::move(html);
+    return url;
+}
+
+const QByteArray* WrittenPages::Find(const QString& path) const {
+    const auto found = pages_.find(path);
+    return found == pages_.end() ? nullptr : &*found;
+}
+
+DocumentSchemeHandler::DocumentSchemeHandler(DataLocation location, const WrittenPages& pages,
+                                             QObject* parent)
+    : QWebEngineUrlSchemeHandler(parent), location_(std::move(location)), pages_(pages) {}
+
+void DocumentSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
+    const QUrl url = job->requestUrl();
+    if (url.host() != QLatin1String(kDocumentHost)) {
+        job->fail(QWebEngineUrlRequestJob::UrlInvalid);
+        return;
+    }
+    const QString path = url.path(QUrl::FullyDecoded);
+    if (path.startsWith(QLatin1String("/pages/"))) {
+        if (const QByteArray* page = pages_.Find(path)) {
+            Reply(job, kHtmlType, *page);
+        } else {
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        }
+        return;
+    }
+    DocumentFile file = ReadDocument(location_, ToCp1251(path.mid(1)));
+    if (file.Bytes) {
+        Reply(job, ContentType(path), QByteArray::fromStdString(*file.Bytes));
+    } else if (IsPageAddress(path)) {
+        Reply(job, kHtmlType, RefusalPage(path.mid(1), file.Problem));
+    } else {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+    }
+}
+
+} // namespace zephyr::ui

@@ -1,0 +1,67 @@
+#include "ui/browser/web_engine_environment.h"
+
+#include "ui/browser/local_content_interceptor.h"
+#include "ui/browser/web_engine_viewer.h"
+
+#include <QCoreApplication>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+
+#include <cstdlib>
+#include <iostream>
+#include <unistd.h>
+
+namespace zephyr::ui {
+
+void PrepareWebEngine() {
+    RegisterDocumentScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (geteuid() == 0 && std::getenv("QTWEBENGINE_DISABLE_SANDBOX") == nullptr) {
+        setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+        std::cerr << "zephyrdex: running as root, so the document viewer runs without the "
+                     "browser engine's sandbox\n";
+    }
+}
+
+WebEngineEnvironment::WebEngineEnvironment(DataLocation location)
+    : profile_(new QWebEngineProfile(this)) {
+    // A profile without a storage name is off the record: no cache, cookies
+    // or history on disk.
+    profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    profile_->setSpellCheckEnabled(false);
+    profile_->setUrlRequestInterceptor(new LocalContentInterceptor(this));
+    profile_->installUrlSchemeHandler(kDocumentScheme,
+                                      new DocumentSchemeHandler(std::move(location), pages_, this));
+    QWebEngineSettings* settings = profile_->settings();
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+    settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+    // Pages name Windows faces (Verdana, Tahoma); what they fall back to is
+    // the sans face the window's substitutions use.
+    settings->setFontFamily(QWebEngineSettings::StandardFont, QStringLiteral("DejaVu Sans"));
+    settings->setFontFamily(QWebEngineSettings::SansSerifFont, QStringLiteral("DejaVu Sans"));
+}
+
+WebEngineEnvironment::~WebEngineEnvironment() {
+    profile_->removeAllUrlSchemeHandlers();
+    profile_->setUrlRequestInterceptor(nullptr);
+}
+
+ViewerFactory WebEngineViewers(const DataLocation& location) {
+    // Made with the first viewer and released with the last one.
+    auto shared = std::make_shared<std::weak_ptr<WebEngineEnvironment>>();
+    return [location, shared](QWidget* parent, const QString& name) {
+        std::shared_ptr<WebEngineEnvironment> environment = shared->lock();
+        if (!environment) {
+            environment = std::make_shared<WebEngineEnvironment>(location);
+            *shared = environment;
+        }
+        return std::make_unique<WebEngineViewer>(environment, parent, name);
+    };
+}
+
+} // namespace zephyr::ui

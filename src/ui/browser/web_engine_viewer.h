@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ui/browser/html_viewer.h"
+
+#include <QUrl>
+#include <QWebEnginePage>
+
+#include <memory>
+#include <optional>
+
+class QWebEngineView;
+
+namespace zephyr::ui {
+
+class FindBar;
+class ViewerPage;
+class WebEngineEnvironment;
+
+// An HtmlViewer on the real browser engine. Navigations the program starts
+// pass the hook at once, as clicks do, so that the history's flags apply to
+// the navigation they were set for; the engine's own history never steps, so
+// only the program's history goes back and forth.
+class WebEngineViewer : public HtmlViewer {
+public:
+    WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environment, QWidget* parent,
+                    const QString& name);
+    ~WebEngineViewer() override;
+
+    QWidget* Widget() override { return frame_; }
+    void Navigate(const std::string& address) override;
+    std::string Address() const override;
+    void WritePage(std::string html) override;
+    std::string PageBase() const override;
+    int ScrollTop() const override;
+    void ScrollBy(int dy) override;
+    void RunScript(const std::string& script) override;
+    void Zoom(int step) override;
+    void OpenFindBar() override;
+
+    QWebEngineView* View() const;
+    FindBar* Finder() const { return findBar_; }
+
+private:
+    bool AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool mainFrame);
+    // Asks the hook and loads: the program's navigations, and links that
+    // asked for a new window, which open here.
+    void Follow(const QUrl& url);
+
+    std::shared_ptr<WebEngineEnvironment> environment_;
+    QString name_;
+    QWidget* frame_;
+    QWebEngineView* view_;
+    ViewerPage* page_;
+    FindBar* findBar_;
+    std::optional<QUrl> pastHook_; // the load the hook has already allowed
+    QUrl written_;                 // the last page written
+};
+
+} // namespace zephyr::ui

@@ -1,0 +1,108 @@
+#include "ui/calculator/calculator_panel.h"
+
+#include "ui/widgets/texts.h"
+
+#include "engine/build_code.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QShortcut>
+
+namespace zephyr::ui {
+
+QString CalculatorPanel::BuildCode() const {
+    if (calculator_ == nullptr || history_.Recipe().Hero.empty()) {
+        return {};
+    }
+    try {
+        return QString::fromLatin1(EncodeBuildCode(history_.Recipe()));
+    } catch (const BuildCodeError&) {
+        return {}; // a build of more gestures than a code holds
+    }
+}
+
+QString CalculatorPanel::PasteBuildCode(const QString& code) {
+    if (calculator_ == nullptr) {
+        return QStringLiteral("the calculator is not available");
+    }
+    BuildRecipe recipe;
+    try {
+        recipe = DecodeBuildCode(code.trimmed().toStdString());
+    } catch (const BuildCodeError& error) {
+        return QString::fromUtf8(error.what());
+    }
+    if (const std::optional<std::string> missing = MissingName(calculator_->Catalog(), recipe)) {
+        return QStringLiteral("this build needs %1, which this pack does not have")
+            .arg(FromCp1251(*missing));
+    }
+    history_.Replace(recipe);
+    Rebuild(recipe);
+    return {};
+}
+
+void CalculatorPanel::Rebuild(const BuildRecipe& recipe) {
+    // The gestures rebuild the build as the clicks made it.
+    history_.SetRecipe(Replay(*calculator_, recipe));
+    ShowWholeBuild();
+    SyncEditors();
+}
+
+bool CalculatorPanel::ShowStep(const std::optional<BuildRecipe>& step) {
+    if (step) {
+        Rebuild(*step);
+    }
+    return step.has_value();
+}
+
+bool CalculatorPanel::Undo() {
+    return calculator_ != nullptr && ShowStep(history_.Undo());
+}
+
+bool CalculatorPanel::Redo() {
+    return calculator_ != nullptr && ShowStep(history_.Redo());
+}
+
+void CalculatorPanel::CopyBuild() {
+    const QString code = BuildCode();
+    if (!code.isEmpty()) {
+        QGuiApplication::clipboard()->setText(code);
+    }
+}
+
+void CalculatorPanel::PasteBuild() {
+    const QString reason = PasteBuildCode(QGuiApplication::clipboard()->text());
+    if (!reason.isEmpty() && message_) {
+        message_(QStringLiteral("Сборку не удалось вставить: %1.").arg(reason));
+    }
+}
+
+void CalculatorPanel::BuildCodeShortcuts() {
+    // Fields keep their own copy and paste: a focused editor takes these keys first.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { CopyBuild(); });
+    auto* paste = new QShortcut(QKeySequence::Paste, this);
+    paste->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(paste, &QShortcut::activated, this, [this] { PasteBuild(); });
+    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    undo->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(undo, &QShortcut::activated, this, [this] { Undo(); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        auto* redo = new QShortcut(keys, this);
+        redo->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(redo, &QShortcut::activated, this, [this] { Redo(); });
+    }
+
+    // The portrait's context menu offers the same.
+    portraitMenu_ = new QMenu(this);
+    portraitMenu_->setObjectName(QStringLiteral("PortraitMenu"));
+    menuStyle_->Attach(portraitMenu_, MenuKind::SlotMenu);
+    QAction* copyEntry = portraitMenu_->addAction(QStringLiteral("Копировать сборку"));
+    connect(copyEntry, &QAction::triggered, this, [this] { CopyBuild(); });
+    QAction* pasteEntry = portraitMenu_->addAction(QStringLiteral("Вставить сборку"));
+    connect(pasteEntry, &QAction::triggered, this, [this] { PasteBuild(); });
+}
+
+} // namespace zephyr::ui

@@ -1,0 +1,39 @@
+#include "ui/calculator/calculator_panel.h"
+
+#include "ui/calculator/level_chart_window.h"
+
+#include "engine/level_progress.h"
+
+#include <QMenu>
+#include <QShortcut>
+
+namespace zephyr::ui {
+
+void CalculatorPanel::BuildLevelChartEntries() {
+    auto* keys = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    keys->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(keys, &QShortcut::activated, this, [this] { ShowLevelChart(); });
+    QAction* entry = portraitMenu_->addAction(QStringLiteral("Прогресс по уровням"));
+    connect(entry, &QAction::triggered, this, [this] { ShowLevelChart(); });
+}
+
+void CalculatorPanel::ShowLevelChart() {
+    if (levelChart_ == nullptr) {
+        levelChart_ = new LevelChartWindow(this);
+    }
+    levelChart_->show();
+    RefreshLevelChart();
+    levelChart_->raise();
+    levelChart_->activateWindow();
+}
+
+void CalculatorPanel::RefreshLevelChart() {
+    if (levelChart_ == nullptr || levelChart_->isHidden()) {
+        return;
+    }
+    levelChart_->ShowLevels(calculator_ != nullptr
+                                ? LevelProgress(calculator_->Catalog(), calculator_->State())
+                                : std::vector<HeroStats>{});
+}
+
+} // namespace zephyr::ui

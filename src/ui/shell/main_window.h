@@ -1,0 +1,179 @@
+#pragma once
+
+#include "ui/browser/html_viewer.h"
+#include "ui/calculator/calculator_panel.h"
+#include "ui/calculator/panel_pictures.h"
+#include "ui/search/search_panel.h"
+#include "ui/shell/message_box.h"
+
+#include "controls/image_ex.h"
+#include "controls/my_color_map.h"
+#include "data/catalogue.h"
+#include "data/data_location.h"
+#include "data/document_addresses.h"
+#include "engine/calculator.h"
+
+#include <QElapsedTimer>
+#include <QPoint>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenuBar;
+class QUrl;
+
+namespace zephyr::ui {
+
+struct TNavHistory {
+    std::string Url; // Windows-1251
+    std::int32_t ScrollTop = 0;
+};
+
+// What the set-up needs from the program around it.
+struct SetupHooks {
+    MessageBoxFunction MessageBox;
+    // The splash status line (Windows-1251), repainted at once.
+    std::function<void(const std::string& text)> Status;
+    // Makes the HTML viewers; empty: the real browser engine.
+    ViewerFactory Viewers;
+    // The system shell's open: web addresses, the help file, the project's
+    // site. Empty: the desktop's default handlers.
+    std::function<void(const QUrl& url)> OpenExternal;
+};
+
+enum class SetupOutcome {
+    Completed,   // every step ran
+    Interrupted, // an error ended the set-up early; the window opens with what was done
+    EndProgram,  // a required design file is missing: the program ends
+};
+
+// TForm1: the borderless skinned main window with the calculator panel, the
+// search panel, the document viewer and the navigation bar.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(DataLocation location, SetupHooks hooks);
+    ~MainWindow() override;
+
+    SetupOutcome Outcome() const { return outcome_; }
+    bool CalculatorReady() const { return calculatorReady_; }
+    const Catalogue& Catalog() const { return catalogue_; }
+    CalculatorPanel* Panel() const { return mainScrollBox_; }
+    const std::vector<TNavHistory>& NavHistory() const { return navHistory_; }
+    int NavIndex() const { return navIndex_; }
+    HtmlViewer* WebBrowser1() const { return webBrowser1_.get(); }
+    SearchPanel* Search() const { return searchScrollBox_; }
+
+    // The window-wide preamble of every click and mouse-down handler.
+    void ClickGate(QObject* sender);
+
+    // Starts the window move by the mouse; replaceable for tests.
+    void SetSystemMoveFunction(std::function<bool()> move) { systemMove_ = std::move(move); }
+
+private:
+    // Window shell (window_shell.cpp).
+    void BuildShell();
+    void BuildMenuBar();
+    void BuildNavigationBar();
+    void Image3MouseDown();
+    void ImageEx3Click();
+    void ImageEx4Click();
+    void SetButtonPicture(controls::ImageEx* button, ButtonGroup group, ButtonState state);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Set-up (main_window_setup.cpp).
+    void FormCreate();
+    void RunSetupSteps();
+    void DisableCalculator(bool alsoDictionary);
+    void LoadDesignPictures();
+    void FallBackAfterError();
+
+    // History (navigation.cpp).
+    void RecordHistory(const std::string& address);
+    void GoBack();
+    void GoNext();
+    void StepTo(int index);
+    void RememberScroll();
+    void UpdateNavButtons();
+    void WebBrowser1DocumentComplete();
+
+    // The document viewer's link protocol (web_browser_hook.cpp).
+    void WebBrowser1BeforeNavigate2(const std::string& address, bool& cancel);
+    void SelectHeroByLink(const std::string& linkName);
+
+    // Menu commands and document buttons (document_commands.cpp).
+    void Action7Execute();
+    void Action4Execute();
+    void Action12Execute();
+    void Action3Execute(QAction* action);
+    void DocumentCommand(QAction* action, DocumentKey key);
+    void ImageEx2Click();
+    void ImageEx6Click();
+    void ImageNavLinkClick();
+    void OpenExternal(const QUrl& url);
+    // Reading keys and the mouse's back and forward buttons; true when used.
+    bool ReadingShortcut(QEvent* event);
+    // Moves the window while the caption is held where the system cannot.
+    bool CaptionDrag(QObject* watched, QEvent* event);
+    bool DocumentShown() const;
+
+    DataLocation location_;
+    SetupHooks hooks_;
+    SetupOutcome outcome_ = SetupOutcome::Completed;
+    bool calculatorReady_ = true;
+    bool searchListBuilt_ = false; // the last set-up step ran
+    bool heroShown_ = false;
+
+    Catalogue catalogue_;
+    std::unique_ptr<Calculator> calculator_;
+    DocumentAddresses addresses_;
+    PanelPictures pictures_;
+    std::unique_ptr<controls::MyColorMap> colorMap_;
+
+    controls::PictureControl* image5_ = nullptr;
+    controls::PictureControl* image6_ = nullptr;
+    controls::PictureControl* image7_ = nullptr;
+    controls::PictureControl* image8_ = nullptr;
+    QWidget* scrollBox2_ = nullptr;
+    controls::PictureControl* image3_ = nullptr;
+    controls::ImageEx* imageEx3_ = nullptr;
+    controls::ImageEx* imageEx4_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QAction* action7_ = nullptr;
+    QAction* action4_ = nullptr;
+    QAction* action12_ = nullptr;
+    std::unique_ptr<HtmlViewer> webBrowser1_;
+    SearchPanel* searchScrollBox_ = nullptr;
+    QWidget* scrollBoxNavigation_ = nullptr;
+    controls::ImageEx* imageNavBack_ = nullptr;
+    controls::ImageEx* imageNavNext_ = nullptr;
+    controls::ImageEx* imageNavLink_ = nullptr;
+    CalculatorPanel* mainScrollBox_ = nullptr;
+
+    std::vector<TNavHistory> navHistory_;
+    int navIndex_ = -1;
+    // The next navigation the hook sees is a history step or the start page.
+    bool navFromHistory_ = false;
+    // A history step's offset, applied when its page has finished loading.
+    std::optional<TNavHistory> pendingScroll_;
+
+    std::function<bool()> systemMove_;
+    // Where the caption was pressed, from the window's top-left corner, while
+    // the window follows the mouse itself (no system move available).
+    std::optional<QPoint> captionGrab_;
+    QPoint captionPress_;
+    bool gating_ = false;
+    bool swallowRightRelease_ = false;
+    // Window activation, to tell the press that activated the window (a
+    // window manager that activates on press) from later ones.
+    QElapsedTimer activatedAt_;
+    bool pressSinceActivation_ = true;
+};
+
+} // namespace zephyr::ui

@@ -1,0 +1,109 @@
+#include "ui/widgets/string_grid.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+
+namespace zephyr::ui {
+
+StringGrid::StringGrid(QWidget* parent) : QWidget(parent) {}
+
+void StringGrid::SetCell(int column, int row, const QString& text) {
+    QString& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    if (cell != text) {
+        cell = text;
+        update(CellRect(column, row));
+    }
+}
+
+const QString& StringGrid::Cell(int column, int row) const {
+    return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+QRect StringGrid::CellRect(int column, int row) const {
+    int left = 0;
+    for (int c = 0; c < column; ++c) {
+        left += kColumnWidths[static_cast<std::size_t>(c)];
+    }
+    return QRect(left, row * kRowHeight, kColumnWidths[static_cast<std::size_t>(column)],
+                 kRowHeight);
+}
+
+std::optional<std::pair<int, int>> StringGrid::CellAt(const QPoint& point) const {
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            if (CellRect(column, row).contains(point)) {
+                return std::pair{column, row};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void StringGrid::SetMarked(int column, int row, bool marked) {
+    bool& cell = marked_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    if (cell != marked) {
+        cell = marked;
+        update(CellRect(column, row));
+    }
+}
+
+bool StringGrid::Marked(int column, int row) const {
+    return marked_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+void StringGrid::mousePressEvent(QMouseEvent* event) {
+    const auto cell = CellAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && cell && cell->first % 2 == 1) {
+        emit ValueClicked(cell->first, cell->second);
+        return;
+    }
+    // Captions take no click: the panel behind does.
+    QWidget::mousePressEvent(event);
+}
+
+bool StringGrid::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QWidget::event(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const auto cell = CellAt(help->pos());
+    const QString text = cell && toolTip_ ? toolTip_(cell->first, cell->second) : QString();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, this, CellRect(cell->first, cell->second));
+    }
+    return true;
+}
+
+void StringGrid::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.setFont(font());
+    const QColor caption(245, 255, 0);
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const QRect cell = CellRect(column, row);
+            painter.fillRect(cell, Qt::black);
+            painter.setPen(column % 2 == 1 ? QColor(Qt::white) : caption);
+            painter.drawText(
+                cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                Cell(column, row));
+            if (Marked(column, row)) {
+                // A changed figure: a small orange corner.
+                QPainterPath corner;
+                corner.moveTo(cell.right() - 5, cell.top());
+                corner.lineTo(cell.right() + 1, cell.top());
+                corner.lineTo(cell.right() + 1, cell.top() + 6);
+                corner.closeSubpath();
+                painter.fillPath(corner, QColor(255, 140, 0));
+            }
+        }
+    }
+}
+
+} // namespace zephyr::ui

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "fake_viewer.h"
+
+#include "app/program_entry.h"
+#include "ui/shell/main_window.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace zephyr::uitest {
+
+// A complete generated pack (catalogues, interface art, texts), written once
+// per test run; hero 1's second ability needs switching on. Read-only: tests that remove files work
+// on a copy.
+const std::filesystem::path& SyntheticPackFolder();
+
+// The sample pack compiled from the project's sources; throws the source
+// error when they do not compile.
+const std::filesystem::path& SamplePackFolder();
+
+// A copy of a pack folder without the given files (paths below the folder).
+class PackCopy {
+public:
+    PackCopy(const std::filesystem::path& source, const std::vector<std::string>& leaveOut);
+    ~PackCopy();
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The program started on a pack folder, its message boxes and splash texts
+// recorded instead of shown.
+struct StartedProgram {
+    FakeViewers Viewers;
+    std::unique_ptr<ui::MainWindow> Window;
+    // Shared, so that the program keeps recording after it was moved.
+    std::shared_ptr<QStringList> Messages = std::make_shared<QStringList>();
+    std::shared_ptr<QStringList> Statuses = std::make_shared<QStringList>();
+    // Handed to the system shell.
+    std::shared_ptr<std::vector<QUrl>> Opened = std::make_shared<std::vector<QUrl>>();
+
+    FakeViewer& Viewer(const char* name = "WebBrowser1") const {
+        return *Viewers.Get(QString::fromLatin1(name));
+    }
+
+    ui::MainWindow& W() const { return *Window; }
+    template <class T> T* Find(const char* name) const {
+        return Window->findChild<T*>(QString::fromLatin1(name));
+    }
+};
+
+StartedProgram StartOn(const std::filesystem::path& folder);
+
+// The popup menu currently open, or null.
+QMenu* OpenPopup();
+// Clicks an entry of an open popup menu by its text.
+bool ClickMenuEntry(QMenu* menu, const QString& text);
+void CloseAllPopups();
+
+// Where the screenshots go.
+std::filesystem::path ScreenshotFolder();
+
+QString Utf8(const std::string& cp1251);
+
+// Runs the event loop until `done` holds or `timeoutMs` pass. Unlike
+// QTest::qWaitFor it waits inside a real loop, as the program does: the
+// browser engine's tasks then run at their own pace instead of once a second.
+bool WaitInEventLoop(const std::function<bool()>& done, int timeoutMs);
+
+} // namespace zephyr::uitest

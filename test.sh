@@ -3,8 +3,9 @@
 #   ./test.sh             the debug build (build/dev)
 #   ./test.sh --sanitize  the same suite under AddressSanitizer and UBSan
 #                         (clang, build/asan); slower, run it separately
-#   ./test.sh --ci        the debug build with warnings as errors (build/ci),
-#                         as CI runs it
+#   ./test.sh --ci        the optimised build with warnings as errors
+#                         (build/ci), as CI runs it: some warnings
+#                         (-Wrestrict, -Wmaybe-uninitialized) need the optimiser
 #   ./test.sh --package   the Debian package from the release build
 #                         (build/release), unpacked and started, under lintian
 set -euo pipefail

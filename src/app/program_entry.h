@@ -20,7 +20,7 @@ struct ProgramOptions {
     // The HTML viewers (empty: the real browser engine) and the system
     // shell's open (empty: the desktop's).
     ui::ViewerFactory Viewers;
-    std::function<void(const QUrl& url)> OpenExternal;
+    std::function<bool(const QUrl& url)> OpenExternal;
     // RunProgram ends once the main window is on screen (--exit-when-shown).
     bool ExitWhenShown = false;
 };

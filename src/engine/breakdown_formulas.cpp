@@ -133,8 +133,12 @@ private:
         SumLines(Quantity::PhysicalEhpBonus, true);
         SumLines(Quantity::Shield, true);
         const std::string hit = "(1 - " + t_.Percent(s_.Dodge) + ")";
-        b_.Formula = "(" + t_.Number(kArmorFactor) + " \xB7 " + t_.Number(s_.ArmorTotal) +
-                     " + 1) \xB7 " + std::to_string(s_.HitPoints) + " / " + hit;
+        // Built by appending: GCC 12 takes a literal put before a temporary
+        // for an overlapping copy (-Wrestrict).
+        std::string formula(1, '(');
+        formula += t_.Number(kArmorFactor) + " \xB7 " + t_.Number(s_.ArmorTotal) + " + 1) \xB7 " +
+                   std::to_string(s_.HitPoints) + " / " + hit;
+        b_.Formula = std::move(formula);
         const double shield = AfterOf(Quantity::Shield);
         if (shield != 0) {
             b_.Formula += " + " + t_.Number(shield) + " / " + hit;

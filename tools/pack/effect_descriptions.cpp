@@ -220,7 +220,9 @@ std::string EffectDescriber::Describe(std::string_view line) {
         return std::string(line);
     }
     for (std::size_t k = 0; k < arguments.size(); ++k) {
-        const std::string marker = "{" + std::to_string(k) + "}";
+        std::string marker = "{";
+        marker += std::to_string(k);
+        marker += '}';
         const std::size_t at = text.find(marker);
         if (at == std::string::npos) {
             continue;

@@ -45,7 +45,9 @@ std::string_view Trim(std::string_view text) {
 
 std::int32_t Hundredths(std::string_view text) {
     const ParsedHundredths parsed = ParseHundredths(text);
-    const std::string quoted = "\"" + std::string(text) + "\"";
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
     switch (parsed.Problem) {
     case HundredthsProblem::None:
         break;
@@ -139,7 +141,12 @@ std::string RawTokens(const TEffectToken* begin, const TEffectToken* end) {
         if (t != begin) {
             text += ", ";
         }
-        text += t->IsCode ? "c" + std::to_string(t->Value) : FormatHundredths(t->Value);
+        if (t->IsCode) {
+            text += 'c';
+            text += std::to_string(t->Value);
+        } else {
+            text += FormatHundredths(t->Value);
+        }
     }
     return text + ")";
 }
@@ -159,7 +166,8 @@ std::vector<std::size_t> NextTokenTable(const TEffectList& program, std::int32_t
 std::string FormatHundredths(std::int32_t hundredths) {
     const std::int64_t value = hundredths;
     const std::int64_t magnitude = value < 0 ? -value : value;
-    std::string text = (value < 0 ? "-" : "") + std::to_string(magnitude / 100);
+    std::string text = value < 0 ? "-" : "";
+    text += std::to_string(magnitude / 100);
     const std::int64_t fraction = magnitude % 100;
     if (fraction != 0) {
         text += '.';

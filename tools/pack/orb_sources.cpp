@@ -1,6 +1,6 @@
 #include "source_readers.h"
 
-#include <optional>
+#include <limits>
 
 namespace zephyr::pack {
 namespace {
@@ -104,15 +104,17 @@ void ReadOrbSources(const std::filesystem::path& root, PackSources& pack, Source
     std::vector<PairLine> pairs;
     TOrb* orb = nullptr;
     // The picture of the category or ability orb read last, for its "icon:"
-    // and "colour:" lines.
-    std::optional<std::size_t> orbJob;
+    // and "colour:" lines; kNoJob outside one. (An index rather than an
+    // optional, whose payload GCC's optimiser takes for uninitialised.)
+    constexpr std::size_t kNoJob = std::numeric_limits<std::size_t>::max();
+    std::size_t orbJob = kNoJob;
     for (const SourceLine& line : ReadSourceFile(path, file)) {
         const bool orbField = line.Key == "category" || line.Key == "chance" ||
                               line.Key == "damage" || line.Key == "life steal";
         if (line.IsEffect) {
             line.Fail("effects belong to heroes and items");
-        } else if (orbJob && (line.Key == "icon" || line.Key == "colour")) {
-            PictureJob& job = pack.Pictures[*orbJob];
+        } else if (orbJob != kNoJob && (line.Key == "icon" || line.Key == "colour")) {
+            PictureJob& job = pack.Pictures[orbJob];
             if (line.Key == "icon") {
                 job.Icon = IconValue(line, names);
             } else {
@@ -151,12 +153,12 @@ void ReadOrbSources(const std::filesystem::path& root, PackSources& pack, Source
                                             : line.Key == "ranged" ? Table::Ranged
                                                                    : Table::Ability));
             orb = nullptr;
-            orbJob.reset();
+            orbJob = kNoJob;
         } else if (line.Key == "item orb") {
             names.ItemOrbs.Add(line, line.Value);
             pack.Orbs.ItemOrbs.push_back(TOrb{CpText(line, line.Value, 50), 0, 0, 0, 0});
             orb = &pack.Orbs.ItemOrbs.back();
-            orbJob.reset();
+            orbJob = kNoJob;
         } else if (orb == nullptr) {
             line.Fail("\"" + line.Key + "\" belongs inside an item orb");
         } else {

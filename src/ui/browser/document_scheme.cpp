@@ -1,5 +1,6 @@
 #include "ui/browser/document_scheme.h"
 
+#include "ui/browser/refusal_pages.h"
 #include "ui/widgets/texts.h"
 
 #include "data/byte_helpers.h"
@@ -49,16 +50,6 @@ QByteArray ContentType(const QString& path) {
 bool IsPageAddress(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     return suffix.isEmpty() || suffix == QLatin1String("html") || suffix == QLatin1String("htm");
-}
-
-QByteArray RefusalPage(const QString& path, const QString& reason) {
-    const QString html =
-        QStringLiteral("<html><head><title>Документ не найден</title></head>"
-                       "<body style=\"background-color:#000000;color:#FFEBCD;"
-                       "font:12px Verdana, Tahoma\"><p>Документ не найден: %1</p><p>%2</p>"
-                       "</body></html>")
-            .arg(path.toHtmlEscaped(), reason.toHtmlEscaped());
-    return QByteArray::fromStdString(ToCp1251(html));
 }
 
 struct DocumentFile {
@@ -169,7 +160,8 @@ void DocumentSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
     if (file.Bytes) {
         Reply(job, ContentType(path), QByteArray::fromStdString(*file.Bytes));
     } else if (IsPageAddress(path)) {
-        Reply(job, kHtmlType, RefusalPage(path.mid(1), file.Problem));
+        Reply(job, kHtmlType,
+              QByteArray::fromStdString(ToCp1251(RefusalPage(path.mid(1), file.Problem))));
     } else {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
     }

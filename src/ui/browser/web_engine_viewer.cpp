@@ -2,10 +2,14 @@
 
 #include "ui/browser/document_scheme.h"
 #include "ui/browser/find_bar.h"
+#include "ui/browser/refusal_pages.h"
 #include "ui/browser/viewer_view.h"
 #include "ui/browser/web_engine_environment.h"
 #include "ui/widgets/texts.h"
 
+#include <QEvent>
+#include <QTimer>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 
 #include <algorithm>
@@ -14,25 +18,43 @@
 namespace zephyr::ui {
 namespace {
 
+// The engine's code of a load given up for another one.
+constexpr int kAborted = -3;
+
 constexpr std::array<double, 13> kZoomSteps = {0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
                                                1.25, 1.5,  1.75, 2.0, 2.5, 3.0};
 
-// Keeps the view filling the viewer and the find bar on its bottom edge.
+// Keeps the view filling the viewer above the find bar while the bar is
+// open, so that the bar never covers the last lines and the match on them,
+// and the bar on the bottom edge.
 class ViewerFrame : public QWidget {
 public:
     using QWidget::QWidget;
     QWidget* View = nullptr;
     QWidget* FindBar = nullptr;
 
+    void WatchFindBar() { FindBar->installEventFilter(this); }
+
 protected:
-    void resizeEvent(QResizeEvent*) override {
-        if (View != nullptr) {
-            View->setGeometry(rect());
+    void resizeEvent(QResizeEvent*) override { Arrange(); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == FindBar &&
+            (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+            Arrange();
         }
-        if (FindBar != nullptr) {
-            FindBar->adjustSize();
-            FindBar->move(width() - FindBar->width() - 18, height() - FindBar->height());
+        return QWidget::eventFilter(watched, event);
+    }
+
+private:
+    void Arrange() {
+        if (View == nullptr || FindBar == nullptr) {
+            return;
         }
+        FindBar->adjustSize();
+        FindBar->move(width() - FindBar->width() - 18, height() - FindBar->height());
+        const int covered = FindBar->isHidden() ? 0 : FindBar->height();
+        View->setGeometry(0, 0, width(), height() - covered);
     }
 };
 
@@ -44,6 +66,11 @@ WebEngineViewer::WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environme
     auto* frame = new ViewerFrame(parent);
     frame_ = frame;
     frame_->setObjectName(name);
+    // The strip beside the open find bar is the documents' black.
+    QPalette black = frame_->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    frame_->setPalette(black);
+    frame_->setAutoFillBackground(true);
     view_ = new ViewerView(frame_);
     view_->setObjectName(name + QStringLiteral("View"));
     page_ =
@@ -55,12 +82,15 @@ WebEngineViewer::WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environme
     findBar_ = new FindBar(page_, frame_);
     frame->View = view_;
     frame->FindBar = findBar_;
+    frame->WatchFindBar();
 
     QObject::connect(page_, &QWebEnginePage::loadFinished, frame_, [this](bool ok) {
         if (ok) {
             NotifyLoadFinished();
         }
     });
+    QObject::connect(page_, &QWebEnginePage::loadingChanged, frame_,
+                     [this](const QWebEngineLoadingInfo& info) { LoadingChanged(info); });
     QObject::connect(
         page_, &QWebEnginePage::newWindowRequested, frame_,
         [this](QWebEngineNewWindowRequest& request) { Follow(request.requestedUrl()); });
@@ -106,7 +136,33 @@ bool WebEngineViewer::AcceptNavigation(const QUrl& url, QWebEnginePage::Navigati
         url.scheme() != QLatin1String(kDocumentScheme)) {
         return false;
     }
+    // The engine refuses a page of our scheme the documents it links to
+    // (a renderer may not open a local scheme by itself), so a link to
+    // another document is loaded as the program's own navigation once the
+    // hook has allowed it. Jumps within the page stay the page's.
+    if (mainFrame && type == QWebEnginePage::NavigationTypeLinkClicked &&
+        url.scheme() == QLatin1String(kDocumentScheme) &&
+        url.adjusted(QUrl::RemoveFragment) != page_->url().adjusted(QUrl::RemoveFragment)) {
+        if (AskBeforeNavigate(AddressOfUrl(url))) {
+            QTimer::singleShot(0, frame_, [this, url] {
+                pastHook_ = url;
+                page_->load(url);
+            });
+        }
+        return false;
+    }
     return AskBeforeNavigate(AddressOfUrl(url));
+}
+
+void WebEngineViewer::LoadingChanged(const QWebEngineLoadingInfo& info) {
+    // Whatever cannot be shown shows our own page in the documents' colours,
+    // never the engine's: a load the program replaced by another (aborted)
+    // is no failure, and a written page that failed is not written again.
+    if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus || info.errorCode() == kAborted ||
+        info.url().path().startsWith(WrittenPages::Base(name_).path())) {
+        return;
+    }
+    WritePage(ToCp1251(FailurePage(info.url().toString(), info.errorCode())));
 }
 
 std::string WebEngineViewer::Address() const {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+class QWebEngineLoadingInfo;
 class QWebEngineView;
 
 namespace zephyr::ui {
@@ -42,6 +43,7 @@ public:
 
 private:
     bool AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool mainFrame);
+    void LoadingChanged(const QWebEngineLoadingInfo& info);
     // Asks the hook and loads: the program's navigations, and links that
     // asked for a new window, which open here.
     void Follow(const QUrl& url);

@@ -1,5 +1,6 @@
 #include "ui/calculator/calculator_panel.h"
 
+#include "ui/widgets/menu_keys.h"
 #include "ui/widgets/texts.h"
 
 #include "engine/build_code.h"
@@ -78,20 +79,22 @@ void CalculatorPanel::PasteBuild() {
 }
 
 void CalculatorPanel::BuildCodeShortcuts() {
-    // Fields keep their own copy and paste: a focused editor takes these keys first.
+    // The panel's keys work wherever the focus is while the panel is shown (a
+    // hidden panel's shortcuts are off); a focused text field keeps its own
+    // copy, paste and undo, as it claims those keys first.
     auto* copy = new QShortcut(QKeySequence::Copy, this);
-    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    copy->setContext(Qt::WindowShortcut);
     connect(copy, &QShortcut::activated, this, [this] { CopyBuild(); });
     auto* paste = new QShortcut(QKeySequence::Paste, this);
-    paste->setContext(Qt::WidgetWithChildrenShortcut);
+    paste->setContext(Qt::WindowShortcut);
     connect(paste, &QShortcut::activated, this, [this] { PasteBuild(); });
     auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
-    undo->setContext(Qt::WidgetWithChildrenShortcut);
+    undo->setContext(Qt::WindowShortcut);
     connect(undo, &QShortcut::activated, this, [this] { Undo(); });
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
         auto* redo = new QShortcut(keys, this);
-        redo->setContext(Qt::WidgetWithChildrenShortcut);
+        redo->setContext(Qt::WindowShortcut);
         connect(redo, &QShortcut::activated, this, [this] { Redo(); });
     }
 
@@ -100,8 +103,10 @@ void CalculatorPanel::BuildCodeShortcuts() {
     portraitMenu_->setObjectName(QStringLiteral("PortraitMenu"));
     menuStyle_->Attach(portraitMenu_, MenuKind::SlotMenu);
     QAction* copyEntry = portraitMenu_->addAction(QStringLiteral("Копировать сборку"));
+    ShowKeys(copyEntry, QKeySequence::Copy);
     connect(copyEntry, &QAction::triggered, this, [this] { CopyBuild(); });
     QAction* pasteEntry = portraitMenu_->addAction(QStringLiteral("Вставить сборку"));
+    ShowKeys(pasteEntry, QKeySequence::Paste);
     connect(pasteEntry, &QAction::triggered, this, [this] { PasteBuild(); });
 }
 

@@ -3,6 +3,7 @@
 #include "ui/calculator/breakdown_popup.h"
 #include "ui/calculator/figure_tooltips.h"
 #include "ui/widgets/decimal_separator.h"
+#include "ui/widgets/menu_keys.h"
 #include "ui/widgets/texts.h"
 
 #include "engine/screen_texts.h"
@@ -219,10 +220,11 @@ void CalculatorPanel::BuildPlanning() {
         [this](int column, int row) { return ValueCellToolTip(column, row); });
 
     auto* pin = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
-    pin->setContext(Qt::WidgetWithChildrenShortcut);
+    pin->setContext(Qt::WindowShortcut);
     connect(pin, &QShortcut::activated, this, [this] { TogglePin(); });
     portraitMenu_->addSeparator();
     pinEntry_ = portraitMenu_->addAction(QStringLiteral("Закрепить для сравнения"));
+    ShowKeys(pinEntry_, QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(pinEntry_, &QAction::triggered, this, [this] { TogglePin(); });
 }
 

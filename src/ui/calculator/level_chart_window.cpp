@@ -1,5 +1,6 @@
 #include "ui/calculator/level_chart_window.h"
 
+#include "ui/widgets/caption_strip.h"
 #include "ui/widgets/decimal_separator.h"
 
 #include "engine/level_progress_table.h"
@@ -45,7 +46,7 @@ QFont PixelFont(int pixels, bool bold = false) {
 
 QString StyleSheet() {
     return QStringLiteral(
-               "QWidget#LevelChartWindow { background: %1; }"
+               "QWidget#LevelChartWindow { background: %1; border: 1px solid %4; }"
                "QTableWidget { background: %1; color: white; gridline-color: %4;"
                " border: 1px solid %4; }"
                "QHeaderView::section { background: %2; color: %3; border: 0px;"
@@ -104,7 +105,7 @@ QString FromUtf8(const std::string& text) {
 } // namespace
 
 LevelChartWindow::LevelChartWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), decimalSeparator_(DecimalSeparator()) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), decimalSeparator_(DecimalSeparator()) {
     setObjectName(QStringLiteral("LevelChartWindow"));
     setWindowTitle(QStringLiteral("Прогресс по уровням"));
     setAttribute(Qt::WA_StyledBackground);
@@ -150,15 +151,30 @@ LevelChartWindow::LevelChartWindow(QWidget* parent)
     copyKeys->setContext(Qt::WidgetWithChildrenShortcut);
     connect(copyKeys, &QShortcut::activated, this, [this] { CopyTable(); });
 
+    // Esc and Ctrl+W close it, as its caption's button does (Alt+F4 too,
+    // where no window manager takes that key).
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W),
+          QKeySequence(Qt::ALT | Qt::Key_F4)}) {
+        auto* closeKeys = new QShortcut(keys, this);
+        closeKeys->setContext(Qt::WindowShortcut);
+        connect(closeKeys, &QShortcut::activated, this, [this] { close(); });
+    }
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(8, 8, 8, 8);
+    body->setSpacing(8);
+    body->addWidget(table_, 2);
+    body->addWidget(chartView, 3);
+    body->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->setSpacing(8);
-    layout->addWidget(table_, 2);
-    layout->addWidget(chartView, 3);
-    layout->addLayout(buttons);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(0);
+    layout->addWidget(new CaptionStrip(windowTitle(), this));
+    layout->addLayout(body);
     resize(820, 660);
 }
 

@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace zephyr::ui {
 namespace {
 
@@ -132,6 +134,13 @@ void SearchPanel::WebBrowser2BeforeNavigate2(const std::string& address, bool& c
     const std::optional<int> entry = ParseListLink(std::string_view(address).substr(base.size()));
     if (entry && words_ != nullptr && *entry >= 0 && *entry < static_cast<int>(words_->size())) {
         ShowArticle(*entry);
+        // The clicked row is the chosen one, as if the keys had walked there.
+        const auto row = std::find_if(hits_.begin(), hits_.end(),
+                                      [&](const TSearchHit& hit) { return hit.Entry == *entry; });
+        if (row != hits_.end()) {
+            highlighted_ = static_cast<int>(row - hits_.begin());
+            ApplyHighlight();
+        }
     }
 }
 
@@ -171,6 +180,8 @@ void SearchPanel::OfferSuggestions(const std::string& query) {
             }
             if (!links.isEmpty()) {
                 text = QStringLiteral("Возможно: ") + links.join(QStringLiteral(", "));
+            } else if (!query.empty()) {
+                text = QStringLiteral("Ничего не найдено");
             }
         }
     }

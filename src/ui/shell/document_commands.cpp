@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace zephyr::ui {
@@ -21,10 +22,22 @@ bool IsWebAddress(const QUrl& url) {
 } // namespace
 
 void MainWindow::OpenExternal(const QUrl& url) {
-    if (hooks_.OpenExternal) {
-        hooks_.OpenExternal(url);
-    } else {
-        QDesktopServices::openUrl(url);
+    const bool opened =
+        hooks_.OpenExternal ? hooks_.OpenExternal(url) : QDesktopServices::openUrl(url);
+    if (!opened) {
+        const QString what = url.isLocalFile() ? url.toLocalFile() : url.toString();
+        hooks_.MessageBox(this,
+                          QStringLiteral("Не удалось открыть «%1»: на компьютере нет "
+                                         "программы, которая открывает такие файлы или адреса.")
+                              .arg(what));
+    }
+}
+
+void MainWindow::ShowDocument(const std::string& address) {
+    mainScrollBox_->hide();
+    searchScrollBox_->hide();
+    if (!address.empty()) {
+        webBrowser1_->Navigate(address);
     }
 }
 
@@ -58,12 +71,7 @@ void MainWindow::Action12Execute() {
 
 void MainWindow::DocumentCommand(QAction* action, DocumentKey key) {
     ClickGate(action);
-    mainScrollBox_->hide();
-    searchScrollBox_->hide();
-    const std::string& value = addresses_.Get(key);
-    if (!value.empty()) {
-        webBrowser1_->Navigate(value);
-    }
+    ShowDocument(addresses_.Get(key));
 }
 
 void MainWindow::Action3Execute(QAction* action) {
@@ -72,14 +80,20 @@ void MainWindow::Action3Execute(QAction* action) {
     if (value.empty()) {
         return;
     }
-    // The help file is handed to the desktop only when it is a file of the
-    // Data folder: a downloaded table must not start arbitrary programs.
+    // The help file is opened only when it is a file of the Data folder: a
+    // downloaded table must not start arbitrary programs. A page is a
+    // document like any other; anything else goes to the desktop.
     const std::optional<std::filesystem::path> file = location_.Find(value);
     std::error_code ec;
-    if (!file || !std::filesystem::is_regular_file(*file, ec)) {
+    if (!file || !std::filesystem::is_regular_file(*file, ec) ||
+        !IsInsideFolder(location_.DataFolder(), *file)) {
+        hooks_.MessageBox(
+            this, QStringLiteral("Файл справки не найден в папке Data: %1").arg(FromCp1251(value)));
         return;
     }
-    if (!IsInsideFolder(location_.DataFolder(), *file)) {
+    const QString suffix = QFileInfo(QString::fromStdString(file->string())).suffix().toLower();
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) {
+        ShowDocument(value);
         return;
     }
     OpenExternal(QUrl::fromLocalFile(QString::fromStdString(file->string())));

@@ -50,6 +50,7 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
     qApp->installEventFilter(this);
 
     FormCreate();
+    UpdateViewerVisibility();
 }
 
 MainWindow::~MainWindow() {

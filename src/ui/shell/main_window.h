@@ -42,9 +42,10 @@ struct SetupHooks {
     std::function<void(const std::string& text)> Status;
     // Makes the HTML viewers; empty: the real browser engine.
     ViewerFactory Viewers;
-    // The system shell's open: web addresses, the help file, the project's
-    // site. Empty: the desktop's default handlers.
-    std::function<void(const QUrl& url)> OpenExternal;
+    // The system shell's open: web addresses, a help file that is not a
+    // document, the project's site; false when nothing could open it.
+    // Empty: the desktop's default handlers.
+    std::function<bool(const QUrl& url)> OpenExternal;
 };
 
 enum class SetupOutcome {
@@ -102,6 +103,8 @@ private:
     void RememberScroll();
     void UpdateNavButtons();
     void WebBrowser1DocumentComplete();
+    // Hides the viewer while a panel covers it, shows it when none does.
+    void UpdateViewerVisibility();
 
     // The document viewer's link protocol (web_browser_hook.cpp).
     void WebBrowser1BeforeNavigate2(const std::string& address, bool& cancel);
@@ -116,7 +119,9 @@ private:
     void ImageEx2Click();
     void ImageEx6Click();
     void ImageNavLinkClick();
+    // Hands the address to the desktop; says so when nothing opens it.
     void OpenExternal(const QUrl& url);
+    void ShowDocument(const std::string& address);
     // Reading keys and the mouse's back and forward buttons; true when used.
     bool ReadingShortcut(QEvent* event);
     // Moves the window while the caption is held where the system cannot.

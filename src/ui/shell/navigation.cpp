@@ -63,6 +63,17 @@ void MainWindow::StepTo(int index) {
     UpdateNavButtons();
 }
 
+void MainWindow::UpdateViewerVisibility() {
+    // The viewer lies beneath both panels. Covered, it is hidden as well, so
+    // that neither Tab nor a key reaches a document nobody sees; the page
+    // stays loaded behind the panels.
+    if (webBrowser1_ == nullptr || mainScrollBox_ == nullptr || searchScrollBox_ == nullptr) {
+        return;
+    }
+    const bool covered = !mainScrollBox_->isHidden() || !searchScrollBox_->isHidden();
+    webBrowser1_->Widget()->setVisible(!covered);
+}
+
 void MainWindow::GoBack() {
     if (navIndex_ > 0) {
         StepTo(navIndex_ - 1);

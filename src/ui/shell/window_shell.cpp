@@ -1,5 +1,7 @@
 #include "ui/shell/main_window.h"
 
+#include "ui/widgets/menu_keys.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -106,6 +108,7 @@ void MainWindow::BuildMenuBar() {
     QMenu* application = menuBar_->addMenu(QStringLiteral("Приложение"));
     action7_ = action(application, "Action7", QStringLiteral("Калькулятор героев"));
     action4_ = action(application, "Action4", QStringLiteral("Словарь"));
+    ShowKeys(action4_, QKeySequence(Qt::CTRL | Qt::Key_L));
     application->addSeparator();
     action12_ = action(application, "Action12", QStringLiteral("Выход"));
     QMenu* information = menuBar_->addMenu(QStringLiteral("Информация"));
@@ -115,6 +118,13 @@ void MainWindow::BuildMenuBar() {
         {action(information, "Action1", QStringLiteral("Крипы")), DocumentKey::CreepsGuide},
         {action(information, "Action6", QStringLiteral("Статьи")), DocumentKey::ArticlesIndex},
     };
+    // The dictionary is a reference too: the same command as "Приложение".
+    information->addSeparator();
+    QAction* dictionary = action(information, "ActionDictionary", QStringLiteral("Словарь"));
+    ShowKeys(dictionary, QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(dictionary, &QAction::triggered, this, [this] { Action4Execute(); });
+    connect(action4_, &QAction::changed, dictionary,
+            [this, dictionary] { dictionary->setEnabled(action4_->isEnabled()); });
     QMenu* project = menuBar_->addMenu(QStringLiteral("О проекте"));
     QAction* action3 = action(project, "Action3", QStringLiteral("Справка"));
     project->addSeparator();
@@ -241,6 +251,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == this && type == QEvent::WindowActivate) {
         activatedAt_.start();
         pressSinceActivation_ = false;
+        return false;
+    }
+    if ((type == QEvent::ShowToParent || type == QEvent::HideToParent) &&
+        (watched == mainScrollBox_ || watched == searchScrollBox_)) {
+        UpdateViewerVisibility();
         return false;
     }
     if (CaptionDrag(watched, event)) {

@@ -38,6 +38,12 @@ int FixedLineListBox::LineAt(const QPoint& point) const {
     return line < Count() ? line : -1;
 }
 
+namespace {
+
+const QColor kDropMarker(255, 204, 102);
+
+} // namespace
+
 void FixedLineListBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
@@ -59,6 +65,13 @@ void FixedLineListBox::paintEvent(QPaintEvent*) {
         painter.drawText(QRect(r.left() + 2, r.top(), r.width() - 2, r.height()),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
                          lines_[line]);
+    }
+    // While a line is dragged, a bar where it will land: the others move up
+    // to make room below it, down above it.
+    if (dragging_ && dropLine_ >= 0 && selected_ >= 0) {
+        const QRect r = LineRect(dropLine_);
+        const int y = dropLine_ > selected_ ? r.bottom() - 1 : r.top();
+        painter.fillRect(QRect(r.left(), y, r.width(), 2), kDropMarker);
     }
 }
 
@@ -100,13 +113,25 @@ void FixedLineListBox::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void FixedLineListBox::mouseMoveEvent(QMouseEvent*) {}
+void FixedLineListBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_) {
+        return;
+    }
+    const int over = LineAt(event->position().toPoint());
+    const int target = over == selected_ ? -1 : over;
+    if (target != dropLine_) {
+        dropLine_ = target;
+        update();
+    }
+}
 
 void FixedLineListBox::mouseReleaseEvent(QMouseEvent* event) {
     if (!dragging_ || event->button() != Qt::LeftButton) {
         return;
     }
     dragging_ = false;
+    dropLine_ = -1;
+    update();
     unsetCursor();
     const int to = LineAt(event->position().toPoint());
     if (to >= 0 && selected_ >= 0) {

@@ -25,6 +25,8 @@ public:
     int Count() const { return static_cast<int>(lines_.size()); }
 
     int Selected() const { return selected_; }
+    // While a line is dragged: the line it would land on, -1 when none.
+    int DropLine() const { return dropLine_; }
     void SetSelected(int line);
     void ClearSelection() { SetSelected(-1); }
 
@@ -55,6 +57,7 @@ private:
     QColor textColour_ = Qt::white;
     int selected_ = -1;
     bool dragging_ = false;
+    int dropLine_ = -1; // the line under a dragged one, -1 over itself or none
 };
 
 } // namespace zephyr::ui

@@ -8,6 +8,10 @@
 #include <QAction>
 #include <QTest>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
 namespace zephyr::uitest {
 namespace {
 
@@ -132,15 +136,22 @@ TEST_F(Navigation, MenuCommandsRecordAsTheirScreensRequire) {
     EXPECT_TRUE(SearchShown());
     const auto before = Urls();
     ASSERT_EQ(before.size(), 4u);
-    Trigger("Action3"); // help: handed to the desktop, nothing else
-    EXPECT_EQ(Urls(), before);
+    Trigger("Action3"); // help, a page of Data: a document of the history
+    EXPECT_FALSE(SearchShown());
+    EXPECT_FALSE(CalculatorShown());
+    EXPECT_TRUE(p_.Opened->empty());
+    EXPECT_EQ(V().Address(), kDocs + "help.html");
+    ASSERT_EQ(Urls().size(), before.size() + 1);
+    EXPECT_EQ(Urls().back(), kDocs + "help.html");
+    Click(p_, QStringLiteral("ImageNavBack"));
     EXPECT_TRUE(SearchShown());
-    ASSERT_EQ(p_.Opened->size(), 1u);
-    EXPECT_TRUE((*p_.Opened)[0].isLocalFile());
-    EXPECT_TRUE((*p_.Opened)[0].path().endsWith(QStringLiteral("documents/help.html")));
+    Click(p_, QStringLiteral("ImageNavNext"));
+    EXPECT_EQ(V().Address(), kDocs + "help.html");
     Trigger("Action11");
     EXPECT_FALSE(SearchShown());
     EXPECT_EQ(V().Address(), kDocs + "about.html");
+    Click(p_, QStringLiteral("ImageNavBack"));
+    EXPECT_EQ(V().Address(), kDocs + "help.html");
     Click(p_, QStringLiteral("ImageNavBack"));
     EXPECT_TRUE(SearchShown()); // the dictionary as it was left
     Click(p_, QStringLiteral("ImageNavBack"));
@@ -225,6 +236,55 @@ TEST_F(Navigation, ReadingKeysActOnlyOnADocument) {
     QTest::keyClick(viewer, Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(V().FindBarOpened, 1);
     EXPECT_EQ(V().Zooms, (std::vector<int>{1, -1, 0}));
+}
+
+// A pack whose help entry names `help` (a path inside the pack's folder).
+std::unique_ptr<PackCopy> PackWithHelp(const std::string& help, const std::string& contents) {
+    auto copy = std::make_unique<PackCopy>(SamplePackFolder(), std::vector<std::string>{});
+    const std::filesystem::path table = copy->Path() / "Data" / "Address.dat";
+    std::ifstream in(table, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    const std::string entry = "Data\\documents\\help.html";
+    text.replace(text.find(entry), entry.size(), help);
+    std::ofstream(table, std::ios::binary) << text;
+    std::string file = help;
+    std::replace(file.begin(), file.end(), '\\', '/');
+    if (!contents.empty()) {
+        std::ofstream(copy->Path() / file, std::ios::binary) << contents;
+    }
+    return copy;
+}
+
+TEST(HelpCommand, OtherFilesGoToTheDesktopAndAFailureIsSaid) {
+    const auto copy = PackWithHelp("Data\\documents\\help.pdf", "%PDF-1.4\n");
+    StartedProgram p = StartOn(copy->Path());
+    ASSERT_NE(p.Window, nullptr);
+    const std::size_t history = p.W().NavHistory().size();
+    QAction* help = p.Window->findChild<QAction*>(QStringLiteral("Action3"));
+    help->trigger();
+    ASSERT_EQ(p.Opened->size(), 1u);
+    EXPECT_TRUE((*p.Opened)[0].path().endsWith(QStringLiteral("documents/help.pdf")));
+    EXPECT_TRUE(p.Messages->isEmpty());
+    EXPECT_EQ(p.W().NavHistory().size(), history);
+
+    *p.DesktopOpens = false; // "Unable to detect a launcher"
+    help->trigger();
+    ASSERT_EQ(p.Messages->size(), 1);
+    EXPECT_TRUE(p.Messages->front().startsWith(QStringLiteral("Не удалось открыть")))
+        << p.Messages->front().toStdString();
+    EXPECT_TRUE(p.Messages->front().contains(QStringLiteral("help.pdf")));
+    EXPECT_EQ(p.W().NavHistory().size(), history);
+}
+
+TEST(HelpCommand, AMissingHelpFileIsSaid) {
+    const auto copy = PackWithHelp("Data\\documents\\absent.html", "");
+    StartedProgram p = StartOn(copy->Path());
+    ASSERT_NE(p.Window, nullptr);
+    p.Window->findChild<QAction*>(QStringLiteral("Action3"))->trigger();
+    EXPECT_TRUE(p.Opened->empty());
+    ASSERT_EQ(p.Messages->size(), 1);
+    EXPECT_TRUE(p.Messages->front().contains(QStringLiteral("absent.html")));
 }
 
 TEST(NavigationWithoutCalculator, CalcLinksAreRecordedAndShowNothing) {

@@ -93,7 +93,10 @@ StartedProgram StartOn(const std::filesystem::path& folder) {
         [messages = started.Messages](QWidget*, const QString& text) { *messages << text; },
         [statuses = started.Statuses](const QString& status) { *statuses << status; },
         started.Viewers.Factory(),
-        [opened = started.Opened](const QUrl& url) { opened->push_back(url); }};
+        [opened = started.Opened, opens = started.DesktopOpens](const QUrl& url) {
+            opened->push_back(url);
+            return *opens;
+        }};
     started.Window = app::StartProgram(options);
     if (started.Window != nullptr) {
         started.Window->activateWindow();

@@ -57,6 +57,8 @@ struct StartedProgram {
     std::shared_ptr<QStringList> Statuses = std::make_shared<QStringList>();
     // Handed to the system shell.
     std::shared_ptr<std::vector<QUrl>> Opened = std::make_shared<std::vector<QUrl>>();
+    // Whether the desktop has a program for what is handed to it.
+    std::shared_ptr<bool> DesktopOpens = std::make_shared<bool>(true);
 
     FakeViewer& Viewer(const char* name = "WebBrowser1") const {
         return *Viewers.Get(QString::fromLatin1(name));

@@ -42,7 +42,10 @@ protected:
                                     [](QWidget*, const QString&) {},
                                     {},
                                     {},
-                                    [this](const QUrl& url) { opened_.push_back(url); }};
+                                    [this](const QUrl& url) {
+                                        opened_.push_back(url);
+                                        return true;
+                                    }};
         window_ = app::StartProgram(options);
         ASSERT_NE(window_, nullptr);
         viewer_ = dynamic_cast<ui::WebEngineViewer*>(window_->WebBrowser1());

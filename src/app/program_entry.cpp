@@ -45,6 +45,9 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
         return nullptr;
     }
     window->show();
+    // The window takes the keyboard at once: without a window manager nothing
+    // else would make it active, and its keys would wait for a click.
+    window->activateWindow();
     return window;
 }
 

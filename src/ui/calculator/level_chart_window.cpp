@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPushButton>
@@ -176,6 +177,15 @@ LevelChartWindow::LevelChartWindow(QWidget* parent)
     layout->addWidget(new CaptionStrip(windowTitle(), this));
     layout->addLayout(body);
     resize(820, 660);
+}
+
+void LevelChartWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // The keyboard goes back to the window it came from, which no window
+    // manager may be there to hand it back to.
+    if (!event->spontaneous() && parentWidget() != nullptr) {
+        parentWidget()->window()->activateWindow();
+    }
 }
 
 void LevelChartWindow::ShowLevels(std::vector<HeroStats> levels) {

@@ -26,6 +26,9 @@ public:
     // Ctrl+C and the button: the table onto the clipboard.
     void CopyTable() const;
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void FillTable();
     void DrawChart();

@@ -1,6 +1,7 @@
 // The document viewer on the real browser engine, offscreen.
 #include "gesture_helpers.h"
 #include "pack_builder.h"
+#include "real_program.h"
 #include "ui_fixture.h"
 
 #include "controls/edit1.h"
@@ -28,62 +29,7 @@
 namespace zephyr::uitest {
 namespace {
 
-constexpr int kWaitMs = 30000;
-
-void WriteDocument(const std::filesystem::path& pack, const std::string& name,
-                   const std::string& utf8) {
-    std::ofstream(pack / "Data" / "documents" / name, std::ios::binary) << Cp1251FromUtf8(utf8);
-}
-
-class RealViewer : public ::testing::Test {
-protected:
-    void Start(const std::filesystem::path& folder) {
-        app::ProgramOptions options{zephyr::testing::PackBuilder::LocationOf(folder),
-                                    [](QWidget*, const QString&) {},
-                                    {},
-                                    {},
-                                    [this](const QUrl& url) {
-                                        opened_.push_back(url);
-                                        return true;
-                                    }};
-        window_ = app::StartProgram(options);
-        ASSERT_NE(window_, nullptr);
-        viewer_ = dynamic_cast<ui::WebEngineViewer*>(window_->WebBrowser1());
-        ASSERT_NE(viewer_, nullptr);
-        // The start page comes by itself.
-        ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("Main.html"); }, kWaitMs));
-    }
-    void SetUp() override {
-        copy_ = std::make_unique<PackCopy>(SamplePackFolder(), std::vector<std::string>{});
-    }
-
-    bool Loaded(const std::string& page) const {
-        return viewer_->Address().ends_with(page) && !viewer_->View()->page()->isLoading();
-    }
-    // Runs a script in the page and waits for its result.
-    QVariant Eval(const QString& script) { return Eval(viewer_, script); }
-    QVariant Eval(ui::WebEngineViewer* viewer, const QString& script) {
-        QVariant result;
-        bool done = false;
-        viewer->View()->page()->runJavaScript(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        EXPECT_TRUE(WaitInEventLoop([&] { return done; }, kWaitMs)) << script.toStdString();
-        return result;
-    }
-    void Trigger(const char* action) {
-        window_->findChild<QAction*>(QString::fromLatin1(action))->trigger();
-    }
-    bool CalculatorShown() const {
-        return !window_->findChild<QWidget*>(QStringLiteral("MainScrollBox"))->isHidden();
-    }
-
-    std::unique_ptr<PackCopy> copy_;
-    std::unique_ptr<ui::MainWindow> window_;
-    ui::WebEngineViewer* viewer_ = nullptr;
-    std::vector<QUrl> opened_;
-};
+class RealViewer : public RealProgram {};
 
 TEST_F(RealViewer, ShowsADocumentInItsEncodingAndFollowsACalcLinkFromIt) {
     Start(copy_->Path());

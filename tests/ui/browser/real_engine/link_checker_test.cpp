@@ -1,0 +1,222 @@
+// Every link of every sample document, followed as the reader follows it: a
+// mouse click in the page on the real engine, then "Назад". Links to other
+// documents must end on their page, loaded and not refused; calc and
+// BackCalc links open the calculator, web links go to the desktop.
+#include "real_program.h"
+
+#include "ui/browser/document_scheme.h"
+#include "ui/browser/link_protocol.h"
+
+#include <QAction>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <regex>
+#include <set>
+
+namespace zephyr::uitest {
+namespace {
+
+const QString kRefused = QStringLiteral("Документ не найден");
+const QString kFailed = QStringLiteral("Документ не открылся");
+
+// The documents of the sample sources, by their path below Data/documents.
+std::vector<std::string> SampleDocuments() {
+    const std::filesystem::path root = std::filesystem::path(ZEPHYR_SAMPLE_SOURCES) / "documents";
+    std::vector<std::string> documents{"Main.html"};
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".html") {
+            documents.push_back(entry.path().lexically_relative(root).generic_string());
+        }
+    }
+    std::sort(documents.begin(), documents.end());
+    return documents;
+}
+
+std::string TestName(const ::testing::TestParamInfo<std::string>& info) {
+    std::string name = info.param;
+    for (char& c : name) {
+        if (std::isalnum(static_cast<unsigned char>(c)) == 0) {
+            c = '_';
+        }
+    }
+    return name;
+}
+
+struct PageLink {
+    QString Href;   // as written
+    QString Target; // as the page resolves it
+    QPoint At;      // its middle in the viewport, once scrolled into view
+};
+
+class LinkChecker : public RealProgram {
+protected:
+    // The address the program keeps for a page: Data\documents\<name>.
+    static std::string Stored(const std::string& name) {
+        std::string stored = "Data\\documents\\" + name;
+        std::replace(stored.begin(), stored.end(), '/', '\\');
+        return stored;
+    }
+
+    // Shows a page as the menus do and waits for it.
+    void Show(const std::string& stored) {
+        viewer_->Navigate(stored);
+        const std::string shown = ui::DocumentUrl(stored).toString().toStdString();
+        ASSERT_TRUE(WaitInEventLoop(
+            [&] { return viewer_->Address() == shown && !viewer_->View()->page()->isLoading(); },
+            kWaitMs))
+            << stored;
+    }
+
+    int LinkCount() {
+        return Eval(QStringLiteral("document.querySelectorAll('a[href]').length")).toInt();
+    }
+
+    // Link `k` of the page, brought into view; nothing when it is not shown.
+    std::optional<PageLink> Link(int k) {
+        const QVariantList found =
+            Eval(QStringLiteral("(function(k){var a=document.querySelectorAll('a[href]')[k];"
+                                "a.scrollIntoView({block:'center'});var r=a.getClientRects()[0];"
+                                "if(!r||r.width<1||r.height<1)return[];"
+                                "return[a.getAttribute('href'),a.href,"
+                                "Math.round(r.left+Math.min(r.width/2,8)),"
+                                "Math.round(r.top+r.height/2)];})(%1)")
+                     .arg(k))
+                .toList();
+        if (found.size() != 4) {
+            return std::nullopt;
+        }
+        return PageLink{found[0].toString(), found[1].toString(),
+                        QPoint(found[2].toInt(), found[3].toInt())};
+    }
+
+    // Clicks every shown link of the page at `stored` and checks where it led.
+    void FollowEveryLink(const std::string& stored) {
+        Show(stored);
+        const QString page = viewer_->View()->page()->url().toString();
+        const int count = LinkCount();
+        for (int k = 0; k < count; ++k) {
+            std::optional<PageLink> link = Link(k);
+            if (!link) {
+                continue;
+            }
+            SCOPED_TRACE(stored + " -> " + link->Href.toStdString());
+            ++followed_;
+            const int step = window_->NavIndex();
+            const std::size_t handedOut = opened_.size();
+            ClickInPage(viewer_, link->At);
+            const std::string href = link->Href.toStdString();
+            if (href.starts_with("calc_") || href == "BackCalc") {
+                ASSERT_TRUE(WaitInEventLoop([this] { return CalculatorShown(); }, kWaitMs));
+                if (href.starts_with("calc_")) {
+                    const THero* hero =
+                        window_->Catalog().Hero(window_->Panel()->Calc()->State().CurrentHero);
+                    ASSERT_NE(hero, nullptr);
+                    EXPECT_EQ("calc_" + ui::WithoutSpaces(hero->Name), href);
+                }
+            } else if (href.starts_with("http://") || href.starts_with("https://")) {
+                ASSERT_TRUE(
+                    WaitInEventLoop([&] { return opened_.size() == handedOut + 1; }, kWaitMs));
+                EXPECT_EQ(opened_.back(), QUrl(link->Target));
+                EXPECT_EQ(window_->NavIndex(), step);
+                continue; // the reader stays on the page
+            } else {
+                const QUrl target = QUrl(link->Target).adjusted(QUrl::RemoveFragment);
+                ASSERT_TRUE(WaitInEventLoop(
+                    [&] {
+                        return viewer_->View()->page()->url().adjusted(QUrl::RemoveFragment) ==
+                                   target &&
+                               !viewer_->View()->page()->isLoading();
+                    },
+                    kWaitMs));
+                const QString title = Eval(QStringLiteral("document.title")).toString();
+                EXPECT_NE(title, kRefused);
+                EXPECT_NE(title, kFailed);
+                EXPECT_FALSE(Eval(QStringLiteral("document.body.innerText")).toString().isEmpty());
+                if (target.adjusted(QUrl::RemoveQuery) ==
+                    QUrl(page).adjusted(QUrl::RemoveFragment | QUrl::RemoveQuery)) {
+                    continue; // the same document: no page of its own to step back from
+                }
+            }
+            // One step further in the history, which ends there.
+            EXPECT_EQ(window_->NavIndex(), step + 1);
+            EXPECT_EQ(window_->NavHistory().size(), static_cast<std::size_t>(step) + 2);
+            // The way back is the reader's too.
+            QTest::mouseClick(window_->findChild<QWidget*>(QStringLiteral("ImageNavBack")),
+                              Qt::LeftButton);
+            ASSERT_TRUE(WaitInEventLoop(
+                [&] {
+                    return !CalculatorShown() &&
+                           viewer_->View()->page()->url().toString() == page &&
+                           !viewer_->View()->page()->isLoading();
+                },
+                kWaitMs))
+                << "back on " << viewer_->View()->page()->url().toString().toStdString()
+                << (CalculatorShown() ? ", calculator shown" : "");
+        }
+    }
+
+    int followed_ = 0;
+};
+
+class DocumentLinks : public LinkChecker, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(DocumentLinks, EveryLinkLeadsWhereItSays) {
+    Start(copy_->Path());
+    FollowEveryLink(Stored(GetParam()));
+    EXPECT_GT(followed_, 0);
+    RecordProperty("LinksFollowed", followed_);
+    std::cout << "[ LINKS    ] " << GetParam() << ": " << followed_ << " followed\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(SampleDocuments, DocumentLinks, ::testing::ValuesIn(SampleDocuments()),
+                         TestName);
+
+// The main document shows one hero at a time: every hero's page has links.
+TEST_F(LinkChecker, EveryHeroPageOfTheMainDocument) {
+    Start(copy_->Path());
+    for (const THero& hero : window_->Catalog().Heroes) {
+        FollowEveryLink(Stored("Main.html?pageid=heroes&heroid=" + ui::WithoutSpaces(hero.Name)));
+    }
+    EXPECT_GE(followed_, 2 * static_cast<int>(window_->Catalog().Heroes.size()));
+    std::cout << "[ LINKS    ] hero pages: " << followed_ << " followed\n";
+}
+
+// The static half: every local link of a sample document names a file of
+// the pack.
+TEST(SampleDocumentLinks, NameFilesThatExist) {
+    const std::filesystem::path documents = SamplePackFolder() / "Data" / "documents";
+    const std::regex href("href=\"([^\"]*)\"");
+    int checked = 0;
+    for (const std::string& name : SampleDocuments()) {
+        std::ifstream in(documents / name, std::ios::binary);
+        ASSERT_TRUE(in) << name;
+        const std::string text((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), href);
+             it != std::sregex_iterator(); ++it) {
+            std::string target = (*it)[1].str();
+            if (target.starts_with("calc_") || target == "BackCalc" ||
+                target.starts_with("http://") || target.starts_with("https://") ||
+                target.starts_with("#")) {
+                continue;
+            }
+            target = target.substr(0, target.find_first_of("?#"));
+            const std::filesystem::path file =
+                (documents / name).parent_path() / std::filesystem::path(target);
+            EXPECT_TRUE(std::filesystem::is_regular_file(file)) << name << " -> " << target;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 30);
+}
+
+} // namespace
+} // namespace zephyr::uitest

@@ -1,0 +1,72 @@
+#include "real_program.h"
+
+#include "pack_builder.h"
+
+#include "app/program_entry.h"
+#include "data/cp1251.h"
+
+#include <QAction>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <fstream>
+
+namespace zephyr::uitest {
+
+void WriteDocument(const std::filesystem::path& pack, const std::string& name,
+                   const std::string& utf8) {
+    std::ofstream(pack / "Data" / "documents" / name, std::ios::binary) << Cp1251FromUtf8(utf8);
+}
+
+void RealProgram::SetUp() {
+    copy_ = std::make_unique<PackCopy>(SamplePackFolder(), std::vector<std::string>{});
+}
+
+void RealProgram::Start(const std::filesystem::path& folder) {
+    app::ProgramOptions options{zephyr::testing::PackBuilder::LocationOf(folder),
+                                [](QWidget*, const QString&) {},
+                                {},
+                                {},
+                                [this](const QUrl& url) {
+                                    opened_.push_back(url);
+                                    return true;
+                                }};
+    window_ = app::StartProgram(options);
+    ASSERT_NE(window_, nullptr);
+    viewer_ = dynamic_cast<ui::WebEngineViewer*>(window_->WebBrowser1());
+    ASSERT_NE(viewer_, nullptr);
+    // The start page comes by itself.
+    ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("Main.html"); }, kWaitMs));
+}
+
+bool RealProgram::Loaded(const std::string& page) const {
+    return viewer_->Address().ends_with(page) && !viewer_->View()->page()->isLoading();
+}
+
+QVariant RealProgram::Eval(ui::WebEngineViewer* viewer, const QString& script) {
+    QVariant result;
+    bool done = false;
+    viewer->View()->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    EXPECT_TRUE(WaitInEventLoop([&] { return done; }, kWaitMs)) << script.toStdString();
+    return result;
+}
+
+void RealProgram::Trigger(const char* action) {
+    window_->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
+
+bool RealProgram::CalculatorShown() const {
+    return !window_->findChild<QWidget*>(QStringLiteral("MainScrollBox"))->isHidden();
+}
+
+void RealProgram::ClickInPage(ui::WebEngineViewer* viewer, const QPoint& at) {
+    QWidget* surface = viewer->View()->focusProxy();
+    ASSERT_NE(surface, nullptr);
+    QTest::mouseMove(surface, at);
+    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+} // namespace zephyr::uitest

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui_fixture.h"
+
+#include "ui/browser/web_engine_viewer.h"
+
+#include <QString>
+#include <QUrl>
+#include <QVariant>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zephyr::uitest {
+
+inline constexpr int kWaitMs = 30000;
+
+// Writes a document (UTF-8 text, stored as Windows-1251) into a pack.
+void WriteDocument(const std::filesystem::path& pack, const std::string& name,
+                   const std::string& utf8);
+
+// The whole program on a copy of the sample pack, with the real browser
+// engine; what it hands to the desktop is recorded.
+class RealProgram : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void Start(const std::filesystem::path& folder);
+
+    bool Loaded(const std::string& page) const;
+    // Runs a script in the page and waits for its result.
+    QVariant Eval(const QString& script) { return Eval(viewer_, script); }
+    QVariant Eval(ui::WebEngineViewer* viewer, const QString& script);
+    void Trigger(const char* action);
+    bool CalculatorShown() const;
+    // A left click as the mouse makes it, at a point of the page's viewport:
+    // the page sees a user's click, not a script's.
+    void ClickInPage(ui::WebEngineViewer* viewer, const QPoint& at);
+
+    std::unique_ptr<PackCopy> copy_;
+    std::unique_ptr<ui::MainWindow> window_;
+    ui::WebEngineViewer* viewer_ = nullptr;
+    std::vector<QUrl> opened_;
+};
+
+} // namespace zephyr::uitest

@@ -88,7 +88,7 @@ struct BreakdownFixture : ::testing::Test, BuildFixture {
 TEST_F(BreakdownFixture, ASumListsEverySourceInTheOrderItCounts) {
     const FigureBreakdown strength = Of(Figure::Strength);
     EXPECT_EQ(Utf8FromCp1251(strength.Caption), "Сила");
-    EXPECT_EQ(strength.Value, "27");
+    EXPECT_EQ(strength.Value, "20 + 7");
     EXPECT_EQ(Lines(strength), (LineList{{"Герой, уровень 1", "20"},
                                          {"Слот 1: Gloves", "+5"},
                                          {"Attribute Bonus · 1", "+2"}}));
@@ -106,7 +106,7 @@ TEST_F(BreakdownFixture, ADerivedShareKeepsItsSign) {
               Join({ItemEffect(EffectCode::Agility, {-7}), ItemEffect(EffectCode::Armor, {5})}));
     Carry(4, 4);
     const FigureBreakdown armor = Of(Figure::Armor);
-    EXPECT_EQ(armor.Value, "5,29");
+    EXPECT_EQ(armor.Value, "1,00 + 4,29");
     EXPECT_EQ(Lines(armor), (LineList{{"Герой, уровень 1", "1,00"},
                                       {"Слот 4: Heavy Mail", "+5,00"},
                                       {"Ловкость -5 / 7", "-0,71"}}));

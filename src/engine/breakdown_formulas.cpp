@@ -6,6 +6,8 @@
 
 #include "data/cp1251.h"
 
+#include <cmath>
+
 namespace zephyr {
 namespace {
 
@@ -46,6 +48,19 @@ public:
             return PerLevel(kRespawnPerLevel, s_.RespawnTime);
         case Figure::GoldLoss:
             return PerLevel(kGoldLossPerLevel, s_.GoldLoss);
+        case Figure::Damage:
+            return DamagePercent();
+        case Figure::PhysicalDps: {
+            const std::string plain = "(" + t_.Number(AverageWhite()) + " + " +
+                                      std::to_string(s_.DamageBonus) + ") / " +
+                                      t_.Number(s_.AttackCooldown);
+            return DamagePerSecond(Quantity::PhysicalDps, Quantity::PhysicalDpsFlat, plain, figure);
+        }
+        case Figure::MagicalDps: {
+            const std::string plain =
+                std::to_string(s_.MagicDamage) + " / " + t_.Number(s_.AttackCooldown);
+            return DamagePerSecond(Quantity::MagicalDps, Quantity::MagicalDpsFlat, plain, figure);
+        }
         default:
             return;
         }
@@ -168,6 +183,57 @@ private:
                      " / 100) = " + FigureText(s_, Figure::MoveSpeed, Separator());
         if (s_.MoveSpeed >= 522.0) {
             b_.Formula += Cp1251FromUtf8(" (не больше 522)");
+        }
+    }
+
+    double AverageWhite() const {
+        return (static_cast<double>(s_.DamageLow) + s_.DamageHigh) / 2.0;
+    }
+
+    // The percentage on the hit, each source's part of it named, and what it
+    // added: a share of the average hit with the primary attribute's bonus.
+    void DamagePercent() {
+        std::string parts;
+        for (const Contribution& c : record_.Of(Quantity::DamagePercent)) {
+            parts += (parts.empty() ? "" : ", ") + t_.Source(c) + " " +
+                     t_.Amount(c.Amount(), true, false) + "%";
+        }
+        if (parts.empty()) {
+            return;
+        }
+        const std::string percent = t_.Number(AfterOf(Quantity::DamagePercent)) + "%";
+        double share = 0;
+        for (const Contribution& c : record_.Of(Quantity::Damage)) {
+            if (c.Kind == SourceKind::DamagePercent) {
+                share += c.Amount();
+            }
+        }
+        b_.Formula = Cp1251FromUtf8("Процент к урону ") + percent + ": " + parts + ". (" +
+                     t_.Number(AverageWhite()) + " + " +
+                     std::to_string(t_.PrimaryAttributeBonus()) + ") \xB7 " + percent + " = " +
+                     t_.Number(share);
+    }
+
+    // The plain hits by their formula, then every other part as its lines
+    // give it.
+    void DamagePerSecond(Quantity parts, Quantity flat, const std::string& plain, Figure figure) {
+        std::string terms;
+        const auto add = [&](double amount, const std::string& term) {
+            if (terms.empty()) {
+                terms = amount < 0 ? "-" + term : term;
+            } else {
+                terms += (amount < 0 ? " - " : " + ") + term;
+            }
+        };
+        for (const Contribution& c : record_.Of(parts)) {
+            add(c.Amount(),
+                c.Kind == SourceKind::PlainHits ? plain : t_.Number(std::fabs(c.Amount())));
+        }
+        for (const Contribution& c : record_.Of(flat)) {
+            add(c.Amount(), t_.Number(std::fabs(c.Amount())));
+        }
+        if (!terms.empty()) {
+            b_.Formula = terms + " = " + FigureText(s_, figure, Separator());
         }
     }
 

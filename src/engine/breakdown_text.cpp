@@ -92,6 +92,20 @@ std::string BreakdownText::Number(double value) const {
     return FormatGeneral(std::nearbyint(value * 100.0) / 100.0, separator_);
 }
 
+std::int32_t BreakdownText::PrimaryAttributeBonus() const {
+    const THero* hero = catalogue_.Hero(state_.CurrentHero);
+    switch (hero != nullptr ? hero->PrimaryAttribute : 0) {
+    case 1:
+        return stats_.StrengthBonus;
+    case 2:
+        return stats_.AgilityBonus;
+    case 3:
+        return stats_.IntelligenceBonus;
+    default:
+        return 0;
+    }
+}
+
 std::string BreakdownText::Percent(double fraction) const {
     return FormatFixed2(fraction * 100.0, separator_) + "%";
 }

@@ -29,6 +29,8 @@ public:
     std::string Number(double value) const;
     // A percentage given as a fraction (0.235 -> "23,50%").
     std::string Percent(double fraction) const;
+    // The bonus of the hero's primary attribute, 0 for a hero without one.
+    std::int32_t PrimaryAttributeBonus() const;
 
 private:
     std::string AbilityName(int ability) const;

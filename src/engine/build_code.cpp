@@ -7,7 +7,7 @@ namespace zephyr {
 namespace {
 
 constexpr std::string_view kPrefix = "ZX";
-constexpr std::uint8_t kVersion = 1;
+constexpr std::uint8_t kVersion = kBuildCodeVersion;
 constexpr std::string_view kAlphabet =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
@@ -43,7 +43,8 @@ void PutNumber(std::string& out, std::int32_t value) {
 
 void PutName(std::string& out, const std::string& name) {
     if (name.size() > kMaxCodeName) {
-        throw BuildCodeError("a name is longer than " + std::to_string(kMaxCodeName) + " bytes");
+        throw BuildCodeError(BuildCodeFault::NameTooLong,
+                             "a name is longer than " + std::to_string(kMaxCodeName) + " bytes");
     }
     PutNumber(out, static_cast<std::int32_t>(name.size()));
     out += name;
@@ -74,7 +75,8 @@ std::string FromBase64Url(std::string_view text) {
     for (const char c : text) {
         const std::size_t value = kAlphabet.find(c);
         if (value == std::string_view::npos) {
-            throw BuildCodeError("a build code holds only letters, digits, '-' and '_'");
+            throw BuildCodeError(BuildCodeFault::BadCharacter,
+                                 "a build code holds only letters, digits, '-' and '_'");
         }
         buffer = (buffer << 6) | static_cast<std::uint32_t>(value);
         bits += 6;
@@ -85,7 +87,7 @@ std::string FromBase64Url(std::string_view text) {
     }
     // Leftover bits are padding and must be zero, so each code has one spelling.
     if (bits >= 6 || (buffer & ((1u << bits) - 1u)) != 0) {
-        throw BuildCodeError("the build code is cut off or damaged");
+        throw BuildCodeError(BuildCodeFault::CutOff, "the build code is cut off or damaged");
     }
     return bytes;
 }
@@ -130,7 +132,9 @@ public:
         return name;
     }
 
-    [[noreturn]] static void Damaged() { throw BuildCodeError("the build code is damaged"); }
+    [[noreturn]] static void Damaged() {
+        throw BuildCodeError(BuildCodeFault::Damaged, "the build code is damaged");
+    }
 
 private:
     std::string_view bytes_;
@@ -167,8 +171,9 @@ int NumberCount(GestureKind kind) {
 
 std::string EncodeBuildCode(const BuildRecipe& recipe) {
     if (recipe.Gestures.size() > kMaxCodeGestures) {
-        throw BuildCodeError("a build code holds at most " + std::to_string(kMaxCodeGestures) +
-                             " gestures");
+        throw BuildCodeError(BuildCodeFault::TooManyGestures, "a build code holds at most " +
+                                                                  std::to_string(kMaxCodeGestures) +
+                                                                  " gestures");
     }
     std::string payload(1, static_cast<char>(kVersion));
     PutName(payload, recipe.Hero);
@@ -195,11 +200,12 @@ std::string EncodeBuildCode(const BuildRecipe& recipe) {
 
 BuildRecipe DecodeBuildCode(std::string_view code) {
     if (!code.starts_with(kPrefix)) {
-        throw BuildCodeError("this is not a Zephyrdex build code (it starts with \"ZX\")");
+        throw BuildCodeError(BuildCodeFault::Foreign,
+                             "this is not a Zephyrdex build code (it starts with \"ZX\")");
     }
     const std::string bytes = FromBase64Url(code.substr(kPrefix.size()));
     if (bytes.size() < 1 + 4) {
-        throw BuildCodeError("the build code is cut off or damaged");
+        throw BuildCodeError(BuildCodeFault::CutOff, "the build code is cut off or damaged");
     }
     const std::string_view payload = std::string_view(bytes).substr(0, bytes.size() - 4);
     std::uint32_t stored = 0;
@@ -207,13 +213,16 @@ BuildRecipe DecodeBuildCode(std::string_view code) {
         stored = (stored << 8) | static_cast<std::uint8_t>(bytes[k]);
     }
     if (Crc32(payload) != stored) {
-        throw BuildCodeError("the build code is damaged: its checksum does not match");
+        throw BuildCodeError(BuildCodeFault::Checksum,
+                             "the build code is damaged: its checksum does not match");
     }
     Reader in(payload);
     const std::uint8_t version = in.Byte();
     if (version != kVersion) {
-        throw BuildCodeError("the build code is of version " + std::to_string(version) +
-                             "; this program reads version " + std::to_string(kVersion));
+        throw BuildCodeError(BuildCodeFault::OtherVersion,
+                             "the build code is of version " + std::to_string(version) +
+                                 "; this program reads version " + std::to_string(kVersion),
+                             version);
     }
     BuildRecipe recipe;
     recipe.Hero = in.Name();

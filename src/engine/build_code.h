@@ -2,6 +2,7 @@
 
 #include "build_recipe.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,10 +15,29 @@ namespace zephyr {
 // numbers, so a code survives a catalogue that orders its records anew.
 std::string EncodeBuildCode(const BuildRecipe& recipe);
 
-// Why a text is no build code of ours: foreign, damaged or from a newer
-// version. The message is meant for the user.
+// The version of the codes this program writes and reads.
+inline constexpr int kBuildCodeVersion = 1;
+
+// What is wrong with a code.
+enum class BuildCodeFault : std::uint8_t {
+    Foreign,         // it does not start with "ZX"
+    BadCharacter,    // a character outside the code's alphabet
+    CutOff,          // too short, or cut off in the middle of a character
+    Damaged,         // what it holds cannot be read
+    Checksum,        // the checksum does not match
+    OtherVersion,    // written by another version (Version)
+    TooManyGestures, // writing a build longer than a code holds
+    NameTooLong,     // writing a name longer than a code holds
+};
+
+// Why a text is no build code of ours. what() says it in English for the
+// command line; the window words Fault in its own language.
 struct BuildCodeError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    BuildCodeError(BuildCodeFault fault, const std::string& message, int version = 0)
+        : std::runtime_error(message), Fault(fault), Version(version) {}
+
+    BuildCodeFault Fault;
+    int Version; // of an OtherVersion code
 };
 
 // The recipe a code holds; BuildCodeError when the text is not a whole,

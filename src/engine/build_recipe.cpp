@@ -55,21 +55,30 @@ bool ApplyGesture(Calculator& calc, const Gesture& gesture) {
     return false;
 }
 
-std::optional<std::string> MissingName(const Catalogue& catalogue, const BuildRecipe& recipe) {
+std::optional<MissingRecord> FindMissingRecord(const Catalogue& catalogue,
+                                               const BuildRecipe& recipe) {
     if (NumberByName(catalogue.Heroes, recipe.Hero) == 0) {
-        return "hero \"" + recipe.Hero + "\"";
+        return MissingRecord{true, recipe.Hero};
     }
     for (const Gesture& gesture : recipe.Gestures) {
         if (gesture.Kind == GestureKind::ChooseHero &&
             NumberByName(catalogue.Heroes, gesture.Name) == 0) {
-            return "hero \"" + gesture.Name + "\"";
+            return MissingRecord{true, gesture.Name};
         }
         if (gesture.Kind == GestureKind::Place &&
             NumberByName(catalogue.Items, gesture.Name) == 0) {
-            return "item \"" + gesture.Name + "\"";
+            return MissingRecord{false, gesture.Name};
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> MissingName(const Catalogue& catalogue, const BuildRecipe& recipe) {
+    const std::optional<MissingRecord> missing = FindMissingRecord(catalogue, recipe);
+    if (!missing) {
+        return std::nullopt;
+    }
+    return std::string(missing->IsHero ? "hero" : "item") + " \"" + missing->Name + "\"";
 }
 
 } // namespace zephyr

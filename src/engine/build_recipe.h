@@ -48,8 +48,18 @@ struct Catalogue;
 // screen would not offer it now (or names no hero or item of the catalogue).
 bool ApplyGesture(Calculator& calc, const Gesture& gesture);
 
-// The first hero or item the recipe names that the catalogue lacks, as
-// "hero \"Name\"" or "item \"Name\"" (Windows-1251); nothing when all are there.
+// A hero or an item a recipe names that the catalogue lacks.
+struct MissingRecord {
+    bool IsHero = false;
+    std::string Name; // Windows-1251
+};
+
+// The first of them; nothing when all are there.
+std::optional<MissingRecord> FindMissingRecord(const Catalogue& catalogue,
+                                               const BuildRecipe& recipe);
+
+// The same as "hero \"Name\"" or "item \"Name\"" (Windows-1251), for the
+// command line.
 std::optional<std::string> MissingName(const Catalogue& catalogue, const BuildRecipe& recipe);
 
 } // namespace zephyr

@@ -1,5 +1,7 @@
 #include "proc_rules.h"
 
+#include <array>
+#include <tuple>
 #include <utility>
 
 namespace zephyr {
@@ -29,6 +31,22 @@ void ComputeCritEffective(ProcTable& procs) {
             taken += entry.Effective;
         }
     }
+}
+
+// Shares of the whole chain, crits and bashes alike, in table order up to
+// the first empty entry: each is the chance that this proc fires and no proc
+// before it did. The form matches the crit-only one above, so a chain of
+// bashes alone comes out the same to the last bit.
+std::array<double, std::tuple_size_v<ProcTable>> ChainShares(const ProcTable& procs) {
+    std::array<double, std::tuple_size_v<ProcTable>> shares{};
+    double none = 1.0;
+    double taken = 0.0;
+    for (std::size_t i = 0; i < procs.size() && procs[i].ProcKind != kProcNone; ++i) {
+        none *= 1.0 - procs[i].Chance / 100.0;
+        shares[i] = 1.0 - none - taken;
+        taken += shares[i];
+    }
+    return shares;
 }
 
 } // namespace
@@ -70,22 +88,19 @@ double BashExtraDamage(ProcTable& procs, const BuildOrderCodes& order, bool rang
         }
         return damage;
     }
+    // The crits keep their shares among the crits, which CritExtraDamage
+    // uses; a bash is the first to fire only if nothing ahead of it did.
     ComputeCritEffective(procs);
+    const auto shares = ChainShares(procs);
     bashChance = 0.0;
-    double none = 1.0;
-    double taken = 0.0;
-    for (ProcEntry& entry : procs) {
-        if (entry.ProcKind == kProcNone) {
-            break;
-        }
-        none *= 1.0 - entry.Chance / 100.0;
+    for (std::size_t i = 0; i < procs.size() && procs[i].ProcKind != kProcNone; ++i) {
+        ProcEntry& entry = procs[i];
         if (entry.ProcKind == kProcBash) {
-            entry.Effective = 1.0 - none - taken;
+            entry.Effective = shares[i];
             if (!entry.NotCounted) {
                 bashChance += entry.Effective;
             }
         }
-        taken += entry.Effective;
     }
     for (const ProcEntry& entry : procs) {
         if (entry.ProcKind == kProcBash) {
@@ -108,11 +123,12 @@ double CritExtraDamage(ProcTable& procs, const BuildOrderCodes& order, double av
 }
 
 double AdjustOrbChance(const ProcTable& procs, double orbChance) {
+    const auto shares = ChainShares(procs);
     double none = 1.0 - orbChance / 100.0;
     double taken = 0.0;
-    for (const ProcEntry& entry : procs) {
-        none *= 1.0 - entry.Chance / 100.0;
-        taken += entry.Effective;
+    for (std::size_t i = 0; i < procs.size(); ++i) {
+        none *= 1.0 - procs[i].Chance / 100.0;
+        taken += shares[i];
     }
     return (1.0 - none - taken) * 100.0;
 }

@@ -73,7 +73,6 @@ FigureBreakdown BreakDown(const Catalogue& catalogue, const BuildState& state,
                     {text.Source(c), text.Amount(c.Amount(), whole, breakdown.Lines.empty())});
             }
         }
-        return breakdown;
     }
     WriteFormula(breakdown, text, record, figure);
     return breakdown;

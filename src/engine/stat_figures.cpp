@@ -48,8 +48,12 @@ constexpr std::array<FigureTraits, kFigureCount> kTraits = {{
     {-1, -1, false, DeltaStyle::Decimal, "Урон"},  // Damage
     {-1, -1, false, DeltaStyle::Decimal, "Броня"}, // Armor
     {-1, -1, false, DeltaStyle::Whole, "Сила"},    // Strength
-    {-1, -1, false, DeltaStyle::Whole, "Ловкость"}, {-1, -1, false, DeltaStyle::Whole, "Интеллект"},
-    {-1, -1, false, DeltaStyle::Whole, "Здоровье"}, {-1, -1, false, DeltaStyle::Whole, "Мана"},
+    {-1, -1, false, DeltaStyle::Whole, "Ловкость"},
+    {-1, -1, false, DeltaStyle::Whole, "Интеллект"},
+    {-1, -1, false, DeltaStyle::Whole, "Здоровье"},
+    {-1, -1, false, DeltaStyle::Whole, "Мана"},
+    {-1, -1, false, DeltaStyle::Decimal, "Регенерация здоровья"},
+    {-1, -1, false, DeltaStyle::Decimal, "Регенерация маны"},
 }};
 
 const FigureTraits& Traits(Figure figure) {
@@ -62,6 +66,11 @@ std::string Integer(std::int64_t value) {
 
 double AverageDamage(const HeroStats& s) {
     return (static_cast<double>(s.DamageLow) + s.DamageHigh) / 2.0 + s.DamageBonus;
+}
+
+// A hero block value and its bonus label as they stand side by side.
+std::string WithBonus(const std::string& value, const std::optional<std::string>& bonus) {
+    return value + bonus.value_or(std::string());
 }
 
 double Ehp(std::int32_t ehp) {
@@ -165,6 +174,10 @@ double FigureValue(const HeroStats& s, Figure figure) {
         return s.HitPoints;
     case Figure::Mana:
         return s.Mana;
+    case Figure::HpRegen:
+        return s.HpRegen;
+    case Figure::ManaRegen:
+        return s.ManaRegen;
     }
     return 0;
 }
@@ -175,6 +188,7 @@ bool LowerIsBetter(Figure figure) {
 
 std::string FigureText(const HeroStats& s, Figure figure, char separator) {
     const ScreenTexts& texts = Texts();
+    const HeroBlockLabels block = FormatHeroBlock(s, separator);
     switch (figure) {
     case Figure::AttackType:
         return s.IsRanged ? texts.Ranged : texts.Melee;
@@ -217,20 +231,23 @@ std::string FigureText(const HeroStats& s, Figure figure, char separator) {
     case Figure::TotalPrice:
         return Integer(s.TotalPrice);
     case Figure::Damage:
-        return Integer(s.DamageLow) + " - " + Integer(s.DamageHigh) +
-               (s.DamageBonus != 0 ? " + " + Integer(s.DamageBonus) : std::string());
+        return WithBonus(block.Label7, block.Label23);
     case Figure::Armor:
-        return FormatFixed2(s.ArmorTotal, separator);
+        return WithBonus(block.Label9, block.Label24);
     case Figure::Strength:
-        return Integer(s.StrengthTotal);
+        return WithBonus(block.Label11, block.Label25);
     case Figure::Agility:
-        return Integer(s.AgilityTotal);
+        return WithBonus(block.Label13, block.Label26);
     case Figure::Intelligence:
-        return Integer(s.IntelligenceTotal);
+        return WithBonus(block.Label15, block.Label27);
     case Figure::HitPoints:
         return Integer(s.HitPoints);
     case Figure::Mana:
         return Integer(s.Mana);
+    case Figure::HpRegen:
+        return FormatFixed2(s.HpRegen, separator);
+    case Figure::ManaRegen:
+        return FormatFixed2(s.ManaRegen, separator);
     }
     return {};
 }

@@ -11,7 +11,9 @@
 namespace zephyr {
 
 // Every figure the panel shows as a value: the grid's value cells, then the
-// labels of the hero block.
+// labels of the hero block (a value with its bonus beside it is one figure,
+// the regenerations in the hit point and mana labels are figures of their
+// own).
 enum class Figure : std::uint8_t {
     AttackType,
     AttackRange,
@@ -40,18 +42,45 @@ enum class Figure : std::uint8_t {
     Intelligence,
     HitPoints,
     Mana,
+    HpRegen,
+    ManaRegen,
 };
-inline constexpr int kFigureCount = static_cast<int>(Figure::Mana) + 1;
+inline constexpr int kFigureCount = static_cast<int>(Figure::ManaRegen) + 1;
 
-// The figures a what-if preview weighs, in the order it lists them.
+// The order a what-if preview lists the figures in: every figure the panel
+// shows, the damage and survival first, then the hero block, then the grid.
 inline constexpr std::array kPreviewFigures = {
-    Figure::PhysicalDps, Figure::MagicalDps,       Figure::PhysicalEhp,
-    Figure::MagicalEhp,  Figure::HitPoints,        Figure::Mana,
-    Figure::Armor,       Figure::AttackDelay,      Figure::MoveSpeed,
-    Figure::LifeSteal,   Figure::CritChance,       Figure::BashChance,
-    Figure::Evasion,     Figure::TriggeredEvasion, Figure::Miss,
+    Figure::PhysicalDps,
+    Figure::MagicalDps,
+    Figure::PhysicalEhp,
+    Figure::MagicalEhp,
+    Figure::Damage,
+    Figure::Armor,
+    Figure::Strength,
+    Figure::Agility,
+    Figure::Intelligence,
+    Figure::HitPoints,
+    Figure::HpRegen,
+    Figure::Mana,
+    Figure::ManaRegen,
+    Figure::AttackType,
+    Figure::AttackRange,
+    Figure::AttackDelay,
+    Figure::CritChance,
+    Figure::BashChance,
+    Figure::LifeSteal,
+    Figure::PhysicalReduction,
+    Figure::MagicalReduction,
+    Figure::Evasion,
+    Figure::TriggeredEvasion,
+    Figure::Miss,
     Figure::Dodge,
+    Figure::MoveSpeed,
+    Figure::RespawnTime,
+    Figure::GoldLoss,
+    Figure::TotalPrice,
 };
+static_assert(kPreviewFigures.size() == kFigureCount);
 
 // The figure of a grid value cell (columns 1, 3, 5), nothing for captions
 // and empty cells.
@@ -69,7 +98,8 @@ double FigureValue(const HeroStats& stats, Figure figure);
 // of dying and buying).
 bool LowerIsBetter(Figure figure);
 
-// The figure as the panel writes it (the hero block's labels as one total).
+// The figure as the panel writes it (a hero block value with its bonus
+// label, "20 + 4"); FigureValue is then the total.
 std::string FigureText(const HeroStats& stats, Figure figure, char decimalSeparator);
 
 // One figure that differs between two builds.

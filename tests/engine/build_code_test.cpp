@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 namespace zephyr::test {
 namespace {
@@ -99,6 +100,37 @@ TEST(BuildCode, EveryDamageIsRefused) {
     EXPECT_THROW(DecodeBuildCode(" " + code), BuildCodeError);
 }
 
+// What a refused code is refused for, with the command line's English
+// words unchanged.
+TEST(BuildCode, ARefusalNamesItsFault) {
+    const auto refusal = [](const std::string& code) {
+        try {
+            DecodeBuildCode(code);
+        } catch (const BuildCodeError& error) {
+            return std::pair{error.Fault, std::string(error.what())};
+        }
+        ADD_FAILURE() << code << " was read";
+        return std::pair{BuildCodeFault::Damaged, std::string()};
+    };
+    const std::string code = EncodeBuildCode({"Tester", {{GestureKind::LevelUp, 1, 0, {}}}});
+    EXPECT_EQ(refusal("https://example.org/x"),
+              std::pair(BuildCodeFault::Foreign,
+                        std::string("this is not a Zephyrdex build code (it starts with \"ZX\")")));
+    EXPECT_EQ(refusal(code + "=").first, BuildCodeFault::BadCharacter);
+    EXPECT_EQ(refusal("ZXAB").first, BuildCodeFault::CutOff);
+    std::string changed = code;
+    changed[4] = changed[4] == 'A' ? 'B' : 'A';
+    EXPECT_EQ(refusal(changed),
+              std::pair(BuildCodeFault::Checksum,
+                        std::string("the build code is damaged: its checksum does not match")));
+    try {
+        EncodeBuildCode({"Tester", std::vector<Gesture>(kMaxCodeGestures + 1)});
+        ADD_FAILURE() << "a code beyond its size was written";
+    } catch (const BuildCodeError& error) {
+        EXPECT_EQ(error.Fault, BuildCodeFault::TooManyGestures);
+    }
+}
+
 TEST(BuildCode, TooMuchIsRefusedWhenWriting) {
     BuildRecipe longName{std::string(256, 'x'), {}};
     EXPECT_THROW(EncodeBuildCode(longName), BuildCodeError);
@@ -146,6 +178,11 @@ TEST(BuildCode, ReplayedGesturesRebuildTheState) {
         EXPECT_EQ(replayed.State(), direct.State()) << "round " << round;
     }
     EXPECT_EQ(MissingName(f.b.Catalogue, {"Nobody", {}}), std::string("hero \"Nobody\""));
+    const std::optional<MissingRecord> item =
+        FindMissingRecord(f.b.Catalogue, {"Tester", {{GestureKind::Place, 1, 0, "Sword"}}});
+    ASSERT_TRUE(item);
+    EXPECT_FALSE(item->IsHero);
+    EXPECT_EQ(item->Name, "Sword");
     EXPECT_EQ(MissingName(f.b.Catalogue, {"Tester", {{GestureKind::Place, 1, 0, "Sword"}}}),
               std::string("item \"Sword\""));
 }

@@ -3,8 +3,11 @@
 
 #include "engine/calculator.h"
 #include "engine/stat_figures.h"
+#include "engine/stat_format.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zephyr::test {
 namespace {
@@ -90,6 +93,92 @@ TEST(PreviewChanges, ListOnlyWhatChangesWithItsDirection) {
     HeroStats tiny = before;
     tiny.PhysicalDps = 50.001;
     EXPECT_TRUE(PreviewChanges(before, tiny, ',').empty());
+}
+
+bool ListsFigure(const std::vector<FigureChange>& changes, Figure figure) {
+    return std::any_of(changes.begin(), changes.end(),
+                       [figure](const FigureChange& c) { return c.Id == figure; });
+}
+
+// Whatever the panel writes differently after a gesture, in the grid or in
+// the hero block, its preview lists.
+TEST(PreviewChanges, ListEveryValueThePanelShowsDifferently) {
+    const Catalogue& catalogue = SampleCatalogue();
+    std::mt19937 random(29);
+    int shown = 0;
+    for (int round = 0; round < 200; ++round) {
+        const Calculator calc = RandomBuild(catalogue, random, round % 25);
+        const Gesture gesture = RandomGesture(catalogue, random);
+        const HeroStats& before = calc.Stats();
+        const HeroStats after = calc.Preview(gesture);
+        const std::vector<FigureChange> changes = PreviewChanges(before, after, ',');
+        const StatsGrid gridBefore = FormatStatsGrid(before, ',');
+        const StatsGrid gridAfter = FormatStatsGrid(after, ',');
+        for (int row = 0; row < 8; ++row) {
+            for (int column = 1; column < 6; column += 2) {
+                const auto r = static_cast<std::size_t>(row);
+                const auto c = static_cast<std::size_t>(column);
+                if (gridBefore[r][c] != gridAfter[r][c]) {
+                    ++shown;
+                    EXPECT_TRUE(ListsFigure(changes, *GridFigure(column, row)))
+                        << column << "," << row << " in round " << round;
+                }
+            }
+        }
+        const HeroBlockLabels from = FormatHeroBlock(before, ',');
+        const HeroBlockLabels to = FormatHeroBlock(after, ',');
+        const std::pair<bool, Figure> labels[] = {
+            {from.Label7 != to.Label7 || from.Label23 != to.Label23, Figure::Damage},
+            {from.Label9 != to.Label9 || from.Label24 != to.Label24, Figure::Armor},
+            {from.Label11 != to.Label11 || from.Label25 != to.Label25, Figure::Strength},
+            {from.Label13 != to.Label13 || from.Label26 != to.Label26, Figure::Agility},
+            {from.Label15 != to.Label15 || from.Label27 != to.Label27, Figure::Intelligence},
+        };
+        for (const auto& [differs, figure] : labels) {
+            shown += differs ? 1 : 0;
+            EXPECT_EQ(ListsFigure(changes, figure), differs)
+                << FigureCaption(figure) << " in round " << round;
+        }
+        EXPECT_EQ(from.Label16 != to.Label16,
+                  ListsFigure(changes, Figure::HitPoints) || ListsFigure(changes, Figure::HpRegen));
+        EXPECT_EQ(from.Label17 != to.Label17,
+                  ListsFigure(changes, Figure::Mana) || ListsFigure(changes, Figure::ManaRegen));
+    }
+    EXPECT_GT(shown, 200);
+}
+
+TEST(PreviewChanges, AQuiverOnARangedAgilityHero) {
+    const Catalogue& catalogue = SampleCatalogue();
+    Calculator calc(catalogue);
+    ASSERT_TRUE(ApplyGesture(calc, {GestureKind::ChooseHero, 0, 0, "Corvin Mistarrow"}));
+    const HeroStats after = calc.Preview({GestureKind::Place, 1, 0, "Longsight Quiver"});
+    const std::vector<FigureChange> changes = PreviewChanges(calc.Stats(), after, ',');
+    std::vector<Figure> listed;
+    for (const FigureChange& change : changes) {
+        listed.push_back(change.Id);
+    }
+    // Agility 4 makes the hit, the armour and the attack speed; range 75.
+    EXPECT_EQ(listed,
+              (std::vector{Figure::PhysicalDps, Figure::PhysicalEhp, Figure::Damage, Figure::Armor,
+                           Figure::Agility, Figure::AttackRange, Figure::AttackDelay,
+                           Figure::PhysicalReduction, Figure::TotalPrice}));
+    EXPECT_EQ(changes[4].Before, "24");
+    EXPECT_EQ(changes[4].After, "24 + 4");
+    EXPECT_EQ(changes[4].Delta, "+4");
+    EXPECT_EQ(changes[5].Delta, "+75");
+}
+
+TEST(PreviewChanges, RegenerationAloneIsAChange) {
+    HeroStats before;
+    before.HitPoints = 600;
+    before.HpRegen = 1.25;
+    HeroStats after = before;
+    after.HpRegen = 3.25;
+    const std::vector<FigureChange> changes = PreviewChanges(before, after, ',');
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].Id, Figure::HpRegen);
+    EXPECT_EQ(changes[0].Delta, "+2,00");
+    EXPECT_TRUE(changes[0].Better);
 }
 
 TEST(StatFigures, EveryGridValueCellHasItsFigure) {

@@ -79,6 +79,40 @@ TEST(BashTest, RangedProcsFireInReverseBuildOrder) {
     EXPECT_NEAR(damage, 0.15 * 30 + 0.085 * 20, 1e-12);
 }
 
+// Crits and bashes of a ranged hero alternate: a bash counts only when no
+// proc ahead of it fired, crits included.
+TEST(BashTest, RangedBashYieldsToCritsAheadOfIt) {
+    ProcTable procs{};
+    procs[0] = Crit(6, 15, 2); // bought last
+    procs[1] = Bash(5, 16, 25);
+    procs[2] = Crit(3, 20, 1.5);
+    procs[3] = Bash(4, 12, 40); // learnt first
+    double chance = 0;
+    const double damage = BashExtraDamage(procs, BuildOrderCodes{}, true, chance);
+    EXPECT_NEAR(procs[1].Effective, 0.85 * 0.16, 1e-12);
+    EXPECT_NEAR(procs[3].Effective, 0.85 * 0.84 * 0.80 * 0.12, 1e-12);
+    EXPECT_NEAR(chance, 0.204544, 1e-12); // the panel's 20,45%
+    EXPECT_NEAR(damage, 0.136 * 25 + 0.068544 * 40, 1e-12);
+    // The crits keep their shares among the crits alone.
+    EXPECT_NEAR(procs[0].Effective, 0.15, 1e-12);
+    EXPECT_NEAR(procs[2].Effective, 1 - 0.85 * 0.80 - 0.15, 1e-12);
+}
+
+TEST(BashTest, LikelyCritsAheadNeverMakeABashShareNegative) {
+    ProcTable procs{};
+    procs[0] = Crit(1, 90, 2);
+    procs[1] = Bash(2, 10, 30);
+    procs[2] = Crit(3, 90, 2);
+    procs[3] = Bash(4, 10, 30);
+    double chance = 0;
+    const double damage = BashExtraDamage(procs, BuildOrderCodes{}, true, chance);
+    EXPECT_NEAR(procs[1].Effective, 0.1 * 0.1, 1e-12);
+    EXPECT_NEAR(procs[3].Effective, 0.1 * 0.9 * 0.1 * 0.1, 1e-12);
+    EXPECT_GT(procs[3].Effective, 0);
+    EXPECT_NEAR(chance, 0.0109, 1e-12);
+    EXPECT_NEAR(damage, 0.0109 * 30, 1e-12);
+}
+
 TEST(BashTest, ModeDecidesWhetherTheChanceCounts) {
     BuildFixture f;
     const int quiet = f.b.AddItem("Quiet", 100, ItemEffect(EffectCode::Bash, {20, 10, 1}));
@@ -137,6 +171,17 @@ TEST(OrbChanceTest, RangedOrbChanceYieldsToProcsThatFireFirst) {
     procs[0] = Bash(5, 20, 10);
     procs[0].Effective = 0.2;
     EXPECT_NEAR(AdjustOrbChance(procs, 30), (1 - 0.7 * 0.8 - 0.2) * 100, 1e-12);
+}
+
+TEST(OrbChanceTest, ACritAheadOfABashTakesItsShareOfTheWholeChain) {
+    ProcTable procs{};
+    procs[0] = Bash(5, 20, 10);
+    procs[1] = Crit(6, 50, 2);
+    double chance = 0;
+    BashExtraDamage(procs, BuildOrderCodes{}, true, chance);
+    CritExtraDamage(procs, BuildOrderCodes{}, 40);
+    // The orb lands only when neither proc fired: 30% of 80% of 50%.
+    EXPECT_NEAR(AdjustOrbChance(procs, 30), 30 * 0.8 * 0.5, 1e-9);
 }
 
 } // namespace

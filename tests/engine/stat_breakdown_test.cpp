@@ -88,7 +88,7 @@ struct BreakdownFixture : ::testing::Test, BuildFixture {
 TEST_F(BreakdownFixture, ASumListsEverySourceInTheOrderItCounts) {
     const FigureBreakdown strength = Of(Figure::Strength);
     EXPECT_EQ(Utf8FromCp1251(strength.Caption), "Сила");
-    EXPECT_EQ(strength.Value, "27");
+    EXPECT_EQ(strength.Value, "20 + 7");
     EXPECT_EQ(Lines(strength), (LineList{{"Герой, уровень 1", "20"},
                                          {"Слот 1: Gloves", "+5"},
                                          {"Attribute Bonus · 1", "+2"}}));
@@ -106,7 +106,7 @@ TEST_F(BreakdownFixture, ADerivedShareKeepsItsSign) {
               Join({ItemEffect(EffectCode::Agility, {-7}), ItemEffect(EffectCode::Armor, {5})}));
     Carry(4, 4);
     const FigureBreakdown armor = Of(Figure::Armor);
-    EXPECT_EQ(armor.Value, "5,29");
+    EXPECT_EQ(armor.Value, "1,00 + 4,29");
     EXPECT_EQ(Lines(armor), (LineList{{"Герой, уровень 1", "1,00"},
                                       {"Слот 4: Heavy Mail", "+5,00"},
                                       {"Ловкость -5 / 7", "-0,71"}}));
@@ -131,6 +131,31 @@ TEST_F(BreakdownFixture, AFormulaPutsItsNumbersIn) {
     const FigureBreakdown respawn = Of(Figure::RespawnTime);
     EXPECT_TRUE(respawn.Lines.empty());
     EXPECT_EQ(Utf8FromCp1251(respawn.Formula), "4 · уровень 1 = 4");
+}
+
+// The damage per second and the hit are sums whose parts formulas make:
+// the popup shows those formulas with their numbers, and names the source
+// of every percentage on the hit.
+TEST_F(BreakdownFixture, TheHitAndTheDamagePerSecondShowTheirFormulas) {
+    b.AddItem("Banner", 900,
+              Join({ItemEffect(EffectCode::DamagePercent, {20}),
+                    ItemEffect(EffectCode::PhysicalDps, {15})}));
+    Carry(4, 4);
+    b.AddItem("Pennant", 300, ItemEffect(EffectCode::DamagePercent, {-5}));
+    Carry(5, 5);
+    // An average hit of 55 and a strength bonus of 7: 15% of 62 is 9.
+    const FigureBreakdown damage = Of(Figure::Damage);
+    EXPECT_EQ(damage.Value, "50 - 60 + 16");
+    EXPECT_EQ(Utf8FromCp1251(damage.Formula),
+              "Процент к урону 15%: Слот 4: Banner +20%, Слот 5: Pennant -5%. (55 + 7) · 15% = 9");
+
+    // Crits of 20% and 25% double 40% of the hits: 0.4 * 71 = 28.4 per hit.
+    const FigureBreakdown dps = Of(Figure::PhysicalDps);
+    EXPECT_EQ(Utf8FromCp1251(dps.Formula), "(55 + 16) / 1,24 + 22,89 + 15 = 95,10");
+    EXPECT_EQ(dps.Value, "95,10");
+
+    // Nothing magical: no formula for a figure the panel shows as none.
+    EXPECT_EQ(Of(Figure::MagicalDps).Formula, "");
 }
 
 } // namespace

@@ -21,6 +21,12 @@ TEST(EffectDescriptions, DecimalsTakeTheRussianComma) {
     EXPECT_EQ(describer.Describe("Crit(20, 2.5)"), "Критический удар: шанс 20%, множитель 2,5");
     EXPECT_EQ(describer.Describe("HpRegen(-0.75)"), "Восстановление здоровья -0,75");
     EXPECT_EQ(describer.Describe("Damage(0.5 * STR - 1.25)"), "Урон +0,5 · сила - 1,25");
+    // A sum of plain numbers is the number it makes.
+    EXPECT_EQ(describer.Describe("Range(0 - 422)"), "Дальность атаки -422");
+    EXPECT_EQ(describer.Describe("Range(100 - 25 + 5)"), "Дальность атаки +80");
+    EXPECT_EQ(describer.Describe("HpRegen(1.5 + 0.25)"), "Восстановление здоровья +1,75");
+    EXPECT_EQ(describer.Describe("HpRegen(0.25 - 1)"), "Восстановление здоровья -0,75");
+    EXPECT_EQ(describer.Describe("Range(5 - 5)"), "Дальность атаки +0");
     EXPECT_EQ(describer.Describe("NumberParam(0.5, 5, 1.5)"),
               "Параметр «параметр 1»: от 0,5 до 5, сначала 1,5");
     EXPECT_EQ(RussianDecimal("Tokens(c1.5)"), "Tokens(c1.5)");

@@ -3,6 +3,8 @@
 #include "data/effect_code.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 namespace zephyr::pack {
 namespace {
@@ -127,6 +129,70 @@ std::string_view VariableWords(FormulaVariable variable) {
     return {};
 }
 
+// A formula of plain numbers joined by + and - ("0 - 422", the way the
+// sources write a negative bonus) as the one number it makes, with as many
+// decimals as its most precise number; nothing for any other formula.
+std::optional<std::string> ConstantSum(std::string_view formula) {
+    std::vector<std::string_view> words;
+    for (std::size_t at = 0; at < formula.size();) {
+        const std::size_t end = std::min(formula.find(' ', at), formula.size());
+        if (end > at) {
+            words.push_back(formula.substr(at, end - at));
+        }
+        at = end + 1;
+    }
+    if (words.size() < 3 || words.size() % 2 == 0) {
+        return std::nullopt;
+    }
+    std::size_t decimals = 0;
+    for (std::size_t k = 0; k < words.size(); k += 2) {
+        const std::string_view number = words[k];
+        const std::size_t digits = number.starts_with('-') ? 1 : 0;
+        const std::size_t point = number.find('.');
+        if (number.size() <= digits || number.size() > 9 ||
+            number.find_first_not_of("0123456789.", digits) != std::string_view::npos ||
+            number.find('.', point == std::string_view::npos ? point : point + 1) !=
+                std::string_view::npos) {
+            return std::nullopt;
+        }
+        if (point != std::string_view::npos) {
+            decimals = std::max(decimals, number.size() - point - 1);
+        }
+        if (k > 0 && words[k - 1] != "+" && words[k - 1] != "-") {
+            return std::nullopt;
+        }
+    }
+    // In units of the last decimal, so that no binary fraction creeps in.
+    const auto units = [decimals](std::string_view number) {
+        const bool negative = number.starts_with('-');
+        std::int64_t value = 0;
+        std::size_t fraction = 0;
+        bool afterPoint = false;
+        for (const char c : number.substr(negative ? 1 : 0)) {
+            if (c == '.') {
+                afterPoint = true;
+                continue;
+            }
+            value = value * 10 + (c - '0');
+            fraction += afterPoint ? 1 : 0;
+        }
+        for (; fraction < decimals; ++fraction) {
+            value *= 10;
+        }
+        return negative ? -value : value;
+    };
+    std::int64_t sum = units(words[0]);
+    for (std::size_t k = 2; k < words.size(); k += 2) {
+        sum += words[k - 1] == "+" ? units(words[k]) : -units(words[k]);
+    }
+    std::string digits = std::to_string(sum < 0 ? -sum : sum);
+    if (decimals > 0) {
+        digits.insert(0, decimals + 1 > digits.size() ? decimals + 1 - digits.size() : 0, '0');
+        digits.insert(digits.size() - decimals, ",");
+    }
+    return (sum < 0 ? "-" : "") + digits;
+}
+
 std::vector<std::string> Arguments(std::string_view inside) {
     std::vector<std::string> arguments;
     std::size_t start = 0;
@@ -227,7 +293,7 @@ std::string EffectDescriber::Describe(std::string_view line) {
         if (at == std::string::npos) {
             continue;
         }
-        std::string value = Formula(arguments[k]);
+        std::string value = ConstantSum(arguments[k]).value_or(Formula(arguments[k]));
         if (!value.empty() && value[0] == '-' && at > 0 && text[at - 1] == '+') {
             text.erase(at - 1, 1);
             text.replace(at - 1, marker.size(), value);

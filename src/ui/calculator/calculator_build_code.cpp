@@ -1,7 +1,7 @@
 #include "ui/calculator/calculator_panel.h"
 
+#include "ui/calculator/build_code_refusal.h"
 #include "ui/widgets/menu_keys.h"
-#include "ui/widgets/texts.h"
 
 #include "engine/build_code.h"
 
@@ -25,17 +25,17 @@ QString CalculatorPanel::BuildCode() const {
 
 QString CalculatorPanel::PasteBuildCode(const QString& code) {
     if (calculator_ == nullptr) {
-        return QStringLiteral("the calculator is not available");
+        return QStringLiteral("калькулятор не загружен");
     }
     BuildRecipe recipe;
     try {
         recipe = DecodeBuildCode(code.trimmed().toStdString());
     } catch (const BuildCodeError& error) {
-        return QString::fromUtf8(error.what());
+        return BuildCodeRefusal(error);
     }
-    if (const std::optional<std::string> missing = MissingName(calculator_->Catalog(), recipe)) {
-        return QStringLiteral("this build needs %1, which this pack does not have")
-            .arg(FromCp1251(*missing));
+    if (const std::optional<MissingRecord> missing =
+            FindMissingRecord(calculator_->Catalog(), recipe)) {
+        return BuildCodeRefusal(*missing);
     }
     history_.Replace(recipe);
     Rebuild(recipe);

@@ -93,7 +93,10 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
     listBox1_ = new FixedLineListBox(this);
     listBox1_->setObjectName(QStringLiteral("ListBox1"));
     listBox1_->setGeometry(624, 48, 129, 345);
-    listBox1_->setFont(tahoma9);
+    // The names want more than the numbers beside them: at nine pixels the
+    // substitute faces run "rn" into "m". Verdana, made for small sizes on
+    // screen, fills the 11-pixel line at ten.
+    listBox1_->setFont(PixelFont("Verdana", 10));
     listBox1_->SetTextColour(Qt::white);
 
     constexpr int kAbilityLeft[5] = {20, 100, 180, 260, 340};

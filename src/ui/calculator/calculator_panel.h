@@ -28,6 +28,7 @@ class QTimer;
 
 namespace zephyr::ui {
 
+class ChangeMarks;
 class LevelChartWindow;
 
 // The calculator panel `MainScrollBox`: pickers, slots, abilities, editors,
@@ -70,7 +71,7 @@ public:
     // The build as a build code (Ctrl+C) and back (Ctrl+V): the gestures made
     // since the hero was chosen. Pasting a code that is foreign, damaged or
     // names what the catalogue lacks changes nothing and returns the reason
-    // (UTF-8); an empty string when it was pasted.
+    // in the window's words; an empty string when it was pasted.
     QString BuildCode() const;
     QString PasteBuildCode(const QString& code);
     // Undo and redo over the panel's gestures, choosing a hero included;
@@ -86,11 +87,13 @@ public:
     QString SlotPreviewText(int slot) const;
 
     // Comparison: pins today's build, or unpins it (Ctrl+P, portrait menu).
-    // While one is pinned every value cell's tooltip compares with it and
-    // the cells that differ are marked.
+    // While one is pinned the tooltip of every value, in the grid and in the
+    // hero block, compares with it and the values that differ are marked.
     void TogglePin();
     bool HasPinnedBuild() const { return pinned_.has_value(); }
     QString ValueCellToolTip(int column, int row) const;
+    QString ValueLabelToolTip(const QObject* label) const;
+    const ChangeMarks* ChangedValueMarks() const { return changeMarks_; }
 
     // The popup that breaks a figure down into its sources, at a point of
     // the screen.
@@ -125,7 +128,16 @@ private:
     // The tooltip of a gesture's changes, under a heading.
     QString PreviewText(const QString& heading, const Gesture& gesture) const;
     void ShowItemPreview(QMenu* menu, QAction* action);
-    void MarkChangedCells();
+    // A value of the hero block: its figure and the labels that show it.
+    struct BlockValue {
+        Figure Id;
+        QLabel* Value;
+        QLabel* Bonus; // null for the hit point and mana labels
+    };
+    std::vector<BlockValue> BlockValues() const;
+    std::optional<FigureChange> ChangeSincePinned(Figure figure) const;
+    QString PinnedToolTip(Figure figure) const;
+    void MarkChangedValues();
     // Tooltips of abilities and slots, clicks on the hero block's values.
     bool PlanningEvent(QObject* watched, QEvent* event);
     void CopyBuild();
@@ -202,6 +214,7 @@ private:
     QMenu* portraitMenu_ = nullptr;
     QAction* pinEntry_ = nullptr;
     std::optional<HeroStats> pinned_;
+    ChangeMarks* changeMarks_ = nullptr;
     LevelChartWindow* levelChart_ = nullptr;
     std::function<void(const QString&)> message_;
 

@@ -1,6 +1,7 @@
 #include "ui/calculator/calculator_panel.h"
 
 #include "ui/calculator/breakdown_popup.h"
+#include "ui/calculator/change_marks.h"
 #include "ui/calculator/figure_tooltips.h"
 #include "ui/widgets/decimal_separator.h"
 #include "ui/widgets/menu_keys.h"
@@ -10,6 +11,7 @@
 #include "engine/stat_breakdown.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
@@ -19,7 +21,49 @@
 #include <QTextDocument>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace zephyr::ui {
+namespace {
+
+// Where a label's text stands in its parent.
+QRect LabelText(const QLabel* label) {
+    const QFontMetrics metrics = label->fontMetrics();
+    const int width = metrics.horizontalAdvance(label->text());
+    QRect text(label->geometry().topLeft(), QSize(width, metrics.height()));
+    if ((label->alignment() & Qt::AlignHCenter) != 0) {
+        text.translate((label->width() - width) / 2, 0);
+    }
+    return text;
+}
+
+// Where an item's preview goes, given the open menus (the shops' menu and
+// its submenus) and the tooltip's size: beside the entry, right of the
+// menus or else left of them; where the screen leaves no room at either
+// side, above or below them; covering no entry of any menu wherever it
+// fits.
+QPoint TipBesideMenus(const QRect& menus, const QRect& screen, const QSize& tip, int entryLeft,
+                      int entryTop) {
+    constexpr int kGap = 4;
+    const int top = std::clamp(entryTop, screen.top(), screen.bottom() + 1 - tip.height());
+    if (menus.right() + kGap + tip.width() <= screen.right()) {
+        return {menus.right() + kGap, top};
+    }
+    if (menus.left() - kGap - tip.width() >= screen.left()) {
+        return {menus.left() - kGap - tip.width(), top};
+    }
+    const int left = std::clamp(entryLeft, screen.left(), screen.right() + 1 - tip.width());
+    if (menus.top() - kGap - tip.height() >= screen.top()) {
+        return {left, menus.top() - kGap - tip.height()};
+    }
+    if (menus.bottom() + kGap + tip.height() <= screen.bottom()) {
+        return {left, menus.bottom() + kGap};
+    }
+    return {std::max(screen.left(), menus.left() - kGap - tip.width()), top};
+}
+
+} // namespace
+
 QString CalculatorPanel::PreviewText(const QString& heading, const Gesture& gesture) const {
     const HeroStats after = calculator_->Preview(gesture);
     return ChangesToolTip(heading, PreviewChanges(calculator_->Stats(), after, DecimalSeparator()));
@@ -76,18 +120,20 @@ void CalculatorPanel::ShowItemPreview(QMenu* menu, QAction* action) {
         QToolTip::hideText();
         return;
     }
-    // Beside the entry: right of the menu where the tip fits on the screen,
-    // otherwise left of it, never over the entries.
     QTextDocument measure;
     measure.setDefaultFont(QToolTip::font());
     measure.setHtml(text);
     const QSize tip = measure.size().toSize() + QSize(12, 8);
     const QRect entry = menu->actionGeometry(action);
-    const QRect screen = menu->screen()->availableGeometry();
-    QPoint at = menu->mapToGlobal(QPoint(menu->width() + 4, entry.top()));
-    if (at.x() + tip.width() > screen.right()) {
-        at.setX(menu->mapToGlobal(QPoint(0, 0)).x() - tip.width() - 4);
+    QRect menus = menu->geometry();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMenu*>(window) != nullptr && window->isVisible()) {
+            menus |= window->geometry();
+        }
     }
+    const QPoint at =
+        TipBesideMenus(menus, menu->screen()->availableGeometry(), tip, menu->geometry().left(),
+                       menu->mapToGlobal(entry.topLeft()).y());
     // The tooltip puts itself below and right of the point it is given, as
     // for a mouse pointer.
     QToolTip::showText(at - QPoint(2, 16), text, menu, entry);
@@ -104,34 +150,86 @@ void CalculatorPanel::TogglePin() {
     }
     pinEntry_->setText(pinned_ ? QStringLiteral("Открепить")
                                : QStringLiteral("Закрепить для сравнения"));
-    MarkChangedCells();
+    MarkChangedValues();
+}
+
+std::optional<FigureChange> CalculatorPanel::ChangeSincePinned(Figure figure) const {
+    if (!pinned_ || calculator_ == nullptr) {
+        return std::nullopt;
+    }
+    return CompareFigure(*pinned_, calculator_->Stats(), figure, DecimalSeparator());
+}
+
+QString CalculatorPanel::PinnedToolTip(Figure figure) const {
+    if (!pinned_ || calculator_ == nullptr) {
+        return {};
+    }
+    if (const auto change = ChangeSincePinned(figure)) {
+        return ComparisonToolTip(*change);
+    }
+    return QStringLiteral("<b>%1</b><br><nobr>Как в закреплённой сборке: %2</nobr>")
+        .arg(FromCp1251(FigureCaption(figure)).toHtmlEscaped(),
+             FromCp1251(FigureText(*pinned_, figure, DecimalSeparator())).toHtmlEscaped());
 }
 
 QString CalculatorPanel::ValueCellToolTip(int column, int row) const {
     const std::optional<Figure> figure = GridFigure(column, row);
-    if (!pinned_ || calculator_ == nullptr || !figure) {
-        return {};
-    }
-    if (const auto change =
-            CompareFigure(*pinned_, calculator_->Stats(), *figure, DecimalSeparator())) {
-        return ComparisonToolTip(*change);
-    }
-    return QStringLiteral("<b>%1</b><br><nobr>Как в закреплённой сборке: %2</nobr>")
-        .arg(FromCp1251(FigureCaption(*figure)).toHtmlEscaped(),
-             FromCp1251(FigureText(*pinned_, *figure, DecimalSeparator())).toHtmlEscaped());
+    return figure ? PinnedToolTip(*figure) : QString();
 }
 
-void CalculatorPanel::MarkChangedCells() {
+QString CalculatorPanel::ValueLabelToolTip(const QObject* label) const {
+    QStringList parts;
+    for (const BlockValue& value : BlockValues()) {
+        if (value.Value == label || value.Bonus == label) {
+            parts << PinnedToolTip(value.Id);
+        }
+    }
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral("<br>"));
+}
+
+std::vector<CalculatorPanel::BlockValue> CalculatorPanel::BlockValues() const {
+    return {{Figure::Damage, valueLabels_[0], bonusLabels_[0]},
+            {Figure::Armor, valueLabels_[1], bonusLabels_[1]},
+            {Figure::Strength, valueLabels_[2], bonusLabels_[2]},
+            {Figure::Agility, valueLabels_[3], bonusLabels_[3]},
+            {Figure::Intelligence, valueLabels_[4], bonusLabels_[4]},
+            {Figure::HitPoints, label16_, nullptr},
+            {Figure::HpRegen, label16_, nullptr},
+            {Figure::Mana, label17_, nullptr},
+            {Figure::ManaRegen, label17_, nullptr}};
+}
+
+void CalculatorPanel::MarkChangedValues() {
+    std::vector<std::pair<Figure, QRect>> changed;
     for (int row = 0; row < StringGrid::kRows; ++row) {
         for (int column = 1; column < StringGrid::kColumns; column += 2) {
             const std::optional<Figure> figure = GridFigure(column, row);
-            const bool changed =
-                pinned_ && calculator_ != nullptr && figure &&
-                CompareFigure(*pinned_, calculator_->Stats(), *figure, DecimalSeparator())
-                    .has_value();
-            stringGrid1_->SetMarked(column, row, changed);
+            if (!figure || !ChangeSincePinned(*figure)) {
+                continue;
+            }
+            // The grid writes its values from the cell's left edge, centred
+            // in the row.
+            const QFontMetrics metrics = stringGrid1_->fontMetrics();
+            const QRect cell = stringGrid1_->CellRect(column, row);
+            const QPoint at(cell.left(), cell.top() + (cell.height() - metrics.height()) / 2);
+            changed.emplace_back(
+                *figure, QRect(stringGrid1_->mapTo(this, at),
+                               QSize(metrics.horizontalAdvance(stringGrid1_->Cell(column, row)),
+                                     metrics.height())));
         }
     }
+    for (const BlockValue& value : BlockValues()) {
+        if (!ChangeSincePinned(value.Id)) {
+            continue;
+        }
+        QRect text = LabelText(value.Value);
+        if (value.Bonus != nullptr && !value.Bonus->isHidden()) {
+            text = text.united(LabelText(value.Bonus));
+        }
+        changed.emplace_back(value.Id, text);
+    }
+    changeMarks_->SetMarks(changed);
 }
 
 void CalculatorPanel::ShowBreakdown(Figure figure, const QPoint& at) {
@@ -160,6 +258,9 @@ bool CalculatorPanel::PlanningEvent(QObject* watched, QEvent* event) {
             }
         }
         if (text.isEmpty()) {
+            text = ValueLabelToolTip(watched);
+        }
+        if (text.isEmpty()) {
             return false; // the picture's own tooltip, if it has one
         }
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text,
@@ -170,29 +271,21 @@ bool CalculatorPanel::PlanningEvent(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
         return false;
     }
-    static constexpr Figure kBlockFigures[5] = {Figure::Damage, Figure::Armor, Figure::Strength,
-                                                Figure::Agility, Figure::Intelligence};
-    std::optional<Figure> figure;
-    for (std::size_t i = 0; i < 5; ++i) {
-        if (watched == valueLabels_[i] || watched == bonusLabels_[i]) {
-            figure = kBlockFigures[i];
+    // A label's first figure breaks down: the hit points and mana, not their
+    // regeneration.
+    for (const BlockValue& value : BlockValues()) {
+        if (watched == value.Value || watched == value.Bonus) {
+            auto* label = static_cast<QWidget*>(watched);
+            clickGate_(label);
+            ShowBreakdown(value.Id, label->mapToGlobal(QPoint(0, label->height())));
+            return true;
         }
     }
-    if (watched == label16_) {
-        figure = Figure::HitPoints;
-    } else if (watched == label17_) {
-        figure = Figure::Mana;
-    }
-    if (!figure) {
-        return false;
-    }
-    auto* label = static_cast<QWidget*>(watched);
-    clickGate_(label);
-    ShowBreakdown(*figure, label->mapToGlobal(QPoint(0, label->height())));
-    return true;
+    return false;
 }
 
 void CalculatorPanel::BuildPlanning() {
+    changeMarks_ = new ChangeMarks(this);
     for (QWidget* picture : imageAbility_) {
         picture->installEventFilter(this);
     }

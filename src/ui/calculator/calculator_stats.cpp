@@ -44,7 +44,7 @@ void CalculatorPanel::RefreshStats() {
         bonus->show();
     }
     stringGrid1_->update();
-    MarkChangedCells();
+    MarkChangedValues();
     SyncEditors();
 }
 

@@ -25,13 +25,17 @@ QString ChangeText(const FigureChange& change) {
 } // namespace
 
 QString ChangesToolTip(const QString& heading, const std::vector<FigureChange>& changes) {
-    QString html = QStringLiteral("<b>%1</b>").arg(heading.toHtmlEscaped());
+    // A tooltip label wraps rich text to a width of its own choosing, and
+    // the cells of a table give way to it unless they must not wrap: every
+    // line stays whole.
+    QString html = QStringLiteral("<nobr><b>%1</b></nobr>").arg(heading.toHtmlEscaped());
     if (changes.empty()) {
         return html + QStringLiteral("<br><nobr>Показатели не изменятся</nobr>");
     }
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
     for (const FigureChange& change : changes) {
-        html += QStringLiteral("<tr><td>%1</td><td>&nbsp;%2</td></tr>")
+        html += QStringLiteral("<tr><td style=\"white-space:nowrap\">%1</td>"
+                               "<td style=\"white-space:nowrap\">&nbsp;%2</td></tr>")
                     .arg(Escaped(FigureCaption(change.Id)), ChangeText(change));
     }
     return html + QStringLiteral("</table>");

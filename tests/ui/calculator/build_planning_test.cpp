@@ -2,6 +2,7 @@
 
 #include "ui/calculator/breakdown_popup.h"
 #include "ui/calculator/calculator_panel.h"
+#include "ui/calculator/change_marks.h"
 #include "ui/calculator/figure_tooltips.h"
 #include "ui/widgets/decimal_separator.h"
 
@@ -11,6 +12,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QToolTip>
 
 namespace zephyr::uitest {
@@ -144,7 +146,7 @@ TEST_F(Planning, AbilitiesAndSlotsPreviewTheirGestures) {
     const QString levelUp = ToolTipOf(PictureNamed(p, QStringLiteral("ImageAbility1")));
     const HeroStats after = reference->Preview({GestureKind::LevelUp, 1, 0, {}});
     EXPECT_EQ(levelUp, panel->AbilityPreviewText(1));
-    EXPECT_TRUE(levelUp.startsWith(QStringLiteral("<b>%1: уровень 1</b>")
+    EXPECT_TRUE(levelUp.startsWith(QStringLiteral("<nobr><b>%1: уровень 1</b></nobr>")
                                        .arg(Utf8(p.W().Catalog().Hero(1)->Abilities[0].Name))));
     EXPECT_EQ(
         levelUp.count(QStringLiteral("<tr>")),
@@ -156,9 +158,44 @@ TEST_F(Planning, AbilitiesAndSlotsPreviewTheirGestures) {
     reference->PlaceItem(3, 1);
     const QString takeOff = ToolTipOf(PictureNamed(p, QStringLiteral("ImageSlot3")));
     EXPECT_TRUE(takeOff.startsWith(
-        QStringLiteral("<b>Снять %1</b>").arg(Utf8(p.W().Catalog().Item(1)->Name))));
+        QStringLiteral("<nobr><b>Снять %1</b></nobr>").arg(Utf8(p.W().Catalog().Item(1)->Name))));
     EXPECT_TRUE(takeOff.contains(QStringLiteral("#c62828"))) << "losing the item is worse";
     EXPECT_EQ(ToolTipOf(PictureNamed(p, QStringLiteral("ImageSlot4"))), QString());
+}
+
+// The tooltip window on screen, null when none shows.
+QLabel* ShownToolTipLabel() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel") && window->isVisible()) {
+            return static_cast<QLabel*>(window);
+        }
+    }
+    return nullptr;
+}
+
+// A tooltip label wraps rich text to a width of its own: the lines of a
+// preview must come through whole, one table row a line.
+TEST_F(Planning, APreviewKeepsEachFigureOnOneLine) {
+    Level(1);
+    // The attribute bonus raises the primary attribute and with it the hit.
+    QWidget* picture = PictureNamed(p, QStringLiteral("ImageAbility5"));
+    const QString text = ToolTipOf(picture);
+    ASSERT_TRUE(text.contains(QStringLiteral("Физический DPS")));
+    QLabel* tip = ShownToolTipLabel();
+    ASSERT_NE(tip, nullptr);
+    ASSERT_EQ(tip->text(), text);
+    // A label that wraps, as the tooltip's does, is as high as one that
+    // writes every line out whole.
+    const auto height = [&](bool wrapping) {
+        QLabel label;
+        label.setFont(tip->font());
+        label.setWordWrap(wrapping);
+        label.setText(text);
+        return label.sizeHint().height();
+    };
+    EXPECT_EQ(height(true), height(false)) << text.toStdString();
+    EXPECT_TRUE(tip->grab().save(
+        QString::fromStdString((ScreenshotFolder() / "ability_preview.png").string())));
 }
 
 TEST(PlanningOnTheSample, ARefusedPlacementSaysWhy) {
@@ -178,6 +215,37 @@ TEST(PlanningOnTheSample, ARefusedPlacementSaysWhy) {
         << ShownToolTip().toStdString();
     CloseAllPopups();
     HideToolTip();
+}
+
+// An item's preview shows beside the open menus, over neither the shops
+// nor the items, wherever the slot opened them.
+TEST(PlanningOnTheSample, AnItemPreviewLeavesTheOpenMenusClear) {
+    StartedProgram p = StartOn(SamplePackFolder());
+    ASSERT_NE(p.Window, nullptr);
+    const int quiver = ItemNamed(p.W().Catalog(), "Longsight Quiver");
+    ASSERT_NE(quiver, 0);
+    for (int slot : {1, 2, 6}) {
+        QAction* entry = ShowItemEntry(p, slot, quiver);
+        ASSERT_NE(entry, nullptr);
+        Hover(entry);
+        QLabel* tip = ShownToolTipLabel();
+        ASSERT_NE(tip, nullptr) << "slot " << slot;
+        int menus = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMenu*>(window) != nullptr && window->isVisible()) {
+                ++menus;
+                EXPECT_FALSE(window->geometry().intersects(tip->geometry()))
+                    << "slot " << slot << ": the tooltip covers a menu";
+            }
+        }
+        EXPECT_GE(menus, 2); // the shops and their items
+        if (slot == 6) {
+            EXPECT_TRUE(p.W().screen()->grabWindow(0).save(
+                QString::fromStdString((ScreenshotFolder() / "item_preview.png").string())));
+        }
+        CloseAllPopups();
+        HideToolTip();
+    }
 }
 
 TEST_F(Planning, AClickOnAValueBreaksItDown) {
@@ -229,6 +297,7 @@ TEST_F(Planning, APinnedBuildIsComparedCellByCell) {
 
     ASSERT_TRUE(PickItem(p, 1, 1));
     reference->PlaceItem(1, 1);
+    const ui::ChangeMarks* marks = panel->ChangedValueMarks();
     int marked = 0;
     for (int row = 0; row < 8; ++row) {
         for (int column = 1; column < 6; column += 2) {
@@ -236,15 +305,68 @@ TEST_F(Planning, APinnedBuildIsComparedCellByCell) {
             const auto change =
                 figure ? CompareFigure(pinned, reference->Stats(), *figure, ui::DecimalSeparator())
                        : std::nullopt;
-            EXPECT_EQ(grid->Marked(column, row), change.has_value()) << column << "," << row;
-            if (change) {
-                ++marked;
-                EXPECT_EQ(panel->ValueCellToolTip(column, row), ui::ComparisonToolTip(*change));
+            ASSERT_EQ(figure && marks->MarkOf(*figure), change.has_value()) << column << "," << row;
+            if (!change) {
+                continue;
             }
+            ++marked;
+            EXPECT_EQ(panel->ValueCellToolTip(column, row), ui::ComparisonToolTip(*change));
+            // The mark stands right after the value's text, inside its own
+            // cell: clear of the caption of the next column.
+            const QRect cell = grid->CellRect(column, row).translated(grid->pos());
+            const QRect mark = *marks->MarkOf(*figure);
+            const int textEnd =
+                cell.left() + grid->fontMetrics().horizontalAdvance(grid->Cell(column, row));
+            EXPECT_GT(mark.left(), textEnd) << column << "," << row;
+            EXPECT_LT(mark.left(), textEnd + 4) << column << "," << row;
+            EXPECT_TRUE(cell.contains(mark)) << column << "," << row;
         }
     }
     EXPECT_GT(marked, 2); // the price, the damage and the delay at least
     EXPECT_TRUE(panel->ValueCellToolTip(1, 6).contains(QStringLiteral("Закреплено → сейчас")));
+
+    // The hero block takes part: each changed value is marked after its
+    // text (after its bonus, where one shows) and compares in its tooltip.
+    struct BlockValue {
+        Figure Id;
+        const char* Value;
+        const char* Bonus;
+    };
+    const BlockValue block[] = {
+        {Figure::Damage, "Label7", "Label23"},        {Figure::Armor, "Label9", "Label24"},
+        {Figure::Strength, "Label11", "Label25"},     {Figure::Agility, "Label13", "Label26"},
+        {Figure::Intelligence, "Label15", "Label27"}, {Figure::HitPoints, "Label16", nullptr},
+        {Figure::HpRegen, "Label16", nullptr},        {Figure::Mana, "Label17", nullptr},
+        {Figure::ManaRegen, "Label17", nullptr}};
+    int blockMarked = 0;
+    for (const BlockValue& value : block) {
+        const auto change =
+            CompareFigure(pinned, reference->Stats(), value.Id, ui::DecimalSeparator());
+        ASSERT_EQ(marks->MarkOf(value.Id).has_value(), change.has_value()) << value.Value;
+        auto* label = p.Find<QLabel>(value.Value);
+        auto* bonus = value.Bonus != nullptr ? p.Find<QLabel>(value.Bonus) : nullptr;
+        if (!change) {
+            EXPECT_FALSE(panel->ValueLabelToolTip(label).contains(
+                Utf8(FigureCaption(value.Id)) + QStringLiteral("</b><br><nobr>Закреплено")));
+            continue;
+        }
+        ++blockMarked;
+        EXPECT_TRUE(panel->ValueLabelToolTip(label).contains(ui::ComparisonToolTip(*change)))
+            << value.Value;
+        // The hit point and mana labels centre their texts.
+        const QLabel* last = bonus != nullptr && !bonus->isHidden() ? bonus : label;
+        const int width = last->fontMetrics().horizontalAdvance(last->text());
+        const int textEnd =
+            last->x() +
+            ((last->alignment() & Qt::AlignHCenter) != 0 ? (last->width() + width) / 2 : width);
+        const QRect mark = *marks->MarkOf(value.Id);
+        EXPECT_GT(mark.left(), textEnd) << value.Value;
+        EXPECT_LT(mark.left(), textEnd + 4) << value.Value;
+        EXPECT_LT(std::abs(mark.top() - last->y()), 3) << value.Value;
+    }
+    EXPECT_GT(blockMarked, 0);
+    EXPECT_TRUE(p.W().grab().save(
+        QString::fromStdString((ScreenshotFolder() / "pinned_comparison.png").string())));
 
     // The portrait's menu says what a click does now.
     Press(p, QStringLiteral("ImageHero"), Qt::RightButton);
@@ -252,8 +374,9 @@ TEST_F(Planning, APinnedBuildIsComparedCellByCell) {
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(ClickMenuEntry(menu, QStringLiteral("Открепить")));
     EXPECT_FALSE(panel->HasPinnedBuild());
-    EXPECT_FALSE(grid->Marked(3, 3 + 0) || grid->Marked(5, 3));
+    EXPECT_FALSE(marks->MarkOf(Figure::TotalPrice) || marks->MarkOf(Figure::Damage));
     EXPECT_EQ(panel->ValueCellToolTip(5, 3), QString());
+    EXPECT_EQ(panel->ValueLabelToolTip(p.Find<QLabel>("Label7")), QString());
     Press(p, QStringLiteral("ImageHero"), Qt::RightButton);
     EXPECT_TRUE(ClickMenuEntry(OpenPopup(), QStringLiteral("Закрепить для сравнения")));
     EXPECT_TRUE(panel->HasPinnedBuild());

@@ -1,7 +1,9 @@
 #include "gesture_helpers.h"
 
+#include "ui/calculator/build_code_refusal.h"
 #include "ui/widgets/cell_list.h"
 
+#include "engine/build_code.h"
 #include "engine/build_order_list.h"
 #include "engine/screen_texts.h"
 #include "pack_builder.h"
@@ -10,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace zephyr::uitest {
 namespace {
@@ -547,8 +550,62 @@ TEST_F(Gestures, BuildCodesCopyAndPasteTheBuild) {
     QTest::keyClick(panel, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(panel->Calc()->State(), built);
     ASSERT_EQ(p.Messages->size(), messages + 1);
-    EXPECT_TRUE(p.Messages->back().startsWith(QStringLiteral("Сборку не удалось вставить")))
-        << p.Messages->back().toStdString();
+    EXPECT_EQ(p.Messages->back(),
+              QStringLiteral("Сборку не удалось вставить: это не код сборки Zephyrdex (он "
+                             "начинается с «ZX»)."));
+
+    // Every refusal is worded in Russian; only the program's name, the
+    // code's start and the names a code holds are Latin.
+    QString damaged = code;
+    damaged[4] = damaged[4] == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
+    const QString strangers = QString::fromLatin1(EncodeBuildCode({"Nobody", {}}).c_str());
+    const QString lostItem =
+        QString::fromLatin1(EncodeBuildCode({reference->Catalog().Hero(1)->Name,
+                                             {{GestureKind::Place, 1, 0, "Nothing Of The Kind"}}})
+                                .c_str());
+    for (const QString& bad :
+         {damaged, code.left(code.size() - 3), code + QStringLiteral("!"), strangers, lostItem}) {
+        QGuiApplication::clipboard()->setText(bad);
+        QTest::keyClick(panel, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(panel->Calc()->State(), built);
+        QString said = p.Messages->back();
+        EXPECT_TRUE(said.startsWith(QStringLiteral("Сборку не удалось вставить: ")));
+        said.remove(QStringLiteral("Zephyrdex"))
+            .remove(QStringLiteral("ZX"))
+            .remove(QStringLiteral("«Nobody»"))
+            .remove(QStringLiteral("«Nothing Of The Kind»"));
+        EXPECT_FALSE(said.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            << p.Messages->back().toStdString();
+    }
+    EXPECT_EQ(p.Messages->size(), messages + 6);
+    EXPECT_TRUE(p.Messages->at(messages + 1).endsWith(QStringLiteral("контрольная сумма.")));
+    EXPECT_TRUE(p.Messages->at(messages + 4).contains(QStringLiteral("нет героя «Nobody»")));
+}
+
+// Every refusal a code can meet has words of its own in the window.
+TEST(BuildCodeRefusals, EveryFaultIsWordedInRussian) {
+    QStringList texts;
+    for (int fault = 0; fault <= static_cast<int>(BuildCodeFault::NameTooLong); ++fault) {
+        QString text = ui::BuildCodeRefusal(
+            BuildCodeError(static_cast<BuildCodeFault>(fault), "in English", 2));
+        EXPECT_FALSE(text.isEmpty()) << fault;
+        EXPECT_FALSE(texts.contains(text)) << fault;
+        texts << text;
+        text.remove(QStringLiteral("Zephyrdex")).remove(QStringLiteral("ZX"));
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            << texts.back().toStdString();
+    }
+    EXPECT_EQ(texts[static_cast<int>(BuildCodeFault::OtherVersion)],
+              QStringLiteral("код сборки версии 2, а программа читает версию 1"));
+}
+
+// The build-order list keeps its 11-pixel lines in a face whose lowercase
+// letters are tall enough to keep "rn" apart from "m".
+TEST_F(Gestures, TheBuildOrderListStaysLegible) {
+    auto* list = p.Find<ui::FixedLineListBox>("ListBox1");
+    const QFontMetrics metrics = list->fontMetrics();
+    EXPECT_LE(metrics.height(), ui::FixedLineListBox::kLineHeight);
+    EXPECT_GE(metrics.xHeight(), 6);
 }
 
 // Ctrl+Z takes gestures back one at a time, choosing a hero included, and

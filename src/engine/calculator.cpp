@@ -50,19 +50,28 @@ void Calculator::RefreshStats() {
     }
 }
 
+LevelLimit Calculator::LevelLimitOf(int ability) const {
+    if (ability < 1 || ability > 5) {
+        return {LevelLimit::Kind::AbilityAtTop, 0};
+    }
+    // The basic abilities and the attribute bonus take a level at every
+    // second hero level, the ultimate at 6, 11 and 16.
+    const int level = AbilityLevel(state_, ability);
+    const bool ultimate = ability == 4;
+    const int top = ultimate ? 3 : (ability == 5 ? 10 : 4);
+    if (level >= top) {
+        return {LevelLimit::Kind::AbilityAtTop, 0};
+    }
+    const int needed = ultimate ? 5 * level + 6 : 2 * level + 1;
+    if (state_.HeroLevel + 1 < needed) {
+        return {LevelLimit::Kind::HeroTooLow, needed};
+    }
+    return {};
+}
+
 void Calculator::UpdateAvailability() {
-    const int heroLevel = state_.HeroLevel;
     for (int a = 1; a <= 5; ++a) {
-        const int level = AbilityLevel(state_, a);
-        bool available = false;
-        if (a <= 3) {
-            available = level < 4 && 2 * level - 1 < heroLevel;
-        } else if (a == 4) {
-            available = level < 3 && 5 * level + 4 < heroLevel;
-        } else {
-            available = level < 10 && 2 * level - 1 < heroLevel;
-        }
-        canLevel_[a - 1] = available;
+        canLevel_[a - 1] = LevelLimitOf(a).Why == LevelLimit::Kind::None;
     }
 }
 

@@ -15,6 +15,17 @@
 namespace zephyr {
 
 // One parameter editor (DynLabel n, DynEdit n and its two arrows).
+// Why an ability picture takes no level now.
+struct LevelLimit {
+    enum class Kind : std::uint8_t {
+        None,         // it takes one
+        AbilityAtTop, // the ability has all its levels
+        HeroTooLow,   // the next one comes at HeroLevelNeeded
+    };
+    Kind Why = Kind::None;
+    int HeroLevelNeeded = 0;
+};
+
 struct EditorView {
     std::string Label;
     std::string Text;
@@ -121,6 +132,7 @@ public:
 
     // What the screen draws.
     bool CanLevel(int ability) const;
+    LevelLimit LevelLimitOf(int ability) const;
     AbilityMenuView AbilityMenu(int ability) const;
     SlotMenuView SlotMenu(int slot) const;
     AbilityPictureView AbilityPicture(int ability) const;

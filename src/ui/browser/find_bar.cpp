@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWebEngineFindTextResult>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 
 namespace zephyr::ui {
 
@@ -48,12 +49,15 @@ void FindBar::Open() {
 }
 
 void FindBar::Close() {
+    // The page takes the keys back before the bar goes: a focused widget
+    // that hides hands the focus on as Tab would, and a page that gets it
+    // that way starts over at its top.
+    if (QWidget* view = QWebEngineView::forPage(page_)) {
+        view->setFocus(Qt::OtherFocusReason);
+    }
     hide();
     result_->clear();
     page_->findText(QString()); // clears the highlight
-    if (QWidget* view = parentWidget()) {
-        view->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void FindBar::Find(bool backward) {

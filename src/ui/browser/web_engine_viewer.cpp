@@ -137,12 +137,14 @@ bool WebEngineViewer::AcceptNavigation(const QUrl& url, QWebEnginePage::Navigati
         return false;
     }
     // The engine refuses a page of our scheme the documents it links to
-    // (a renderer may not open a local scheme by itself), so a link to
-    // another document is loaded as the program's own navigation once the
-    // hook has allowed it. Jumps within the page stay the page's.
+    // (a renderer may not open a local scheme by itself), so a link to a
+    // document, this one included, is loaded as the program's own
+    // navigation once the hook has allowed it. Jumps to an anchor within
+    // the page stay the page's.
+    const bool jumpInPage = url.hasFragment() && url.adjusted(QUrl::RemoveFragment) ==
+                                                     page_->url().adjusted(QUrl::RemoveFragment);
     if (mainFrame && type == QWebEnginePage::NavigationTypeLinkClicked &&
-        url.scheme() == QLatin1String(kDocumentScheme) &&
-        url.adjusted(QUrl::RemoveFragment) != page_->url().adjusted(QUrl::RemoveFragment)) {
+        url.scheme() == QLatin1String(kDocumentScheme) && !jumpInPage) {
         if (AskBeforeNavigate(AddressOfUrl(url))) {
             QTimer::singleShot(0, frame_, [this, url] {
                 pastHook_ = url;

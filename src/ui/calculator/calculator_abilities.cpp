@@ -79,9 +79,14 @@ void CalculatorPanel::ImageAbility1MouseDown(int ability, QMouseEvent* event) {
         PopupMenu3Popup(ability, event->globalPosition().toPoint());
         return;
     }
-    if (event->button() == Qt::LeftButton && calculator_->LevelUp(ability)) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    if (calculator_->LevelUp(ability)) {
         Record({GestureKind::LevelUp, ability, 0, {}});
         AfterBuildChange();
+    } else {
+        Note(LevelRefusal(ability));
     }
 }
 

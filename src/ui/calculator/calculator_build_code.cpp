@@ -2,6 +2,7 @@
 
 #include "ui/calculator/build_code_refusal.h"
 #include "ui/widgets/menu_keys.h"
+#include "ui/widgets/texts.h"
 
 #include "engine/build_code.h"
 
@@ -66,16 +67,32 @@ bool CalculatorPanel::Redo() {
 
 void CalculatorPanel::CopyBuild() {
     const QString code = BuildCode();
-    if (!code.isEmpty()) {
-        QGuiApplication::clipboard()->setText(code);
+    if (code.isEmpty()) {
+        Note(calculator_ == nullptr || history_.Recipe().Hero.empty()
+                 ? QStringLiteral("Копировать нечего: сначала выберите героя")
+                 : QStringLiteral("Сборка не помещается в код: в нём не больше %1 действий")
+                       .arg(kMaxCodeGestures));
+        return;
     }
+    QGuiApplication::clipboard()->setText(code);
+    Note(QStringLiteral("Код сборки скопирован: Ctrl+V в калькуляторе вставит её снова"));
 }
 
 void CalculatorPanel::PasteBuild() {
-    const QString reason = PasteBuildCode(QGuiApplication::clipboard()->text());
-    if (!reason.isEmpty() && message_) {
-        message_(QStringLiteral("Сборку не удалось вставить: %1.").arg(reason));
+    const QString code = QGuiApplication::clipboard()->text().trimmed();
+    if (!code.isEmpty() && code == BuildCode()) {
+        Note(QStringLiteral("Эта сборка уже открыта: ничего не изменилось"));
+        return;
     }
+    const QString reason = PasteBuildCode(code);
+    if (!reason.isEmpty()) {
+        Note(QStringLiteral("Сборку не удалось вставить: %1.").arg(reason));
+        return;
+    }
+    const BuildState& state = calculator_->State();
+    Note(QStringLiteral("Сборка вставлена: %1, уровень %2")
+             .arg(FromCp1251(calculator_->Catalog().Hero(state.CurrentHero)->Name))
+             .arg(state.HeroLevel));
 }
 
 void CalculatorPanel::BuildCodeShortcuts() {
@@ -90,12 +107,20 @@ void CalculatorPanel::BuildCodeShortcuts() {
     connect(paste, &QShortcut::activated, this, [this] { PasteBuild(); });
     auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
     undo->setContext(Qt::WindowShortcut);
-    connect(undo, &QShortcut::activated, this, [this] { Undo(); });
+    connect(undo, &QShortcut::activated, this, [this] {
+        if (!Undo()) {
+            Note(QStringLiteral("Отменять нечего"));
+        }
+    });
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
         auto* redo = new QShortcut(keys, this);
         redo->setContext(Qt::WindowShortcut);
-        connect(redo, &QShortcut::activated, this, [this] { Redo(); });
+        connect(redo, &QShortcut::activated, this, [this] {
+            if (!Redo()) {
+                Note(QStringLiteral("Повторять нечего"));
+            }
+        });
     }
 
     // The portrait's context menu offers the same.

@@ -18,9 +18,11 @@ void CalculatorPanel::PopupMenu3Popup(int ability, const QPoint& at) {
         FromCp1251(view.ActivateCaption.empty() ? Texts().Activate : view.ActivateCaption));
     n2_->setVisible(view.ActivateVisible);
     n4_->setVisible(view.ConfigureVisible);
-    // A menu without a visible entry does not open.
+    // A menu without a visible entry does not open; the note says why.
     if (view.ActivateVisible || view.ConfigureVisible) {
         popupMenu3_->popup(at);
+    } else if (const QString why = AbilityMenuRefusal(ability); !why.isEmpty()) {
+        Note(why);
     }
 }
 
@@ -32,6 +34,8 @@ void CalculatorPanel::PopupMenu4Popup(int slot, const QPoint& at) {
     n1_->setVisible(view.ActivateVisible);
     if (view.ActivateVisible) {
         popupMenu4_->popup(at);
+    } else if (const QString why = SlotMenuRefusal(slot); !why.isEmpty()) {
+        Note(why);
     }
 }
 
@@ -70,8 +74,14 @@ void CalculatorPanel::SyncEditors() {
         if (calculator_ != nullptr) {
             view = calculator_->Editor(n);
         }
-        dynLabel_[i]->setText(FromCp1251(view.Label));
+        const QString caption = FromCp1251(view.Label);
+        dynLabel_[i]->setText(caption);
         dynEdit_[i]->setText(FromCp1251(view.Text));
+        dynEdit_[i]->setPlaceholderText(caption);
+        const QString tip = view.Enabled ? caption : EditorRefusal();
+        dynEdit_[i]->setToolTip(tip);
+        dynLeftArrow_[i]->setToolTip(tip);
+        dynRightArrow_[i]->setToolTip(tip);
         dynEdit_[i]->setReadOnly(view.ReadOnly);
         if (dynEdit_[i]->isEnabled() != view.Enabled) {
             dynEdit_[i]->setEnabled(view.Enabled);

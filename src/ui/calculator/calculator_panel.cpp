@@ -1,5 +1,7 @@
 #include "ui/calculator/calculator_panel.h"
 
+#include "ui/widgets/transient_note.h"
+
 #include "ui/widgets/texts.h"
 
 #include "engine/build_order_list.h"
@@ -188,6 +190,7 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
     BuildCodeShortcuts();
     BuildLevelChartEntries();
     BuildPlanning();
+    note_ = new TransientNote(this);
     BuildRunningLine();
     WireGestures();
 }

@@ -30,6 +30,7 @@ namespace zephyr::ui {
 
 class ChangeMarks;
 class LevelChartWindow;
+class TransientNote;
 
 // The calculator panel `MainScrollBox`: pickers, slots, abilities, editors,
 // aura strip, orb, statistics and the running line. Every rule is the
@@ -99,11 +100,6 @@ public:
     // the screen.
     void ShowBreakdown(Figure figure, const QPoint& at);
 
-    // Where the reason a paste failed goes; unset, it is not shown.
-    void SetMessageFunction(std::function<void(const QString&)> message) {
-        message_ = std::move(message);
-    }
-
     // The running line's random source, replaceable for tests.
     void SetTickerRandom(Ticker::RandomFunction random);
     QTimer* TickerTimer() const { return timer1_; }
@@ -141,6 +137,15 @@ private:
     // Tooltips of abilities and slots, clicks on the hero block's values.
     bool PlanningEvent(QObject* watched, QEvent* event);
     void CopyBuild();
+    // The transient note at the panel's foot, and what it says when a click
+    // changes nothing.
+    void Note(const QString& text);
+    QString AbilityName(int ability) const;
+    QString LevelRefusal(int ability) const;
+    QString AbilityMenuRefusal(int ability) const;
+    QString SlotMenuRefusal(int slot) const;
+    // Why the parameter editors take nothing now.
+    QString EditorRefusal() const;
     void PasteBuild();
 
     // The level chart window (calculator_level_chart.cpp): Ctrl+G and the
@@ -216,7 +221,7 @@ private:
     std::optional<HeroStats> pinned_;
     ChangeMarks* changeMarks_ = nullptr;
     LevelChartWindow* levelChart_ = nullptr;
-    std::function<void(const QString&)> message_;
+    TransientNote* note_ = nullptr;
 
     controls::PictureControl* image10_ = nullptr;
     controls::PictureControl* imageHero_ = nullptr;

@@ -145,8 +145,13 @@ void CalculatorPanel::TogglePin() {
     }
     if (pinned_) {
         pinned_.reset();
+        Note(QStringLiteral("Сравнение снято"));
     } else if (calculator_->State().CurrentHero != 0) {
         pinned_ = calculator_->Stats();
+        Note(QStringLiteral("Сборка закреплена: значения, которые изменятся, будут отмечены, "
+                            "а их подсказки сравнят с ней"));
+    } else {
+        Note(QStringLiteral("Закреплять нечего: сначала выберите героя"));
     }
     pinEntry_->setText(pinned_ ? QStringLiteral("Открепить")
                                : QStringLiteral("Закрепить для сравнения"));

@@ -2,6 +2,7 @@
 
 #include "ui/widgets/caption_strip.h"
 #include "ui/widgets/decimal_separator.h"
+#include "ui/widgets/transient_note.h"
 
 #include "engine/level_progress_table.h"
 
@@ -177,6 +178,7 @@ LevelChartWindow::LevelChartWindow(QWidget* parent)
     layout->addWidget(new CaptionStrip(windowTitle(), this));
     layout->addLayout(body);
     resize(820, 660);
+    note_ = new TransientNote(this);
 }
 
 void LevelChartWindow::hideEvent(QHideEvent* event) {
@@ -198,8 +200,9 @@ QString LevelChartWindow::TableText() const {
     return FromUtf8(LevelProgressTable(levels_, decimalSeparator_));
 }
 
-void LevelChartWindow::CopyTable() const {
+void LevelChartWindow::CopyTable() {
     QGuiApplication::clipboard()->setText(TableText());
+    note_->Show(QStringLiteral("Таблица скопирована: её можно вставить в электронную таблицу"));
 }
 
 void LevelChartWindow::FillTable() {

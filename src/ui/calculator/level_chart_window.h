@@ -11,6 +11,8 @@ class QTableWidget;
 
 namespace zephyr::ui {
 
+class TransientNote;
+
 // "Прогресс по уровням": the main figures of the build at every hero level
 // taken, as a table and as a chart of damage and survival against level. It
 // shows what it is given and decides nothing.
@@ -24,7 +26,7 @@ public:
     // The table as tab-separated lines, captions first.
     QString TableText() const;
     // Ctrl+C and the button: the table onto the clipboard.
-    void CopyTable() const;
+    void CopyTable();
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -37,6 +39,7 @@ private:
     char decimalSeparator_;
     QTableWidget* table_ = nullptr;
     QChart* chart_ = nullptr;
+    TransientNote* note_ = nullptr;
 };
 
 } // namespace zephyr::ui

@@ -34,8 +34,6 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
     BuildShell();
     mainScrollBox_ = new CalculatorPanel(this, pictures_, location_,
                                          [this](QObject* sender) { ClickGate(sender); });
-    mainScrollBox_->SetMessageFunction(
-        [this](const QString& text) { hooks_.MessageBox(this, text); });
     connect(mainScrollBox_, &CalculatorPanel::DescriptionRequested, this,
             [this] { ImageEx2Click(); });
     connect(mainScrollBox_, &CalculatorPanel::FormulasRequested, this, [this] { ImageEx6Click(); });

@@ -545,14 +545,25 @@ TEST_F(Gestures, BuildCodesCopyAndPasteTheBuild) {
         ChooseFromContextMenu(p, QStringLiteral("ImageHero"), QStringLiteral("Вставить сборку")));
     EXPECT_EQ(panel->Calc()->State(), built);
 
+    // Each paste says in the panel's note what came of it; no dialog.
+    const QLabel* note = p.Find<QLabel>("TransientNote");
+    ASSERT_NE(note, nullptr);
     const qsizetype messages = p.Messages->size();
-    QGuiApplication::clipboard()->setText(QStringLiteral("https://example.org/not-a-build"));
-    QTest::keyClick(panel, Qt::Key_V, Qt::ControlModifier);
+    QStringList said;
+    const auto paste = [&](const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(panel, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_FALSE(note->isHidden());
+        said << note->text();
+    };
+    paste(QStringLiteral("https://example.org/not-a-build"));
     EXPECT_EQ(panel->Calc()->State(), built);
-    ASSERT_EQ(p.Messages->size(), messages + 1);
-    EXPECT_EQ(p.Messages->back(),
+    EXPECT_EQ(said.back(),
               QStringLiteral("Сборку не удалось вставить: это не код сборки Zephyrdex (он "
                              "начинается с «ZX»)."));
+    // The build already shown changes nothing, and says so.
+    paste(code);
+    EXPECT_EQ(said.back(), QStringLiteral("Эта сборка уже открыта: ничего не изменилось"));
 
     // Every refusal is worded in Russian; only the program's name, the
     // code's start and the names a code holds are Latin.
@@ -565,21 +576,20 @@ TEST_F(Gestures, BuildCodesCopyAndPasteTheBuild) {
                                 .c_str());
     for (const QString& bad :
          {damaged, code.left(code.size() - 3), code + QStringLiteral("!"), strangers, lostItem}) {
-        QGuiApplication::clipboard()->setText(bad);
-        QTest::keyClick(panel, Qt::Key_V, Qt::ControlModifier);
+        paste(bad);
         EXPECT_EQ(panel->Calc()->State(), built);
-        QString said = p.Messages->back();
-        EXPECT_TRUE(said.startsWith(QStringLiteral("Сборку не удалось вставить: ")));
-        said.remove(QStringLiteral("Zephyrdex"))
+        QString text = said.back();
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Сборку не удалось вставить: ")));
+        text.remove(QStringLiteral("Zephyrdex"))
             .remove(QStringLiteral("ZX"))
             .remove(QStringLiteral("«Nobody»"))
             .remove(QStringLiteral("«Nothing Of The Kind»"));
-        EXPECT_FALSE(said.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
-            << p.Messages->back().toStdString();
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            << said.back().toStdString();
     }
-    EXPECT_EQ(p.Messages->size(), messages + 6);
-    EXPECT_TRUE(p.Messages->at(messages + 1).endsWith(QStringLiteral("контрольная сумма.")));
-    EXPECT_TRUE(p.Messages->at(messages + 4).contains(QStringLiteral("нет героя «Nobody»")));
+    EXPECT_TRUE(said.at(2).endsWith(QStringLiteral("контрольная сумма.")));
+    EXPECT_TRUE(said.at(5).contains(QStringLiteral("нет героя «Nobody»")));
+    EXPECT_EQ(p.Messages->size(), messages);
 }
 
 // Every refusal a code can meet has words of its own in the window.

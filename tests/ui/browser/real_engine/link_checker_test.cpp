@@ -6,6 +6,7 @@
 
 #include "ui/browser/document_scheme.h"
 #include "ui/browser/link_protocol.h"
+#include "ui/search/search_panel.h"
 
 #include <QAction>
 #include <QTest>
@@ -67,6 +68,10 @@ protected:
 
     // Shows a page as the menus do and waits for it.
     void Show(const std::string& stored) {
+        // The document screen, as the menus bring it up over the calculator
+        // the program starts on.
+        window_->Panel()->hide();
+        window_->Search()->hide();
         viewer_->Navigate(stored);
         const std::string shown = ui::DocumentUrl(stored).toString().toStdString();
         ASSERT_TRUE(WaitInEventLoop(
@@ -75,15 +80,45 @@ protected:
             << stored;
     }
 
-    int LinkCount() {
-        return Eval(QStringLiteral("document.querySelectorAll('a[href]').length")).toInt();
+    // The program's history, for failure messages.
+    std::string HistoryText() const {
+        std::string text = "; history at " + std::to_string(window_->NavIndex()) + ":";
+        for (const ui::TNavHistory& step : window_->NavHistory()) {
+            text += " " + step.Url;
+        }
+        return text;
     }
 
-    // Link `k` of the page, brought into view; nothing when it is not shown.
-    std::optional<PageLink> Link(int k) {
+    int LinkCount(ui::WebEngineViewer* viewer) {
+        return Eval(viewer, QStringLiteral("document.querySelectorAll('a[href]').length")).toInt();
+    }
+
+    // Link `k` of a viewer's page, brought into view; nothing when it is not
+    // shown.
+    std::optional<PageLink> Link(int k) { return Link(viewer_, k); }
+    std::optional<PageLink> Link(ui::WebEngineViewer* viewer, int k) {
+        // The page may still be moving (a restored scroll offset after
+        // "Назад"): the link is measured until it stands still.
+        std::optional<PageLink> last;
+        for (int tries = 0; tries < 20; ++tries) {
+            std::optional<PageLink> now = Measure(viewer, k);
+            if (!now || (last && now->At == last->At)) {
+                return now;
+            }
+            last = now;
+            WaitInEventLoop([] { return false; }, 60);
+        }
+        return last;
+    }
+
+    // Link `k`, scrolled into view when it is not in view.
+    std::optional<PageLink> Measure(ui::WebEngineViewer* viewer, int k) {
         const QVariantList found =
-            Eval(QStringLiteral("(function(k){var a=document.querySelectorAll('a[href]')[k];"
-                                "a.scrollIntoView({block:'center'});var r=a.getClientRects()[0];"
+            Eval(viewer,
+                 QStringLiteral("(function(k){var a=document.querySelectorAll('a[href]')[k];"
+                                "var r=a.getClientRects()[0];"
+                                "if(r&&(r.top<0||r.bottom>window.innerHeight)){"
+                                "a.scrollIntoView({block:'center'});r=a.getClientRects()[0];}"
                                 "if(!r||r.width<1||r.height<1)return[];"
                                 "return[a.getAttribute('href'),a.href,"
                                 "Math.round(r.left+Math.min(r.width/2,8)),"
@@ -101,7 +136,7 @@ protected:
     void FollowEveryLink(const std::string& stored) {
         Show(stored);
         const QString page = viewer_->View()->page()->url().toString();
-        const int count = LinkCount();
+        const int count = LinkCount(viewer_);
         for (int k = 0; k < count; ++k) {
             std::optional<PageLink> link = Link(k);
             if (!link) {
@@ -135,13 +170,13 @@ protected:
                                    target &&
                                !viewer_->View()->page()->isLoading();
                     },
-                    kWaitMs));
+                    kWaitMs))
+                    << "ended on " << viewer_->View()->page()->url().toString().toStdString();
                 const QString title = Eval(QStringLiteral("document.title")).toString();
                 EXPECT_NE(title, kRefused);
                 EXPECT_NE(title, kFailed);
                 EXPECT_FALSE(Eval(QStringLiteral("document.body.innerText")).toString().isEmpty());
-                if (target.adjusted(QUrl::RemoveQuery) ==
-                    QUrl(page).adjusted(QUrl::RemoveFragment | QUrl::RemoveQuery)) {
+                if (target == QUrl(page).adjusted(QUrl::RemoveFragment)) {
                     continue; // the same document: no page of its own to step back from
                 }
             }
@@ -159,7 +194,7 @@ protected:
                 },
                 kWaitMs))
                 << "back on " << viewer_->View()->page()->url().toString().toStdString()
-                << (CalculatorShown() ? ", calculator shown" : "");
+                << (CalculatorShown() ? ", calculator shown" : "") << HistoryText();
         }
     }
 
@@ -187,6 +222,86 @@ TEST_F(LinkChecker, EveryHeroPageOfTheMainDocument) {
     }
     EXPECT_GE(followed_, 2 * static_cast<int>(window_->Catalog().Heroes.size()));
     std::cout << "[ LINKS    ] hero pages: " << followed_ << " followed\n";
+}
+
+// The dictionary's generated pages: every row of the list shows its article
+// when clicked, and every link the articles hold leads where it says.
+TEST_F(LinkChecker, EveryDictionaryRowAndArticleLink) {
+    Start(copy_->Path());
+    Trigger("Action4");
+    ui::SearchPanel* panel = window_->Search();
+    auto* list = dynamic_cast<ui::WebEngineViewer*>(panel->ListViewer());
+    auto* article = dynamic_cast<ui::WebEngineViewer*>(panel->ArticleViewer());
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(article, nullptr);
+    const auto settled = [](ui::WebEngineViewer* viewer) {
+        return !viewer->View()->page()->isLoading();
+    };
+    // The list with an empty query holds every term, each article under
+    // each of its terms: every article is shown once.
+    const auto hits = panel->Hits();
+    const int count = static_cast<int>(hits.size());
+    ASSERT_TRUE(WaitInEventLoop([&] { return settled(list) && LinkCount(list) == count; }, kWaitMs))
+        << LinkCount(list) << " links for " << count << " terms";
+    std::set<QString> followedTargets;
+    std::set<int> shown;
+    int rows = 0;
+    for (int k = 0; k < count; ++k) {
+        const int entry = hits[static_cast<std::size_t>(k)].Entry;
+        if (!shown.insert(entry).second) {
+            continue;
+        }
+        const std::optional<PageLink> row = Link(list, k);
+        ASSERT_TRUE(row) << "row " << k;
+        ASSERT_EQ(row->Href, QStringLiteral("ShowInfo%1").arg(entry));
+        ClickInPage(list, row->At);
+        ASSERT_TRUE(WaitInEventLoop(
+            [&] { return panel->ArticleEntry() == entry && settled(article); }, kWaitMs))
+            << "row " << k;
+        ++rows;
+        const int links = LinkCount(article);
+        for (int j = 0; j < links; ++j) {
+            const std::optional<PageLink> link = Link(article, j);
+            if (!link || !followedTargets.insert(link->Href).second) {
+                continue;
+            }
+            SCOPED_TRACE("entry " + std::to_string(entry) + " -> " + link->Href.toStdString());
+            ++followed_;
+            const std::size_t handedOut = opened_.size();
+            ClickInPage(article, link->At);
+            const std::string href = link->Href.toStdString();
+            if (href.starts_with("http://") || href.starts_with("https://")) {
+                EXPECT_TRUE(
+                    WaitInEventLoop([&] { return opened_.size() == handedOut + 1; }, kWaitMs));
+                continue;
+            }
+            ASSERT_TRUE(WaitInEventLoop([&] { return panel->isHidden(); }, kWaitMs));
+            if (href.starts_with("calc_")) {
+                ASSERT_TRUE(WaitInEventLoop([this] { return CalculatorShown(); }, kWaitMs));
+            } else {
+                const std::string target = href.substr(0, href.find_first_of("?#"));
+                ASSERT_TRUE(WaitInEventLoop(
+                    [&] {
+                        return viewer_->Address().find(target) != std::string::npos && Loaded("");
+                    },
+                    kWaitMs))
+                    << viewer_->Address();
+                const QString title = Eval(QStringLiteral("document.title")).toString();
+                EXPECT_NE(title, kRefused);
+                EXPECT_NE(title, kFailed);
+            }
+            QTest::mouseClick(window_->findChild<QWidget*>(QStringLiteral("ImageNavBack")),
+                              Qt::LeftButton);
+            ASSERT_TRUE(WaitInEventLoop([&] { return !panel->isHidden(); }, kWaitMs));
+            ASSERT_EQ(panel->ArticleEntry(), entry);
+            ASSERT_TRUE(
+                WaitInEventLoop([&] { return settled(article) && settled(list); }, kWaitMs));
+        }
+    }
+    EXPECT_EQ(rows, static_cast<int>(window_->Catalog().SlangWords.size()));
+    EXPECT_GT(followed_, 0);
+    std::cout << "[ LINKS    ] dictionary: " << rows << " rows, " << followed_
+              << " article links followed\n";
 }
 
 // The static half: every local link of a sample document names a file of

@@ -1,0 +1,80 @@
+#include "x_input.h"
+
+#include "ui_fixture.h"
+
+#include <QProcess>
+#include <QStringList>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace zephyr::uitest::xinput {
+namespace {
+
+// The window takes the events while xdotool makes them, as it takes a
+// user's: its loop runs meanwhile (a window manager that moves a window
+// starts when the window asks it to, with the button still down).
+void Run(const QStringList& arguments) {
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    ASSERT_TRUE(xdotool.waitForStarted(5000)) << "xdotool does not start";
+    ASSERT_TRUE(
+        WaitInEventLoop([&xdotool] { return xdotool.state() == QProcess::NotRunning; }, 20000))
+        << arguments.join(' ').toStdString();
+    ASSERT_EQ(xdotool.exitCode(), 0) << arguments.join(' ').toStdString() << ": "
+                                     << xdotool.readAllStandardError().toStdString();
+    // Long enough for the server to deliver the last event and the window to
+    // act on it.
+    WaitInEventLoop([] { return false; }, 150);
+}
+
+QString Number(int value) {
+    return QString::number(value);
+}
+
+} // namespace
+
+// "mousemove --sync" would wait for ever when the pointer is already there;
+// a short pause lets the window see the pointer arrive instead.
+void Click(const QPoint& global, int button) {
+    Run({QStringLiteral("mousemove"), Number(global.x()), Number(global.y()),
+         QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("click"), Number(button)});
+}
+
+void ClickMiddle(const QWidget* widget, int button) {
+    ASSERT_NE(widget, nullptr);
+    Click(widget->mapToGlobal(widget->rect().center()), button);
+}
+
+void Key(const QString& keys) {
+    Run(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")} +
+        keys.split(' ', Qt::SkipEmptyParts));
+}
+
+void Type(const QString& text) {
+    Run({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
+}
+
+void Drag(const QPoint& from, const QPoint& to) {
+    // In steps, as a hand moves: a window manager that takes over the move
+    // follows the motion after the press.
+    const QString pause = QStringLiteral("0.2");
+    QStringList arguments{QStringLiteral("mousemove"),
+                          Number(from.x()),
+                          Number(from.y()),
+                          QStringLiteral("sleep"),
+                          pause,
+                          QStringLiteral("mousedown"),
+                          QStringLiteral("1")};
+    constexpr int kSteps = 6;
+    for (int k = 1; k <= kSteps; ++k) {
+        const QPoint at = from + (to - from) * k / kSteps;
+        arguments << QStringLiteral("sleep") << pause << QStringLiteral("mousemove")
+                  << Number(at.x()) << Number(at.y());
+    }
+    arguments << QStringLiteral("sleep") << pause << QStringLiteral("mouseup")
+              << QStringLiteral("1");
+    Run(arguments);
+}
+
+} // namespace zephyr::uitest::xinput

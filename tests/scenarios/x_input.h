@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+namespace zephyr::uitest {
+
+// Input as a user makes it: events the X server itself generates (XTest,
+// through xdotool), which reach the window by the server's own rules of
+// pointer, focus and stacking. Nothing here calls into a widget.
+namespace xinput {
+
+// Moves the pointer to a point of the screen and clicks there.
+void Click(const QPoint& global, int button = 1);
+// Clicks the middle of a widget, wherever it is on the screen.
+void ClickMiddle(const QWidget* widget, int button = 1);
+// Presses and releases keys in xdotool's names, one after the other:
+// "ctrl+g", "Tab Tab", "Escape".
+void Key(const QString& keys);
+// Types a text as keystrokes.
+void Type(const QString& text);
+// Presses the left button at one point, moves to another and releases.
+void Drag(const QPoint& from, const QPoint& to);
+
+} // namespace xinput
+
+} // namespace zephyr::uitest

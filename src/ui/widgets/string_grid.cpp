@@ -3,7 +3,6 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QToolTip>
 
 namespace zephyr::ui {
@@ -40,18 +39,6 @@ std::optional<std::pair<int, int>> StringGrid::CellAt(const QPoint& point) const
         }
     }
     return std::nullopt;
-}
-
-void StringGrid::SetMarked(int column, int row, bool marked) {
-    bool& cell = marked_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-    if (cell != marked) {
-        cell = marked;
-        update(CellRect(column, row));
-    }
-}
-
-bool StringGrid::Marked(int column, int row) const {
-    return marked_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
 void StringGrid::mousePressEvent(QMouseEvent* event) {
@@ -93,15 +80,6 @@ void StringGrid::paintEvent(QPaintEvent*) {
             painter.drawText(
                 cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
                 Cell(column, row));
-            if (Marked(column, row)) {
-                // A changed figure: a small orange corner.
-                QPainterPath corner;
-                corner.moveTo(cell.right() - 5, cell.top());
-                corner.lineTo(cell.right() + 1, cell.top());
-                corner.lineTo(cell.right() + 1, cell.top() + 6);
-                corner.closeSubpath();
-                painter.fillPath(corner, QColor(255, 140, 0));
-            }
         }
     }
 }

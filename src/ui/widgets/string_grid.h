@@ -27,10 +27,6 @@ public:
     // The cell under a point of the grid, nothing outside every cell.
     std::optional<std::pair<int, int>> CellAt(const QPoint& point) const;
 
-    // A marked cell carries a small triangle in its top right corner.
-    void SetMarked(int column, int row, bool marked);
-    bool Marked(int column, int row) const;
-
     // The tooltip of a cell; an empty text shows none.
     void SetToolTipFunction(std::function<QString(int column, int row)> toolTip) {
         toolTip_ = std::move(toolTip);
@@ -47,7 +43,6 @@ protected:
 
 private:
     std::array<std::array<QString, kColumns>, kRows> cells_;
-    std::array<std::array<bool, kColumns>, kRows> marked_{};
     std::function<QString(int column, int row)> toolTip_;
 };
 

@@ -38,12 +38,21 @@ void TransientNote::Show(const QString& text) {
 }
 
 void TransientNote::Place() {
+    // Over the part of the host the user sees: a bar of the window may lie
+    // over its foot.
     const QWidget* host = parentWidget();
-    const int width = std::min(host->width() - 40, std::max(200, sizeHint().width()));
+    QRect seen = host->visibleRegion().boundingRect();
+    if (seen.isEmpty()) {
+        seen = host->rect();
+    }
+    const QMargins frame = contentsMargins() + QMargins(12, 6, 12, 6);
+    const int widest = std::max(120, seen.width() - 40);
+    const int wanted = fontMetrics().horizontalAdvance(text()) + frame.left() + frame.right();
+    const int width = std::min(widest, wanted);
     setFixedWidth(width);
     const int height = heightForWidth(width);
     setFixedHeight(height > 0 ? height : sizeHint().height());
-    move((host->width() - width) / 2, host->height() - this->height() - kBottomGap);
+    move(seen.left() + (seen.width() - width) / 2, seen.bottom() + 1 - this->height() - kBottomGap);
 }
 
 } // namespace zephyr::ui

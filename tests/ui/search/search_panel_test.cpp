@@ -179,6 +179,33 @@ TEST_F(SearchPanelTest, DownAndUpWalkTheRowsAndShowTheirArticles) {
     EXPECT_EQ(List().Pages.back(), SearchListPage(hits));
 }
 
+// A row clicked with the mouse is highlighted as one chosen with the keys,
+// and the keys walk on from it.
+TEST_F(SearchPanelTest, AClickedRowIsHighlightedAndTheKeysGoOnFromIt) {
+    OpenDictionary();
+    QTest::keyClicks(Edit(), QStringLiteral("a"));
+    const std::vector<TSearchHit> hits = Panel().Hits();
+    ASSERT_GE(hits.size(), 4u);
+    List().Click("ShowInfo" + std::to_string(hits[2].Entry));
+    EXPECT_EQ(Panel().HighlightedRow(), 2);
+    ASSERT_FALSE(List().Scripts.empty());
+    EXPECT_NE(List().Scripts.back().find(")(2);"), std::string::npos);
+    QTest::keyClick(Edit(), Qt::Key_Down);
+    EXPECT_EQ(Panel().HighlightedRow(), 3);
+    EXPECT_EQ(Panel().ArticleEntry(), hits[3].Entry);
+}
+
+TEST_F(SearchPanelTest, AQueryWithNeitherHitsNorSuggestionsSaysSo) {
+    OpenDictionary();
+    QTest::keyClicks(Edit(), QStringLiteral("qqqqqqqqzx"));
+    ExpectPagesFor("qqqqqqqqzx", 0);
+    QLabel* offer = Panel().Suggestion();
+    ASSERT_FALSE(offer->isHidden());
+    EXPECT_TRUE(offer->text().endsWith(QStringLiteral("Ничего не найдено")));
+    Edit()->clear();
+    EXPECT_TRUE(offer->isHidden());
+}
+
 TEST_F(SearchPanelTest, CtrlLOpensTheDictionaryWithTheTextSelected) {
     OpenDictionary();
     QTest::keyClicks(Edit(), QStringLiteral("ag"));

@@ -75,5 +75,58 @@ TEST_F(BuildOrderLines, ASelectedLineStaysReadable) {
     EXPECT_EQ(image.pixelColor(0, list.LineRect(1).center().y()), QColor(Qt::black));
 }
 
+// While a line is dragged, a bar marks where it will land: below the line
+// under the mouse when moving down, above it when moving up; none over the
+// dragged line itself, and none once it is dropped.
+TEST(BuildOrderDrag, AMarkerShowsWhereTheLineWillLand) {
+    FixedLineListBox list;
+    list.setGeometry(0, 0, 129, 100);
+    list.SetLines({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
+                  {Qt::white, Qt::white, Qt::white});
+    list.CanDrag = [](int) { return true; };
+    list.show();
+    int droppedFrom = -1;
+    int droppedTo = -1;
+    QObject::connect(&list, &FixedLineListBox::LineDropped, [&](int from, int to) {
+        droppedFrom = from;
+        droppedTo = to;
+    });
+    const QColor marker(255, 204, 102);
+    const auto markedRows = [&list, &marker] {
+        const QImage image = list.grab().toImage();
+        std::vector<int> rows;
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixelColor(list.width() / 2, y) == marker) {
+                rows.push_back(y);
+            }
+        }
+        return rows;
+    };
+
+    QTest::mousePress(&list, Qt::LeftButton, {}, list.LineRect(0).center());
+    QTest::mouseMove(&list, list.LineRect(0).center() + QPoint(1, 0));
+    EXPECT_EQ(list.DropLine(), -1);
+    EXPECT_TRUE(markedRows().empty());
+    QTest::mouseMove(&list, list.LineRect(2).center());
+    EXPECT_EQ(list.DropLine(), 2);
+    const std::vector<int> below = markedRows();
+    ASSERT_EQ(below.size(), 2u);
+    EXPECT_GE(below.front(), list.LineRect(2).center().y());
+    EXPECT_LE(below.back(), list.LineRect(2).bottom());
+    QTest::mouseRelease(&list, Qt::LeftButton, {}, list.LineRect(2).center());
+    EXPECT_EQ(droppedFrom, 0);
+    EXPECT_EQ(droppedTo, 2);
+    EXPECT_EQ(list.DropLine(), -1);
+    EXPECT_TRUE(markedRows().empty());
+
+    // Upwards, the bar sits on the top of the line under the mouse.
+    QTest::mousePress(&list, Qt::LeftButton, {}, list.LineRect(2).center());
+    QTest::mouseMove(&list, list.LineRect(1).center());
+    const std::vector<int> above = markedRows();
+    ASSERT_EQ(above.size(), 2u);
+    EXPECT_EQ(above.front(), list.LineRect(1).top());
+    QTest::mouseRelease(&list, Qt::LeftButton, {}, list.LineRect(1).center());
+}
+
 } // namespace
 } // namespace zephyr::uitest

@@ -51,9 +51,14 @@ public:
         case Figure::Damage:
             return DamagePercent();
         case Figure::PhysicalDps: {
-            const std::string plain = "(" + t_.Number(AverageWhite()) + " + " +
-                                      std::to_string(s_.DamageBonus) + ") / " +
-                                      t_.Number(s_.AttackCooldown);
+            // Appended piece by piece: GCC 12 sees a false overlap in
+            // "(" + std::string at -O3 (-Wrestrict).
+            std::string plain(1, '(');
+            plain += t_.Number(AverageWhite());
+            plain += " + ";
+            plain += std::to_string(s_.DamageBonus);
+            plain += ") / ";
+            plain += t_.Number(s_.AttackCooldown);
             return DamagePerSecond(Quantity::PhysicalDps, Quantity::PhysicalDpsFlat, plain, figure);
         }
         case Figure::MagicalDps: {

@@ -36,9 +36,11 @@ no_qt() {
 allowed data 'data/.+'
 allowed engine '(data|engine)/.+'
 allowed dictionary '(data|dictionary)/.+'
+allowed builds '(data|engine|builds)/.+'
 no_qt data
 no_qt engine
 no_qt dictionary
+no_qt builds
 allowed controls 'controls/.+'
 
 allowed ui/widgets 'data/.+|ui/widgets/.+'

@@ -3,6 +3,9 @@
 #include "pack_builder.h"
 #include "temp_folder.h"
 
+#include "builds/build_file.h"
+#include "engine/build_code.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -85,6 +88,35 @@ TEST_F(StatsCommand, ReplayProblemsNameTheScriptAndTheAction) {
     EXPECT_EQ(fractional.ExitCode, 1);
     EXPECT_EQ(fractional.Err, "zephyrdex-cli: standard input: hero must be a name or a whole "
                               "number, not 1.5\n");
+}
+
+// A build file is read as the script it holds; one the program cannot use
+// is refused naming the file, and nothing is printed.
+TEST_F(StatsCommand, BuildFilesAreReplayedAndEncodedLikeScripts) {
+    BuildFile build;
+    build.Name = "Ash at two";
+    build.HeroLevel = 2;
+    build.Recipe = {"Ash", {{GestureKind::LevelUp, 1, 0, {}}, {GestureKind::LevelUp, 5, 0, {}}}};
+    const auto path = folder_.Path() / "Ash.zdxbuild";
+    testing::WriteFile(path, BuildFileText(build));
+    const auto stats = RunCli("stats " + Data() + " " + path.string());
+    ASSERT_EQ(stats.ExitCode, 0) << stats.Err;
+    EXPECT_EQ(json::parse(stats.Out)["HeroLevel"], 2);
+    const auto code = RunCli("code " + Data() + " " + path.string());
+    ASSERT_EQ(code.ExitCode, 0) << code.Err;
+    EXPECT_EQ(code.Out, EncodeBuildCode(build.Recipe) + "\n");
+
+    json newer = json::parse(BuildFileText(build));
+    newer["version"] = 9;
+    testing::WriteFile(path, newer.dump());
+    for (const char* command : {"stats ", "code "}) {
+        const auto refused = RunCli(command + Data() + " " + path.string());
+        EXPECT_EQ(refused.ExitCode, 1);
+        EXPECT_EQ(refused.Err, "zephyrdex-cli: " + path.string() +
+                                   ": the build file was written by a newer Zephyrdex (format "
+                                   "version 9; this program reads version 1)\n");
+        EXPECT_EQ(refused.Out, "");
+    }
 }
 
 } // namespace

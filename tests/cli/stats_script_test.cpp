@@ -43,8 +43,8 @@ protected:
     // The message a script fails with, or "replayed".
     std::string Problem(const std::string& text) {
         try {
-            RunStatsScript(b.Catalogue, ParseStatsScript(text), '.');
-        } catch (const StatsScriptError& error) {
+            RunStatsScript(b.Catalogue, ParseBuildScript(text), '.');
+        } catch (const BuildScriptError& error) {
             return error.what();
         }
         return "replayed";
@@ -112,19 +112,19 @@ TEST_F(StatsScriptTest, OutputShapeAndTextsInUtf8) {
 }
 
 TEST_F(StatsScriptTest, BadScriptsNameTheProblem) {
-    EXPECT_THROW(Run(R"({"hero": "Nobody"})"), StatsScriptError);
-    EXPECT_THROW(Run(R"({"hero": 3})"), StatsScriptError);
-    EXPECT_THROW(Run(R"({"actions": []})"), StatsScriptError);
-    EXPECT_THROW(Run(R"({"hero": 1, "actions": [{"jump": 1}]})"), StatsScriptError);
+    EXPECT_THROW(Run(R"({"hero": "Nobody"})"), BuildScriptError);
+    EXPECT_THROW(Run(R"({"hero": 3})"), BuildScriptError);
+    EXPECT_THROW(Run(R"({"actions": []})"), BuildScriptError);
+    EXPECT_THROW(Run(R"({"hero": 1, "actions": [{"jump": 1}]})"), BuildScriptError);
     EXPECT_THROW(Run(R"({"hero": 1, "actions": [{"place": {"slot": 1, "item": "Sword"}}]})"),
-                 StatsScriptError);
-    EXPECT_THROW(Run(R"({"hero": 1, "actions": [{"levelUp": "one"}]})"), StatsScriptError);
+                 BuildScriptError);
+    EXPECT_THROW(Run(R"({"hero": 1, "actions": [{"levelUp": "one"}]})"), BuildScriptError);
     EXPECT_THROW(Run(R"({"hero": 1, "actions": [{"levelUp": 1, "levelDown": true}]})"),
-                 StatsScriptError);
+                 BuildScriptError);
     try {
         Run(R"({"hero": 1, "actions": [{"levelUp": 1}, {"fly": true}]})");
         FAIL();
-    } catch (const StatsScriptError& error) {
+    } catch (const BuildScriptError& error) {
         EXPECT_NE(std::string(error.what()).find("action 1"), std::string::npos);
         EXPECT_NE(std::string(error.what()).find("fly"), std::string::npos);
     }
@@ -181,14 +181,14 @@ std::string Nested(const std::string& before, int levels, const std::string& aft
 
 std::string ParseProblem(const std::string& text) {
     try {
-        ParseStatsScript(text);
-    } catch (const StatsScriptError& error) {
+        ParseBuildScript(text);
+    } catch (const BuildScriptError& error) {
         return error.what();
     }
     return "parsed";
 }
 
-TEST(ParseStatsScript, NestingIsLimitedWhileReading) {
+TEST(ParseBuildScript, NestingIsLimitedWhileReading) {
     // The script object is the first level.
     EXPECT_EQ(ParseProblem(Nested(R"({"hero": 1, "x": )", kMaxScriptDepth - 1, "}")), "parsed");
     EXPECT_EQ(ParseProblem(Nested(R"({"hero": 1, "x": )", kMaxScriptDepth, "}")),
@@ -204,7 +204,7 @@ TEST(ParseStatsScript, NestingIsLimitedWhileReading) {
     EXPECT_EQ(ParseProblem(objects), "nested deeper than 64 levels");
 }
 
-TEST(ParseStatsScript, JsonProblemsAreShortAndUntagged) {
+TEST(ParseBuildScript, JsonProblemsAreShortAndUntagged) {
     EXPECT_EQ(ParseProblem(R"({"hero": 1e999})"), "number overflow parsing '1e999'");
     EXPECT_EQ(ParseProblem(R"({"hero": 1)" + std::string(400, '0') + "}"),
               "number overflow parsing '1" + std::string(39, '0') + "\u2026");

@@ -2,6 +2,8 @@
 #include "commands.h"
 #include "stats_script.h"
 
+#include "builds/build_file.h"
+
 #include "data/message_text.h"
 #include "engine/build_code.h"
 
@@ -42,8 +44,10 @@ int WithScript(CliContext& ctx, const DataLocation& location, const char* comman
     }
     nlohmann::json script;
     try {
-        script = ParseStatsScript(text);
-    } catch (const StatsScriptError& error) {
+        script = ParseBuildScript(text);
+        // A build file is a script under a header; its format is checked.
+        CheckBuildFileHeader(script);
+    } catch (const BuildScriptError& error) {
         return problem(error.what());
     }
     const std::optional<Catalogue> catalogue = LoadRecords(ctx, location);
@@ -52,7 +56,7 @@ int WithScript(CliContext& ctx, const DataLocation& location, const char* comman
     }
     try {
         use(*catalogue, script);
-    } catch (const StatsScriptError& error) {
+    } catch (const BuildScriptError& error) {
         return problem(error.what());
     } catch (const BuildCodeError& error) {
         return problem(error.what());
@@ -93,7 +97,7 @@ int RunCode(CliContext& ctx, const DataLocation& location, const std::string& co
     }
     try {
         ctx.Out << RunRecipe(*catalogue, recipe, separator).dump(2) << '\n';
-    } catch (const StatsScriptError& error) {
+    } catch (const BuildScriptError& error) {
         return problem(error.what());
     }
     return kExitOk;

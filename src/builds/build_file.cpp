@@ -48,6 +48,14 @@ void CheckBuildFileHeader(const json& script) {
     }
 }
 
+bool MadeOnOtherData(const json& script, const std::string& dataIdentity) {
+    if (!script.is_object() || !script.contains("data") || !script.at("data").is_string()) {
+        return false;
+    }
+    const std::string& made = script.at("data").get_ref<const std::string&>();
+    return !made.empty() && made != dataIdentity;
+}
+
 std::string BuildFileText(const BuildFile& build) {
     json file = ScriptFromRecipe(build.Recipe);
     file["format"] = kBuildFileFormat;

@@ -41,4 +41,8 @@ BuildFile ReadBuildFile(const std::string& text, const Catalogue& catalogue);
 // format or a newer version (BuildScriptError); a plain script passes.
 void CheckBuildFileHeader(const nlohmann::json& script);
 
+// Whether a parsed build file was made on data of another identity (see
+// DataIdentity); a plain script, or a file that does not say, was not.
+bool MadeOnOtherData(const nlohmann::json& script, const std::string& dataIdentity);
+
 } // namespace zephyr

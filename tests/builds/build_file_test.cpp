@@ -87,8 +87,12 @@ TEST_F(BuildFileTest, AFileIsTheScriptTheCommandLineReplays) {
     const json file = ParseBuildScript(BuildFileText(EveryGesture()));
     EXPECT_NO_THROW(CheckBuildFileHeader(file));
     EXPECT_EQ(RecipeFromScript(b.Catalogue, file), EveryGesture().Recipe);
-    // A plain script has no header to check.
+    // A plain script has no header to check, and no data it was made on.
     EXPECT_NO_THROW(CheckBuildFileHeader(json::parse(R"({"hero": "Tester"})")));
+    EXPECT_FALSE(MadeOnOtherData(json::parse(R"({"hero": "Tester"})"), "5f0c2a9d"));
+    EXPECT_FALSE(MadeOnOtherData(file, "5f0c2a9d"));
+    EXPECT_TRUE(MadeOnOtherData(file, "0123456789abcdef"));
+    EXPECT_FALSE(MadeOnOtherData(json::parse(R"({"hero": "Tester", "data": ""})"), "x"));
 }
 
 TEST_F(BuildFileTest, FilesThatCannotBeUsedAreRefusedWithTheReason) {

@@ -4,6 +4,7 @@
 #include "temp_folder.h"
 
 #include "builds/build_file.h"
+#include "builds/data_identity.h"
 #include "engine/build_code.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +106,20 @@ TEST_F(StatsCommand, BuildFilesAreReplayedAndEncodedLikeScripts) {
     const auto code = RunCli("code " + Data() + " " + path.string());
     ASSERT_EQ(code.ExitCode, 0) << code.Err;
     EXPECT_EQ(code.Out, EncodeBuildCode(build.Recipe) + "\n");
+
+    // The data it was made on: a note when it is other data, and the build
+    // replays all the same.
+    EXPECT_EQ(stats.Err, "");
+    build.DataId = "0123456789abcdef";
+    testing::WriteFile(path, BuildFileText(build));
+    const auto other = RunCli("stats " + Data() + " " + path.string());
+    ASSERT_EQ(other.ExitCode, 0) << other.Err;
+    EXPECT_EQ(other.Out, stats.Out);
+    EXPECT_EQ(other.Err,
+              "zephyrdex-cli: " + path.string() + ": note: the build was made on other data\n");
+    build.DataId = DataIdentity(PackBuilder::LocationOf(folder_.Path()));
+    testing::WriteFile(path, BuildFileText(build));
+    EXPECT_EQ(RunCli("stats " + Data() + " " + path.string()).Err, "");
 
     json newer = json::parse(BuildFileText(build));
     newer["version"] = 9;

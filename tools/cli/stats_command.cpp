@@ -3,6 +3,7 @@
 #include "stats_script.h"
 
 #include "builds/build_file.h"
+#include "builds/data_identity.h"
 
 #include "data/message_text.h"
 #include "engine/build_code.h"
@@ -60,6 +61,10 @@ int WithScript(CliContext& ctx, const DataLocation& location, const char* comman
         return problem(error.what());
     } catch (const BuildCodeError& error) {
         return problem(error.what());
+    }
+    // A build file made on other data replays all the same, with a note.
+    if (MadeOnOtherData(script, DataIdentity(location))) {
+        ctx.Err << "zephyrdex-cli: " << name << ": note: the build was made on other data\n";
     }
     return kExitOk;
 }

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QTest>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <fstream>
@@ -35,8 +37,23 @@ void RealProgram::Start(const std::filesystem::path& folder) {
     ASSERT_NE(window_, nullptr);
     viewer_ = dynamic_cast<ui::WebEngineViewer*>(window_->WebBrowser1());
     ASSERT_NE(viewer_, nullptr);
+    QObject::connect(viewer_->View()->page(), &QWebEnginePage::loadingChanged, window_.get(),
+                     [this](const QWebEngineLoadingInfo& info) {
+                         if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
+                             loaded_.push_back(info.url());
+                         }
+                     });
     // The start page comes by itself.
     ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("Main.html"); }, kWaitMs));
+}
+
+bool RealProgram::LoadedSince(std::size_t count, const std::string& page) const {
+    for (std::size_t k = count; k < loaded_.size(); ++k) {
+        if (loaded_[k].path().endsWith(QString::fromStdString(page))) {
+            return Loaded(page);
+        }
+    }
+    return false;
 }
 
 bool RealProgram::Loaded(const std::string& page) const {

@@ -44,6 +44,12 @@ protected:
     std::unique_ptr<ui::MainWindow> window_;
     ui::WebEngineViewer* viewer_ = nullptr;
     std::vector<QUrl> opened_;
+    // The pages the document viewer loaded, in order: a page's address
+    // changes when its load is asked for, before it starts loading, so only
+    // a finished load says the page is there.
+    std::vector<QUrl> loaded_;
+    // A load of `page` succeeded after the first `count` loads.
+    bool LoadedSince(std::size_t count, const std::string& page) const;
 };
 
 } // namespace zephyr::uitest

@@ -19,7 +19,7 @@ Value Field(const json& file, const char* name, const Value& fallback, const cha
     const bool fits = std::is_same_v<Value, int> ? value.is_number_integer() : value.is_string();
     if (!fits) {
         throw BuildScriptError(std::string("\"") + name + "\" must be " + type + ", not " +
-                               value.dump().substr(0, 40));
+                               ScriptExcerpt(value));
     }
     return value.get<Value>();
 }
@@ -33,7 +33,7 @@ void CheckBuildFileHeader(const json& script) {
     const json& format = script.at("format");
     if (format != kBuildFileFormat) {
         throw BuildScriptError("not a Zephyrdex build file (\"format\" is " +
-                               format.dump().substr(0, 40) + ")");
+                               ScriptExcerpt(format) + ")");
     }
     const json& version = script.value("version", json());
     if (!version.is_number_integer() || version.get<long long>() < 1) {

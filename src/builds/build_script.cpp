@@ -27,11 +27,6 @@ std::string Cut(const std::string& text) {
     return text;
 }
 
-// The offending value as the script writes it, cut short.
-std::string Excerpt(const json& value) {
-    return Cut(value.dump());
-}
-
 // Where in the script a problem lies: an action by index, or nothing for the
 // top level.
 using Place = std::optional<std::size_t>;
@@ -56,7 +51,7 @@ long long WholeNumber(const json& value) {
 
 int IntegerOf(const json& value, Place place, const std::string& what) {
     if (!value.is_number_integer()) {
-        Fail(place, what + " must be an integer, not " + Excerpt(value));
+        Fail(place, what + " must be an integer, not " + ScriptExcerpt(value));
     }
     const long long number = WholeNumber(value);
     // Far-out numbers are just refused gestures, like any other bad slot.
@@ -68,7 +63,7 @@ int IntegerOf(const json& value, Place place, const std::string& what) {
 
 const json& Member(const json& object, const char* name, Place place, const std::string& action) {
     if (!object.is_object() || !object.contains(name)) {
-        Fail(place, action + " needs \"" + name + "\" in " + Excerpt(object));
+        Fail(place, action + " needs \"" + name + "\" in " + ScriptExcerpt(object));
     }
     return object.at(name);
 }
@@ -82,7 +77,7 @@ int Resolve(const std::vector<Record>& table, const json& value, Place place,
         if (number >= 1 && number <= static_cast<long long>(table.size())) {
             return static_cast<int>(number);
         }
-        Fail(place, "unknown " + what + " " + Excerpt(value));
+        Fail(place, "unknown " + what + " " + ScriptExcerpt(value));
     }
     if (value.is_string()) {
         const std::string name = Cp1251FromUtf8(value.get<std::string>());
@@ -91,9 +86,9 @@ int Resolve(const std::vector<Record>& table, const json& value, Place place,
                 return static_cast<int>(i + 1);
             }
         }
-        Fail(place, "unknown " + what + " " + Excerpt(value));
+        Fail(place, "unknown " + what + " " + ScriptExcerpt(value));
     }
-    Fail(place, what + " must be a name or a whole number, not " + Excerpt(value));
+    Fail(place, what + " must be a name or a whole number, not " + ScriptExcerpt(value));
 }
 
 template <class Record>
@@ -107,7 +102,7 @@ std::string NameOf(const std::vector<Record>& table, const json& value, Place pl
 Gesture GestureOf(const Catalogue& catalogue, const json& action, std::size_t index) {
     const Place place = index;
     if (!action.is_object() || action.size() != 1) {
-        Fail(place, "an action is an object with one key, not " + Excerpt(action));
+        Fail(place, "an action is an object with one key, not " + ScriptExcerpt(action));
     }
     const std::string& name = action.begin().key();
     const json& value = action.begin().value();
@@ -154,7 +149,7 @@ Gesture GestureOf(const Catalogue& catalogue, const json& action, std::size_t in
         const int editor = number(member("editor"), "editor");
         const json& text = member("text");
         if (!text.is_string()) {
-            Fail(place, "text must be a string, not " + Excerpt(text));
+            Fail(place, "text must be a string, not " + ScriptExcerpt(text));
         }
         return {GestureKind::ParamText, editor, 0, Cp1251FromUtf8(text.get<std::string>())};
     }
@@ -162,11 +157,11 @@ Gesture GestureOf(const Catalogue& catalogue, const json& action, std::size_t in
         const int editor = number(member("editor"), "editor");
         const json& dir = member("dir");
         if (dir != "left" && dir != "right") {
-            Fail(place, "dir must be \"left\" or \"right\", not " + Excerpt(dir));
+            Fail(place, "dir must be \"left\" or \"right\", not " + ScriptExcerpt(dir));
         }
         return {GestureKind::ParamArrow, editor, dir == "right" ? 1 : 0, {}};
     }
-    Fail(place, "unknown action " + Excerpt(json(name)));
+    Fail(place, "unknown action " + ScriptExcerpt(json(name)));
 }
 
 // A gesture as the script's action, heroes and items by name (UTF-8).
@@ -221,6 +216,10 @@ std::string LibraryReason(const json::exception& error) {
 
 } // namespace
 
+std::string ScriptExcerpt(const json& value) {
+    return Cut(value.dump());
+}
+
 json ParseBuildScript(const std::string& text) {
     // The parser itself keeps its own stack, but copying and printing the
     // value recurse, so depth is refused while reading.
@@ -245,11 +244,11 @@ json ParseBuildScript(const std::string& text) {
 BuildRecipe RecipeFromScript(const Catalogue& catalogue, const json& script) {
     if (!script.is_object() || !script.contains("hero")) {
         throw BuildScriptError("the script is an object with \"hero\" and \"actions\", not " +
-                               Excerpt(script));
+                               ScriptExcerpt(script));
     }
     const json actions = script.value("actions", json::array());
     if (!actions.is_array()) {
-        throw BuildScriptError("\"actions\" must be an array, not " + Excerpt(actions));
+        throw BuildScriptError("\"actions\" must be an array, not " + ScriptExcerpt(actions));
     }
     BuildRecipe recipe;
     recipe.Hero = NameOf(catalogue.Heroes, script.at("hero"), std::nullopt, "hero");

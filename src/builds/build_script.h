@@ -22,6 +22,10 @@ struct BuildScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A value of a script as it is written, cut short after a few characters
+// (whole UTF-8 characters), for messages.
+std::string ScriptExcerpt(const nlohmann::json& value);
+
 // Deepest nesting a script may have. Real scripts use three levels; deeper
 // input would only exhaust the stack when the value is copied or printed.
 inline constexpr int kMaxScriptDepth = 64;

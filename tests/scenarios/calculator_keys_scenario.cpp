@@ -15,15 +15,6 @@ namespace {
 
 class CalculatorKeyScenario : public XProgram {
 protected:
-    QWidget* LevelChart() const {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == QLatin1String("LevelChartWindow")) {
-                return top;
-            }
-        }
-        return nullptr;
-    }
-
     std::string HeroName() const {
         return window_->Catalog().Hero(window_->Panel()->Calc()->State().CurrentHero)->Name;
     }

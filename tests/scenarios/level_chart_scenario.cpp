@@ -3,7 +3,6 @@
 #include "x_input.h"
 #include "x_program.h"
 
-#include <QApplication>
 #include <QScreen>
 
 #include <algorithm>
@@ -16,18 +15,9 @@ protected:
     QWidget* OpenChart() {
         EXPECT_TRUE(CalculatorShown());
         xinput::Key(QStringLiteral("ctrl+g"));
-        QWidget* chart = nullptr;
-        EXPECT_TRUE(WaitInEventLoop(
-            [&] {
-                for (QWidget* top : QApplication::topLevelWidgets()) {
-                    if (top->objectName() == QLatin1String("LevelChartWindow") &&
-                        top->isVisible()) {
-                        chart = top;
-                    }
-                }
-                return chart != nullptr;
-            },
-            5000));
+        EXPECT_TRUE(
+            WaitInEventLoop([] { return LevelChart() && LevelChart()->isVisible(); }, 5000));
+        QWidget* chart = LevelChart();
         WaitInEventLoop([] { return false; }, 300);
         return chart;
     }

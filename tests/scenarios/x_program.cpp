@@ -88,4 +88,13 @@ QWidget* XProgram::Child(const char* name) const {
     return window_->findChild<QWidget*>(QString::fromLatin1(name));
 }
 
+QWidget* XProgram::LevelChart() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("LevelChartWindow")) {
+            return top;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace zephyr::uitest

@@ -30,6 +30,8 @@ protected:
     void Screenshot(const std::string& name);
 
     QWidget* Child(const char* name) const;
+    // The level chart's window, once it was made; null before.
+    static QWidget* LevelChart();
 };
 
 } // namespace zephyr::uitest

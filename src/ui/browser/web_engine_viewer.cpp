@@ -111,9 +111,18 @@ void WebEngineViewer::Navigate(const std::string& address) {
 
 void WebEngineViewer::Follow(const QUrl& url) {
     if (AskBeforeNavigate(AddressOfUrl(url))) {
-        pastHook_ = url;
-        page_->load(url);
+        Load(url);
     }
+}
+
+void WebEngineViewer::Load(const QUrl& url) {
+    if (url != written_) {
+        pastHook_ = url;
+    }
+    asked_ = url;
+    askedStarted_ = false;
+    askedAgain_ = false;
+    page_->load(url);
 }
 
 bool WebEngineViewer::AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
@@ -146,10 +155,7 @@ bool WebEngineViewer::AcceptNavigation(const QUrl& url, QWebEnginePage::Navigati
     if (mainFrame && type == QWebEnginePage::NavigationTypeLinkClicked &&
         url.scheme() == QLatin1String(kDocumentScheme) && !jumpInPage) {
         if (AskBeforeNavigate(AddressOfUrl(url))) {
-            QTimer::singleShot(0, frame_, [this, url] {
-                pastHook_ = url;
-                page_->load(url);
-            });
+            QTimer::singleShot(0, frame_, [this, url] { Load(url); });
         }
         return false;
     }
@@ -157,6 +163,27 @@ bool WebEngineViewer::AcceptNavigation(const QUrl& url, QWebEnginePage::Navigati
 }
 
 void WebEngineViewer::LoadingChanged(const QWebEngineLoadingInfo& info) {
+    // A navigation refused here (a link leaving for the system browser) is
+    // cancelled by the engine a moment later, and a load the program asked
+    // for in between is cancelled with it: stopped before it started, or
+    // failed without a reason. It is asked for once more.
+    if (info.url() == asked_.adjusted(QUrl::NormalizePathSegments)) {
+        const bool cancelled =
+            (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus && !askedStarted_) ||
+            (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.errorCode() == 0);
+        if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+            askedStarted_ = true;
+        } else if (cancelled && !askedAgain_) {
+            askedAgain_ = true;
+            QTimer::singleShot(0, frame_, [this, url = asked_] {
+                if (url == asked_ && askedAgain_) {
+                    Load(url);
+                    askedAgain_ = true;
+                }
+            });
+            return;
+        }
+    }
     // Whatever cannot be shown shows our own page in the documents' colours,
     // never the engine's: a load the program replaced by another (aborted)
     // is no failure, and a written page that failed is not written again.
@@ -175,7 +202,7 @@ std::string WebEngineViewer::Address() const {
 void WebEngineViewer::WritePage(std::string html) {
     written_ = environment_->Pages().Store(name_, QByteArray::fromStdString(std::move(html)));
     pastHook_.reset();
-    page_->load(written_);
+    Load(written_);
 }
 
 std::string WebEngineViewer::PageBase() const {

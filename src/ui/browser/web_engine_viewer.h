@@ -47,6 +47,8 @@ private:
     // Asks the hook and loads: the program's navigations, and links that
     // asked for a new window, which open here.
     void Follow(const QUrl& url);
+    // Loads a page the program has allowed.
+    void Load(const QUrl& url);
 
     std::shared_ptr<WebEngineEnvironment> environment_;
     QString name_;
@@ -56,6 +58,9 @@ private:
     FindBar* findBar_;
     std::optional<QUrl> pastHook_; // the load the hook has already allowed
     QUrl written_;                 // the last page written
+    QUrl asked_;                   // the program's last load
+    bool askedStarted_ = false;
+    bool askedAgain_ = false;
 };
 
 } // namespace zephyr::ui

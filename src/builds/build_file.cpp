@@ -24,6 +24,30 @@ Value Field(const json& file, const char* name, const Value& fallback, const cha
     return value.get<Value>();
 }
 
+json ParseBuildFile(const std::string& text) {
+    json file = ParseBuildScript(text);
+    if (!file.is_object() || !file.contains("format")) {
+        throw BuildScriptError("not a Zephyrdex build file (it has no \"format\")",
+                               BuildScriptError::Fault::NotBuildFile);
+    }
+    CheckBuildFileHeader(file);
+    return file;
+}
+
+BuildFileHeader HeaderOf(const json& file) {
+    BuildFileHeader header;
+    header.Name = Field<std::string>(file, "name", {}, "a text");
+    header.Notes = Field<std::string>(file, "notes", {}, "a text");
+    header.Created = Field<std::string>(file, "created", {}, "a text");
+    header.Modified = Field<std::string>(file, "modified", {}, "a text");
+    header.HeroLevel = Field<int>(file, "level", 0, "a whole number");
+    header.DataId = Field<std::string>(file, "data", {}, "a text");
+    if (const auto hero = file.find("hero"); hero != file.end() && hero->is_string()) {
+        header.Hero = hero->get<std::string>();
+    }
+    return header;
+}
+
 } // namespace
 
 void CheckBuildFileHeader(const json& script) {
@@ -33,7 +57,8 @@ void CheckBuildFileHeader(const json& script) {
     const json& format = script.at("format");
     if (format != kBuildFileFormat) {
         throw BuildScriptError("not a Zephyrdex build file (\"format\" is " +
-                               ScriptExcerpt(format) + ")");
+                                   ScriptExcerpt(format) + ")",
+                               BuildScriptError::Fault::NotBuildFile);
     }
     const json& version = script.value("version", json());
     if (!version.is_number_integer() || version.get<long long>() < 1) {
@@ -42,9 +67,10 @@ void CheckBuildFileHeader(const json& script) {
     }
     if (version.get<long long>() > kBuildFileVersion) {
         throw BuildScriptError("the build file was written by a newer Zephyrdex (format version " +
-                               std::to_string(version.get<long long>()) +
-                               "; this program reads version " + std::to_string(kBuildFileVersion) +
-                               ")");
+                                   std::to_string(version.get<long long>()) +
+                                   "; this program reads version " +
+                                   std::to_string(kBuildFileVersion) + ")",
+                               BuildScriptError::Fault::Newer);
     }
 }
 
@@ -70,19 +96,14 @@ std::string BuildFileText(const BuildFile& build) {
     return file.dump(2, ' ', false, json::error_handler_t::replace) + '\n';
 }
 
+BuildFileHeader ReadBuildFileHeader(const std::string& text) {
+    return HeaderOf(ParseBuildFile(text));
+}
+
 BuildFile ReadBuildFile(const std::string& text, const Catalogue& catalogue) {
-    const json file = ParseBuildScript(text);
-    if (!file.is_object() || !file.contains("format")) {
-        throw BuildScriptError("not a Zephyrdex build file (it has no \"format\")");
-    }
-    CheckBuildFileHeader(file);
+    const json file = ParseBuildFile(text);
     BuildFile build;
-    build.Name = Field<std::string>(file, "name", {}, "a text");
-    build.Notes = Field<std::string>(file, "notes", {}, "a text");
-    build.Created = Field<std::string>(file, "created", {}, "a text");
-    build.Modified = Field<std::string>(file, "modified", {}, "a text");
-    build.HeroLevel = Field<int>(file, "level", 0, "a whole number");
-    build.DataId = Field<std::string>(file, "data", {}, "a text");
+    static_cast<BuildFileHeader&>(build) = HeaderOf(file);
     build.Recipe = RecipeFromScript(catalogue, file);
     return build;
 }

@@ -18,13 +18,19 @@ inline constexpr std::string_view kBuildFileFormat = "zephyrdex-build";
 inline constexpr int kBuildFileVersion = 1;
 inline constexpr std::string_view kBuildFileExtension = ".zdxbuild";
 
-struct BuildFile {
+// What a build file says of itself, read without the catalogue: enough to
+// list it in the library.
+struct BuildFileHeader {
     std::string Name;     // UTF-8
     std::string Notes;    // UTF-8
     std::string Created;  // UTC, "2026-12-10T13:45:00Z"
     std::string Modified; // the same
     int HeroLevel = 0;
     std::string DataId; // the identity of the data it was made on
+    std::string Hero;   // the script's hero as written (UTF-8), empty when by number
+};
+
+struct BuildFile : BuildFileHeader {
     BuildRecipe Recipe;
 };
 
@@ -36,6 +42,10 @@ std::string BuildFileText(const BuildFile& build);
 // script, or a hero or item the catalogue lacks; the caller adds the file's
 // name.
 BuildFile ReadBuildFile(const std::string& text, const Catalogue& catalogue);
+
+// The header alone; BuildScriptError as ReadBuildFile, but a hero or item
+// the catalogue lacks is not looked for.
+BuildFileHeader ReadBuildFileHeader(const std::string& text);
 
 // Refuses a parsed script that carries a build file's header of another
 // format or a newer version (BuildScriptError); a plain script passes.

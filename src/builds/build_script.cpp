@@ -31,11 +31,14 @@ std::string Cut(const std::string& text) {
 // top level.
 using Place = std::optional<std::size_t>;
 
-[[noreturn]] void Fail(Place place, const std::string& message) {
+[[noreturn]] void Fail(Place place, const std::string& message,
+                       BuildScriptError::Fault fault = BuildScriptError::Fault::Damaged,
+                       std::string name = {}) {
     if (!place) {
-        throw BuildScriptError(message);
+        throw BuildScriptError(message, fault, std::move(name));
     }
-    throw BuildScriptError("action " + std::to_string(*place) + ": " + message);
+    throw BuildScriptError("action " + std::to_string(*place) + ": " + message, fault,
+                           std::move(name));
 }
 
 // Whole numbers past long long (unsigned in the JSON) clamp to its largest
@@ -86,7 +89,8 @@ int Resolve(const std::vector<Record>& table, const json& value, Place place,
                 return static_cast<int>(i + 1);
             }
         }
-        Fail(place, "unknown " + what + " " + ScriptExcerpt(value));
+        Fail(place, "unknown " + what + " " + ScriptExcerpt(value),
+             BuildScriptError::Fault::Missing, value.get<std::string>());
     }
     Fail(place, what + " must be a name or a whole number, not " + ScriptExcerpt(value));
 }

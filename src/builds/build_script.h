@@ -19,7 +19,18 @@ namespace zephyr {
 // message says which, with the action's index and the offending value cut
 // short; the caller adds the script's name.
 struct BuildScriptError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    // What kind of fault, for the window to word it in its own language.
+    enum class Fault {
+        Damaged,      // not JSON, or a value of the wrong shape
+        NotBuildFile, // JSON of another kind, or another program's format
+        Newer,        // written by a newer program
+        Missing,      // names a hero or item the catalogue does not hold
+    };
+    explicit BuildScriptError(const std::string& message, Fault fault = Fault::Damaged,
+                              std::string name = {})
+        : std::runtime_error(message), Kind(fault), Name(std::move(name)) {}
+    Fault Kind;
+    std::string Name; // Missing: the name the script gives (UTF-8)
 };
 
 // A value of a script as it is written, cut short after a few characters

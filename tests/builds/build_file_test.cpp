@@ -60,6 +60,16 @@ protected:
         return "read";
     }
 
+    std::pair<BuildScriptError::Fault, std::string> FaultOf(const std::string& text) {
+        try {
+            ReadBuildFile(text, b.Catalogue);
+        } catch (const BuildScriptError& error) {
+            return {error.Kind, error.Name};
+        }
+        ADD_FAILURE() << "read: " << text;
+        return {};
+    }
+
     CatalogueBuilder b;
 };
 
@@ -118,6 +128,38 @@ TEST_F(BuildFileTest, FilesThatCannotBeUsedAreRefusedWithTheReason) {
               "action 1: unknown item \"Gone\"");
     // Only a whole, usable file is read.
     EXPECT_EQ(Refusal(BuildFileText(EveryGesture())), "read");
+}
+
+TEST_F(BuildFileTest, RefusalsSayWhatKindOfFaultForTheWindowToWordThem) {
+    using Fault = BuildScriptError::Fault;
+    EXPECT_EQ(FaultOf("{\"format\": ").first, Fault::Damaged);
+    EXPECT_EQ(FaultOf(R"({"format": "zephyrdex-build", "version": 1, "level": []})").first,
+              Fault::Damaged);
+    EXPECT_EQ(FaultOf(R"([1, 2])").first, Fault::NotBuildFile);
+    EXPECT_EQ(FaultOf(R"({"format": "other", "version": 1})").first, Fault::NotBuildFile);
+    EXPECT_EQ(FaultOf(R"({"format": "zephyrdex-build", "version": 7})").first, Fault::Newer);
+    EXPECT_EQ(FaultOf(R"({"format": "zephyrdex-build", "version": 1, "hero": "Никто"})"),
+              std::make_pair(Fault::Missing, std::string("Никто")));
+    EXPECT_EQ(FaultOf(R"({"format": "zephyrdex-build", "version": 1, "hero": "Tester",
+                          "actions": [{"place": {"slot": 1, "item": "Gone"}}]})"),
+              std::make_pair(Fault::Missing, std::string("Gone")));
+    // A hero by a number out of range names nothing to look for.
+    EXPECT_EQ(FaultOf(R"({"format": "zephyrdex-build", "version": 1, "hero": 99})").first,
+              Fault::Damaged);
+}
+
+TEST_F(BuildFileTest, TheHeaderReadsWithoutTheCatalogue) {
+    const BuildFileHeader header = ReadBuildFileHeader(BuildFileText(EveryGesture()));
+    EXPECT_EQ(header.Name, "Кольцо и сапоги");
+    EXPECT_EQ(header.Hero, "Tester");
+    EXPECT_EQ(header.HeroLevel, 3);
+    // Heroes and items the data lacks do not matter to the header.
+    EXPECT_EQ(ReadBuildFileHeader(R"({"format": "zephyrdex-build", "version": 1,
+                                      "hero": "Nobody", "name": "N"})")
+                  .Hero,
+              "Nobody");
+    EXPECT_THROW(ReadBuildFileHeader(R"({"format": "zephyrdex-build", "version": 9})"),
+                 BuildScriptError);
 }
 
 } // namespace

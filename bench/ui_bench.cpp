@@ -24,6 +24,10 @@ zephyr::app::ProgramOptions OptionsFor(const std::filesystem::path& folder) {
             [](QWidget*, const QString&) {},
             {},
             {},
+            {},
+            false,
+            {},
+            {},
             {}};
 }
 

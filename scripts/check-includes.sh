@@ -47,8 +47,9 @@ allowed ui/widgets 'data/.+|ui/widgets/.+'
 allowed ui/calculator '(data|engine|controls)/.+|ui/(widgets|calculator)/.+'
 allowed ui/browser 'data/.+|ui/(widgets|browser)/.+'
 allowed ui/search '(data|dictionary|controls)/.+|ui/(widgets|search)/.+|ui/browser/html_viewer\.h'
-allowed ui/shell '(data|engine|dictionary|controls)/.+|ui/.+'
-allowed app '(app|data|controls|ui)/.+'
+allowed ui/library '(data|engine|builds|controls)/.+|ui/(widgets|library)/.+'
+allowed ui/shell '(data|engine|dictionary|builds|controls)/.+|ui/.+'
+allowed app '(app|data|builds|controls|ui)/.+'
 
 if ((broken)); then
     echo "include rules broken: see docs/ARCHITECTURE.md" >&2

@@ -10,9 +10,13 @@ int main(int argc, char** argv) {
     bool exitWhenShown = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::cout << "usage: zephyrdex [--data DIR] [--exit-when-shown]\n"
+            std::cout << "usage: zephyrdex [--data DIR] [--builds DIR] [--exit-when-shown] "
+                         "[FILE.zdxbuild]\n"
                          "  Opens the encyclopedia, the hero calculator and the dictionary on\n"
                          "  the Data folder beside the program, the installed one, or DIR.\n"
+                         "  --builds DIR keeps the build library in DIR instead of\n"
+                         "  $XDG_DATA_HOME/zephyrdex/builds (~/.local/share/zephyrdex/builds).\n"
+                         "  FILE.zdxbuild opens that build in the calculator.\n"
                          "  --exit-when-shown ends the program once its window is on screen.\n";
             return 0;
         }
@@ -23,12 +27,15 @@ int main(int argc, char** argv) {
     // The browser engine's scheme and switches come before the application.
     zephyr::ui::PrepareWebEngine();
     QApplication application(argc, argv);
-    zephyr::app::ProgramOptions options{
-        zephyr::app::LocationFromArguments(QApplication::arguments()),
-        {},
-        {},
-        {},
-        {},
-        exitWhenShown};
+    const QStringList arguments = QApplication::arguments();
+    zephyr::app::ProgramOptions options{zephyr::app::LocationFromArguments(arguments),
+                                        {},
+                                        {},
+                                        {},
+                                        {},
+                                        exitWhenShown,
+                                        zephyr::app::BuildsFolderFromArguments(arguments),
+                                        zephyr::app::BuildFileFromArguments(arguments),
+                                        {}};
     return zephyr::app::RunProgram(options);
 }

@@ -6,7 +6,11 @@
 #include "ui/shell/application_style.h"
 #include "ui/widgets/texts.h"
 
+#include "builds/builds_folder.h"
+
 #include <QApplication>
+
+#include <cstdlib>
 
 namespace zephyr::app {
 namespace {
@@ -31,6 +35,8 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
     hooks.MessageBox = options.MessageBox;
     hooks.Viewers = options.Viewers;
     hooks.OpenExternal = options.OpenExternal;
+    hooks.BuildsFolder = options.BuildsFolder;
+    hooks.Dialogs = options.Dialogs;
     hooks.Status = [&splash, &options](const std::string& text) {
         splash->SetStatus(text);
         if (options.StatusSeen) {
@@ -48,6 +54,9 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
     // The window takes the keyboard at once: without a window manager nothing
     // else would make it active, and its keys would wait for a click.
     window->activateWindow();
+    if (!options.OpenBuild.empty()) {
+        window->OpenBuildFile(options.OpenBuild);
+    }
     return window;
 }
 
@@ -75,6 +84,31 @@ DataLocation LocationFromArguments(const QStringList& arguments) {
     }
     return DataLocation::ForExecutable(
         std::filesystem::path(QCoreApplication::applicationFilePath().toStdString()), dataFolder);
+}
+
+std::filesystem::path BuildsFolderFromArguments(const QStringList& arguments) {
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--builds") && i + 1 < arguments.size()) {
+            return arguments[i + 1].toStdString();
+        }
+        if (argument.startsWith(QLatin1String("--builds="))) {
+            return argument.mid(9).toStdString();
+        }
+    }
+    return DefaultBuildsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+}
+
+std::filesystem::path BuildFileFromArguments(const QStringList& arguments) {
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--data") || argument == QLatin1String("--builds")) {
+            ++i;
+        } else if (!argument.startsWith(QLatin1Char('-'))) {
+            return argument.toStdString();
+        }
+    }
+    return {};
 }
 
 } // namespace zephyr::app

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <filesystem>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -23,6 +25,11 @@ struct ProgramOptions {
     std::function<bool(const QUrl& url)> OpenExternal;
     // RunProgram ends once the main window is on screen (--exit-when-shown).
     bool ExitWhenShown = false;
+    // Where builds are kept; a build file to open once the window is shown;
+    // the library's questions (empty: dialog boxes).
+    std::filesystem::path BuildsFolder;
+    std::filesystem::path OpenBuild;
+    ui::BuildDialogs Dialogs;
 };
 
 // Steps 2 to 6 of the program entry: hint delay, splash, title, main window
@@ -35,5 +42,12 @@ int RunProgram(const ProgramOptions& options);
 
 // Reads "--data DIR" like the command-line tool does.
 DataLocation LocationFromArguments(const QStringList& arguments);
+
+// "--builds DIR", or the default builds folder of the user.
+std::filesystem::path BuildsFolderFromArguments(const QStringList& arguments);
+
+// The build file named on the command line ("zephyrdex FILE.zdxbuild"), or
+// empty: the first argument that is no option nor an option's value.
+std::filesystem::path BuildFileFromArguments(const QStringList& arguments);
 
 } // namespace zephyr::app

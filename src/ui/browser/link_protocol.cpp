@@ -3,6 +3,11 @@
 #include <algorithm>
 
 namespace zephyr::ui {
+namespace {
+
+constexpr std::string_view kBuildLinkPrefix = "build_";
+
+} // namespace
 
 std::string_view LinkName(std::string_view address) {
     const std::size_t last = address.find_last_of("/\\:");
@@ -17,6 +22,9 @@ LinkKind ClassifyAddress(std::string_view address) {
     if (name.starts_with("BackCalc")) {
         return LinkKind::BackCalc;
     }
+    if (name.starts_with(kBuildLinkPrefix)) {
+        return LinkKind::Build;
+    }
     if (address.starts_with("http://") || address.starts_with("https://")) {
         return LinkKind::Web;
     }
@@ -25,6 +33,11 @@ LinkKind ClassifyAddress(std::string_view address) {
 
 std::string_view WantedHeroName(std::string_view linkName) {
     return linkName.size() > 5 ? linkName.substr(5) : std::string_view();
+}
+
+std::string_view BuildCodeOfLink(std::string_view linkName) {
+    return linkName.starts_with(kBuildLinkPrefix) ? linkName.substr(kBuildLinkPrefix.size())
+                                                  : std::string_view();
 }
 
 std::string WithoutSpaces(std::string_view text) {
@@ -45,7 +58,8 @@ int HeroByLinkName(const std::vector<THero>& heroes, std::string_view wanted) {
 }
 
 bool IsCalculatorEntry(std::string_view url) {
-    return url.starts_with("calc") || url.starts_with("BackCalc");
+    return url.starts_with("calc") || url.starts_with("BackCalc") ||
+           url.starts_with(kBuildLinkPrefix);
 }
 
 bool IsSearchEntry(std::string_view url) {

@@ -12,6 +12,7 @@ namespace zephyr::ui {
 enum class LinkKind {
     Calc,     // "calc" + separator + hero name without spaces: the calculator
     BackCalc, // back to the calculator with the current hero
+    Build,    // "build_" + a build code: the calculator with that build
     Web,      // a web address: opened by the system browser
     Document, // everything else: shown in the viewer and recorded
 };
@@ -27,6 +28,9 @@ LinkKind ClassifyAddress(std::string_view address);
 // The hero a calc link names: its text from the 6th character on; the 5th is
 // a separator that is not looked at.
 std::string_view WantedHeroName(std::string_view linkName);
+
+// The build code of a build link: its text after "build_".
+std::string_view BuildCodeOfLink(std::string_view linkName);
 
 std::string WithoutSpaces(std::string_view text);
 

@@ -38,9 +38,13 @@ QString CalculatorPanel::PasteBuildCode(const QString& code) {
             FindMissingRecord(calculator_->Catalog(), recipe)) {
         return BuildCodeRefusal(*missing);
     }
+    OpenRecipe(recipe);
+    return {};
+}
+
+void CalculatorPanel::OpenRecipe(const BuildRecipe& recipe) {
     history_.Replace(recipe);
     Rebuild(recipe);
-    return {};
 }
 
 void CalculatorPanel::Rebuild(const BuildRecipe& recipe) {
@@ -48,6 +52,7 @@ void CalculatorPanel::Rebuild(const BuildRecipe& recipe) {
     history_.SetRecipe(Replay(*calculator_, recipe));
     ShowWholeBuild();
     SyncEditors();
+    emit BuildChanged();
 }
 
 bool CalculatorPanel::ShowStep(const std::optional<BuildRecipe>& step) {

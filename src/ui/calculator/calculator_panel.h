@@ -75,6 +75,15 @@ public:
     // in the window's words; an empty string when it was pasted.
     QString BuildCode() const;
     QString PasteBuildCode(const QString& code);
+    // The build as the gestures since its hero was chosen.
+    const BuildRecipe& Recipe() const { return history_.Recipe(); }
+    // Makes a whole build anew (an opened build), undone in one step.
+    void OpenRecipe(const BuildRecipe& recipe);
+    // Asked before the hero picker replaces the build with another hero's;
+    // false keeps the build.
+    void SetHeroChangeGate(std::function<bool()> gate) { heroChangeGate_ = std::move(gate); }
+    // A short note at the panel's foot that goes by itself.
+    void Note(const QString& text);
     // Undo and redo over the panel's gestures, choosing a hero included;
     // false when there is nothing to take back or to make again.
     bool Undo();
@@ -105,13 +114,18 @@ public:
     QTimer* TickerTimer() const { return timer1_; }
 
 signals:
+    // After every change of the build, Undo and Redo and opened builds included.
+    void BuildChanged();
     // The hero description and formulas buttons, after the click gate.
     void DescriptionRequested();
     void FormulasRequested();
 
 private:
     // A gesture the calculator took, for the build code and Undo.
-    void Record(const Gesture& gesture) { history_.Record(gesture); }
+    void Record(const Gesture& gesture) {
+        history_.Record(gesture);
+        emit BuildChanged();
+    }
     // Makes the build a recipe describes, through its gestures, and shows it.
     void Rebuild(const BuildRecipe& recipe);
     // Rebuilds an Undo or Redo step; false when there was none.
@@ -137,9 +151,7 @@ private:
     // Tooltips of abilities and slots, clicks on the hero block's values.
     bool PlanningEvent(QObject* watched, QEvent* event);
     void CopyBuild();
-    // The transient note at the panel's foot, and what it says when a click
-    // changes nothing.
-    void Note(const QString& text);
+    // What the transient note says when a click changes nothing.
     QString AbilityName(int ability) const;
     QString LevelRefusal(int ability) const;
     QString AbilityMenuRefusal(int ability) const;
@@ -213,6 +225,7 @@ private:
     PanelPictures& pictures_;
     const DataLocation& location_;
     ClickGateFunction clickGate_;
+    std::function<bool()> heroChangeGate_;
     Calculator* calculator_ = nullptr;
     std::unique_ptr<MenuEntryStyle> menuStyle_;
     BuildHistory history_;

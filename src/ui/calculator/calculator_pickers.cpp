@@ -75,6 +75,9 @@ void CalculatorPanel::ImageHeroMouseDown(QMouseEvent* event) {
 
 void CalculatorPanel::ChooseHeroEntry(int hero) {
     clickGate_(popupMenu2_);
+    if (heroChangeGate_ && !heroChangeGate_()) {
+        return;
+    }
     ChooseHero(hero);
 }
 

@@ -48,6 +48,7 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
     qApp->installEventFilter(this);
 
     FormCreate();
+    BuildKeepingEntries();
     UpdateViewerVisibility();
 }
 

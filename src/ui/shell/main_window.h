@@ -3,6 +3,8 @@
 #include "ui/browser/html_viewer.h"
 #include "ui/calculator/calculator_panel.h"
 #include "ui/calculator/panel_pictures.h"
+#include "ui/library/build_dialogs.h"
+#include "ui/library/build_files.h"
 #include "ui/search/search_panel.h"
 #include "ui/shell/message_box.h"
 
@@ -18,6 +20,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -46,6 +49,17 @@ struct SetupHooks {
     // document, the project's site; false when nothing could open it.
     // Empty: the desktop's default handlers.
     std::function<bool(const QUrl& url)> OpenExternal;
+    // Where builds are kept, and the questions the library asks (empty: the
+    // dialog boxes).
+    std::filesystem::path BuildsFolder;
+    BuildDialogs Dialogs;
+};
+
+// The build in the calculator when it is kept in a file.
+struct KeptBuild {
+    std::filesystem::path Path;
+    BuildFile File; // as last read or written: its recipe is the saved build
+    FileStamp Stamp;
 };
 
 enum class SetupOutcome {
@@ -74,10 +88,34 @@ public:
     // The window-wide preamble of every click and mouse-down handler.
     void ClickGate(QObject* sender);
 
+    // The build library (build_keeping.cpp).
+    const std::filesystem::path& BuildsFolder() const { return hooks_.BuildsFolder; }
+    const std::optional<KeptBuild>& Kept() const { return kept_; }
+    // Whether the build differs from the kept one, or, never kept, has gestures.
+    bool BuildModified() const;
+    // Ctrl+S, and Ctrl+Shift+S for a new name; false when nothing was saved.
+    bool SaveBuild(bool asNew);
+    // Opens a build file, or a build code (links, drops), in the calculator;
+    // false when it cannot (the reason is told) or the user kept the build.
+    bool OpenBuildFile(const std::filesystem::path& path);
+    bool OpenBuildCode(const QString& code);
+
     // Starts the window move by the mouse; replaceable for tests.
     void SetSystemMoveFunction(std::function<bool()> move) { systemMove_ = std::move(move); }
 
 private:
+    // The build library (build_keeping.cpp).
+    void BuildKeepingEntries();
+    // Asks about unsaved changes to a kept build before it leaves the
+    // window; false when the user keeps it.
+    bool MayLeaveBuild();
+    void UpdateTitle();
+    const std::string& DataId();
+    void ShowCalculatorForBuild();
+    // On exit: a build with gestures nobody saved becomes the last session.
+    void KeepLastSession();
+    void closeEvent(QCloseEvent* event) override;
+
     // Window shell (window_shell.cpp).
     void BuildShell();
     void BuildMenuBar();
@@ -139,6 +177,8 @@ private:
     std::unique_ptr<Calculator> calculator_;
     DocumentAddresses addresses_;
     PanelPictures pictures_;
+    std::optional<KeptBuild> kept_;
+    std::string dataId_;
     std::unique_ptr<controls::MyColorMap> colorMap_;
 
     controls::PictureControl* image5_ = nullptr;

@@ -26,6 +26,15 @@ void MainWindow::WebBrowser1BeforeNavigate2(const std::string& address, bool& ca
         cancel = true;
         mainScrollBox_->show();
         break;
+    case LinkKind::Build:
+        if (!navFromHistory_) {
+            RecordHistory(linkName);
+        }
+        cancel = true;
+        if (calculatorReady_) {
+            OpenBuildCode(FromCp1251(std::string(BuildCodeOfLink(linkName))));
+        }
+        break;
     case LinkKind::Web:
         // Secure addresses leave the program too: remote sites and their
         // scripts do not belong in the document viewer.

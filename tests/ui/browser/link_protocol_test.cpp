@@ -30,6 +30,16 @@ TEST(LinkProtocol, KindsInTheirOrder) {
     EXPECT_EQ(ClassifyAddress("HTTP://example.org/"), LinkKind::Document); // case-sensitive
     EXPECT_EQ(ClassifyAddress("ftp://example.org/a"), LinkKind::Document);
     EXPECT_EQ(ClassifyAddress("zephyrdex://app/Data/documents/Calc.html"), LinkKind::Document);
+    // Build links after the calculator's, before web addresses and documents.
+    EXPECT_EQ(ClassifyAddress("zephyrdex://app/Data/documents/build_ZB1abc"), LinkKind::Build);
+    EXPECT_EQ(ClassifyAddress("https://example.org/build_ZB1abc"), LinkKind::Build);
+    EXPECT_EQ(ClassifyAddress("zephyrdex://app/Data/documents/build_calc"), LinkKind::Build);
+    EXPECT_EQ(ClassifyAddress("zephyrdex://app/Data/documents/calc_build_"), LinkKind::Calc);
+    EXPECT_EQ(ClassifyAddress("zephyrdex://app/Data/documents/build.html"), LinkKind::Document);
+    EXPECT_EQ(ClassifyAddress("zephyrdex://app/Data/documents/Build_x"), LinkKind::Document);
+    EXPECT_EQ(BuildCodeOfLink("build_ZB1abc"), "ZB1abc");
+    EXPECT_EQ(BuildCodeOfLink("build_"), "");
+    EXPECT_EQ(BuildCodeOfLink("calc_Foo"), "");
 }
 
 TEST(LinkProtocol, HeroesAreNamedWithoutSpacesExactly) {
@@ -50,6 +60,7 @@ TEST(LinkProtocol, HistoryEntriesByTheirStart) {
     EXPECT_TRUE(IsCalculatorEntry("calc"));
     EXPECT_TRUE(IsCalculatorEntry("calc_Foo"));
     EXPECT_TRUE(IsCalculatorEntry("BackCalc"));
+    EXPECT_TRUE(IsCalculatorEntry("build_ZB1abc"));
     EXPECT_TRUE(IsSearchEntry("dictionary"));
     EXPECT_FALSE(IsCalculatorEntry("zephyrdex://app/Data/documents/calc_Foo"));
     EXPECT_FALSE(IsSearchEntry("Dictionary"));

@@ -86,7 +86,45 @@ PackCopy::~PackCopy() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-StartedProgram StartOn(const std::filesystem::path& folder) {
+ui::BuildDialogs ScriptedDialogs::Dialogs() {
+    ui::BuildDialogs dialogs;
+    dialogs.AskSave = [this](QWidget*, const QString& name) {
+        Asked << QStringLiteral("save? ") + name;
+        if (SaveAnswers.empty()) {
+            ADD_FAILURE() << "unexpected question: save " << name.toStdString();
+            return ui::SaveAnswer::Cancel;
+        }
+        const ui::SaveAnswer answer = SaveAnswers.front();
+        SaveAnswers.pop_front();
+        return answer;
+    };
+    dialogs.AskName = [this](QWidget*, const QString& title,
+                             const QString& proposal) -> std::optional<QString> {
+        Asked << title;
+        Proposals << proposal;
+        if (Names.empty()) {
+            ADD_FAILURE() << "unexpected question: " << title.toStdString();
+            return std::nullopt;
+        }
+        const std::optional<QString> name = Names.front();
+        Names.pop_front();
+        return name;
+    };
+    dialogs.Confirm = [this](QWidget*, const QString& question) {
+        Asked << question;
+        if (Confirms.empty()) {
+            ADD_FAILURE() << "unexpected question: " << question.toStdString();
+            return false;
+        }
+        const bool yes = Confirms.front();
+        Confirms.pop_front();
+        return yes;
+    };
+    dialogs.Tell = [this](QWidget*, const QString& text) { Asked << text; };
+    return dialogs;
+}
+
+StartedProgram StartOn(const std::filesystem::path& folder, const std::filesystem::path& builds) {
     StartedProgram started;
     app::ProgramOptions options{
         testing::PackBuilder::LocationOf(folder),
@@ -96,7 +134,11 @@ StartedProgram StartOn(const std::filesystem::path& folder) {
         [opened = started.Opened, opens = started.DesktopOpens](const QUrl& url) {
             opened->push_back(url);
             return *opens;
-        }};
+        },
+        false,
+        builds,
+        {},
+        started.Answers->Dialogs()};
     started.Window = app::StartProgram(options);
     if (started.Window != nullptr) {
         started.Window->activateWindow();

@@ -13,9 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -47,6 +49,17 @@ private:
     std::filesystem::path path_;
 };
 
+// The build library's questions, answered from queues and recorded; a
+// question nobody expected fails the test.
+struct ScriptedDialogs {
+    std::deque<ui::SaveAnswer> SaveAnswers;
+    std::deque<std::optional<QString>> Names;
+    std::deque<bool> Confirms;
+    QStringList Asked; // every question and message, in order
+    QStringList Proposals;
+    ui::BuildDialogs Dialogs(); // answering from this object
+};
+
 // The program started on a pack folder, its message boxes and splash texts
 // recorded instead of shown.
 struct StartedProgram {
@@ -59,6 +72,7 @@ struct StartedProgram {
     std::shared_ptr<std::vector<QUrl>> Opened = std::make_shared<std::vector<QUrl>>();
     // Whether the desktop has a program for what is handed to it.
     std::shared_ptr<bool> DesktopOpens = std::make_shared<bool>(true);
+    std::shared_ptr<ScriptedDialogs> Answers = std::make_shared<ScriptedDialogs>();
 
     FakeViewer& Viewer(const char* name = "WebBrowser1") const {
         return *Viewers.Get(QString::fromLatin1(name));
@@ -70,7 +84,9 @@ struct StartedProgram {
     }
 };
 
-StartedProgram StartOn(const std::filesystem::path& folder);
+// `builds`: the build library's folder (empty: none, nothing is kept).
+StartedProgram StartOn(const std::filesystem::path& folder,
+                       const std::filesystem::path& builds = {});
 
 // The popup menu currently open, or null.
 QMenu* OpenPopup();

@@ -32,7 +32,11 @@ void RealProgram::Start(const std::filesystem::path& folder) {
                                 [this](const QUrl& url) {
                                     opened_.push_back(url);
                                     return true;
-                                }};
+                                },
+                                false,
+                                {},
+                                {},
+                                {}};
     window_ = app::StartProgram(options);
     ASSERT_NE(window_, nullptr);
     viewer_ = dynamic_cast<ui::WebEngineViewer*>(window_->WebBrowser1());

@@ -90,6 +90,8 @@ public:
     const Catalogue& Catalog() const { return *catalogue_; }
     const BuildState& State() const { return state_; }
     const HeroStats& Stats() const { return stats_; }
+    // The level the panel shows: 1 before the first pick.
+    int ShownLevel() const { return state_.HeroLevel < 1 ? 1 : state_.HeroLevel; }
 
     // Hero picker: choose a hero and reset the build for it.
     bool ChooseHero(int hero);

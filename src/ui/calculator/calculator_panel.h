@@ -82,6 +82,8 @@ public:
     // Asked before the hero picker replaces the build with another hero's;
     // false keeps the build.
     void SetHeroChangeGate(std::function<bool()> gate) { heroChangeGate_ = std::move(gate); }
+    // The portrait's context menu, for the window's own entries.
+    QMenu* PortraitMenu() const { return portraitMenu_; }
     // A short note at the panel's foot that goes by itself.
     void Note(const QString& text);
     // Undo and redo over the panel's gestures, choosing a hero included;

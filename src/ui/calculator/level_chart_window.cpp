@@ -2,6 +2,7 @@
 
 #include "ui/widgets/caption_strip.h"
 #include "ui/widgets/decimal_separator.h"
+#include "ui/widgets/secondary_window_style.h"
 #include "ui/widgets/transient_note.h"
 
 #include "engine/level_progress_table.h"
@@ -26,43 +27,15 @@
 namespace zephyr::ui {
 namespace {
 
-// The panel's own colours: its black, the field blue, the caption yellow,
-// the grid's rule grey, the selection blue; the lines in the header orange,
-// the mana blue, the hit-point green and the level caption's lilac.
-const QColor kBackground(Qt::black);
-const QColor kField(30, 36, 52);
-const QColor kCaption(245, 255, 0);
-const QColor kRule(62, 76, 77);
-const QColor kSelected(10, 36, 106);
+// The series colours: the lines in the header orange, the mana blue, the
+// hit-point green and the level caption's lilac.
+using skin::kBackground;
+using skin::kCaption;
+using skin::kRule;
 const QColor kPhysicalDps(231, 120, 23);
 const QColor kMagicalDps(0, 146, 221);
 const QColor kPhysicalEhp(0, 170, 80);
 const QColor kMagicalEhp(150, 138, 205);
-
-QFont PixelFont(int pixels, bool bold = false) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QString StyleSheet() {
-    return QStringLiteral(
-               "QWidget#LevelChartWindow { background: %1; border: 1px solid %4; }"
-               "QTableWidget { background: %1; color: white; gridline-color: %4;"
-               " border: 1px solid %4; }"
-               "QHeaderView::section { background: %2; color: %3; border: 0px;"
-               " border-right: 1px solid %4; border-bottom: 1px solid %4; padding: 2px 4px;"
-               " font-weight: bold; }"
-               "QScrollBar:vertical { background: %1; width: 12px; margin: 0px; }"
-               "QScrollBar::handle:vertical { background: %4; min-height: 20px; }"
-               "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
-               "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: %1; }"
-               "QPushButton { background: %2; color: white; border: 1px solid %4;"
-               " padding: 4px 14px; }"
-               "QPushButton:hover, QPushButton:focus { background: %5; }")
-        .arg(kBackground.name(), kField.name(), kCaption.name(), kRule.name(), kSelected.name());
-}
 
 QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style) {
     auto* series = new QLineSeries;
@@ -111,7 +84,7 @@ LevelChartWindow::LevelChartWindow(QWidget* parent)
     setObjectName(QStringLiteral("LevelChartWindow"));
     setWindowTitle(QStringLiteral("Прогресс по уровням"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(StyleSheet());
+    setStyleSheet(SecondaryWindowStyle(objectName()));
     setFont(PixelFont(11));
 
     table_ = new QTableWidget(this);

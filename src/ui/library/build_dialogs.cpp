@@ -34,7 +34,7 @@ BuildDialogs DialogBoxes() {
         QInputDialog dialog(owner);
         dialog.setObjectName(QStringLiteral("BuildNameDialog"));
         dialog.setWindowTitle(title);
-        dialog.setLabelText(QStringLiteral("Название сборки:"));
+        dialog.setLabelText(QStringLiteral("Название:"));
         dialog.setTextValue(proposal);
         dialog.setOkButtonText(QStringLiteral("Сохранить"));
         dialog.setCancelButtonText(QStringLiteral("Отмена"));

@@ -49,6 +49,7 @@ void MainWindow::BuildKeepingEntries() {
     });
     connect(mainScrollBox_, &CalculatorPanel::BuildChanged, this, [this] { UpdateTitle(); });
     UpdateTitle();
+    BuildLibraryEntries();
 }
 
 bool MainWindow::BuildModified() const {
@@ -98,7 +99,7 @@ bool MainWindow::SaveBuild(bool asNew) {
                   : QStringLiteral("%1 %2")
                         .arg(FromCp1251(
                             calculator->Catalog().Hero(calculator->State().CurrentHero)->Name))
-                        .arg(calculator->State().HeroLevel);
+                        .arg(calculator->ShownLevel());
         const std::optional<QString> name = hooks_.Dialogs.AskName(
             this,
             asNew ? QStringLiteral("Сохранить сборку как") : QStringLiteral("Сохранить сборку"),
@@ -120,7 +121,7 @@ bool MainWindow::SaveBuild(bool asNew) {
         file.Created = Now();
     }
     file.Modified = Now();
-    file.HeroLevel = calculator->State().HeroLevel;
+    file.HeroLevel = calculator->ShownLevel();
     file.DataId = DataId();
     file.Recipe = mainScrollBox_->Recipe();
     if (const QString reason = WriteBuildFile(path, BuildFileText(file)); !reason.isEmpty()) {
@@ -213,7 +214,7 @@ void MainWindow::KeepLastSession() {
     BuildFile file;
     file.Name = std::string(kLastSessionName);
     file.Created = file.Modified = Now();
-    file.HeroLevel = mainScrollBox_->Calc()->State().HeroLevel;
+    file.HeroLevel = mainScrollBox_->Calc()->ShownLevel();
     file.DataId = DataId();
     file.Recipe = mainScrollBox_->Recipe();
     if (const QString reason = WriteBuildFile(LastSessionPath(BuildsFolder()), BuildFileText(file));

@@ -28,10 +28,14 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QUrl;
 
 namespace zephyr::ui {
+
+class BuildComparisonWindow;
+class LibraryWindow;
 
 struct TNavHistory {
     std::string Url; // Windows-1251
@@ -99,13 +103,23 @@ public:
     // false when it cannot (the reason is told) or the user kept the build.
     bool OpenBuildFile(const std::filesystem::path& path);
     bool OpenBuildCode(const QString& code);
+    // The library window (Ctrl+O), and the comparison of the build with a
+    // saved one; null until first shown.
+    void ShowLibrary();
+    void CompareWith(const std::filesystem::path& build);
+    LibraryWindow* Library() const { return library_; }
+    BuildComparisonWindow* Comparison() const { return comparison_; }
 
     // Starts the window move by the mouse; replaceable for tests.
     void SetSystemMoveFunction(std::function<bool()> move) { systemMove_ = std::move(move); }
 
 private:
-    // The build library (build_keeping.cpp).
+    // The build library (build_keeping.cpp) and its windows
+    // (library_commands.cpp).
     void BuildKeepingEntries();
+    void BuildLibraryEntries();
+    void FollowLibraryChange(const std::filesystem::path& before,
+                             const std::filesystem::path& after);
     // Asks about unsaved changes to a kept build before it leaves the
     // window; false when the user keeps it.
     bool MayLeaveBuild();
@@ -178,6 +192,9 @@ private:
     DocumentAddresses addresses_;
     PanelPictures pictures_;
     std::optional<KeptBuild> kept_;
+    LibraryWindow* library_ = nullptr;
+    BuildComparisonWindow* comparison_ = nullptr;
+    QMenu* applicationMenu_ = nullptr;
     std::string dataId_;
     std::unique_ptr<controls::MyColorMap> colorMap_;
 

@@ -106,6 +106,7 @@ void MainWindow::BuildMenuBar() {
         return a;
     };
     QMenu* application = menuBar_->addMenu(QStringLiteral("Приложение"));
+    applicationMenu_ = application;
     action7_ = action(application, "Action7", QStringLiteral("Калькулятор героев"));
     action4_ = action(application, "Action4", QStringLiteral("Словарь"));
     ShowKeys(action4_, QKeySequence(Qt::CTRL | Qt::Key_L));

@@ -68,7 +68,7 @@ TEST_F(BuildKeeping, CtrlSAsksANameOnceThenSavesInPlaceAndTheTitleFollows) {
     EXPECT_FALSE(W().isWindowModified());
     const BuildFile saved = ReadBuildFile(ReadText(file), calc.Catalog());
     EXPECT_EQ(saved.Recipe, W().Panel()->Recipe());
-    EXPECT_EQ(saved.HeroLevel, calc.State().HeroLevel);
+    EXPECT_EQ(saved.HeroLevel, calc.ShownLevel());
     EXPECT_FALSE(saved.DataId.empty());
 
     // A change marks the title; Ctrl+S saves in place without a question.

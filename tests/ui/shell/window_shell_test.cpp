@@ -143,7 +143,9 @@ TEST(WindowShell, TheMenuBarHoldsTheCommandTree) {
     }
     EXPECT_EQ(application,
               (QStringList{QStringLiteral("Калькулятор героев"), QStringLiteral("Словарь"),
-                           QStringLiteral("-"), QStringLiteral("Выход")}));
+                           QStringLiteral("-"), QStringLiteral("Библиотека сборок"),
+                           QStringLiteral("Сохранить сборку"), QStringLiteral("-"),
+                           QStringLiteral("Выход")}));
     EXPECT_TRUE(bar->styleSheet().contains(QStringLiteral("#141414"))); // highlight 20,20,20
     auto* exit = p.Window->findChild<QAction*>(QStringLiteral("Action12"));
     exit->trigger();

@@ -32,7 +32,7 @@ case "${1:-}" in
     packages+=(clang libclang-rt-14-dev)
     ;;
 --package)
-    packages+=(dpkg-dev lintian desktop-file-utils appstream)
+    packages+=(dpkg-dev lintian desktop-file-utils appstream shared-mime-info)
     ;;
 esac
 

@@ -3,10 +3,14 @@
 #include "effect_descriptions.h"
 #include "effect_syntax.h"
 #include "source_error.h"
+#include "source_values.h"
 
 #include "data/cp1251.h"
+#include "engine/build_code.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 namespace zephyr::pack {
@@ -89,7 +93,31 @@ std::string ProgramHtml(const TEffectList& program, ProgramKind kind,
     return html.empty() ? "—" : html;
 }
 
-std::string HeroSection(const THero& h) {
+// A build's link: the calculator opens it.
+std::string BuildLink(const BuildSource& build, const std::string& text) {
+    return "<a href=\"build_" + Escape(build.Code) + "\">" + Escape(text) + "</a>";
+}
+
+// The recommended builds of a hero, in file-name order.
+std::string HeroBuilds(const THero& h, const PackSources& pack) {
+    std::string list;
+    for (const BuildSource& build : pack.Builds) {
+        if (build.Hero != h.Name) {
+            continue;
+        }
+        list += "<li>" + BuildLink(build, "Открыть сборку в калькуляторе: " + build.Name);
+        if (build.Level > 0) {
+            list += " (уровень " + std::to_string(build.Level) + ")";
+        }
+        if (!build.Notes.empty()) {
+            list += ". " + Escape(build.Notes);
+        }
+        list += "</li>";
+    }
+    return list.empty() ? std::string() : "<h2>Рекомендуемые сборки</h2><ul>" + list + "</ul>";
+}
+
+std::string HeroSection(const THero& h, const PackSources& pack) {
     static const char* const kAttributes[] = {"", "Сила", "Ловкость", "Интеллект"};
     std::string s =
         "<div class=\"hero\" id=\"" + Escape(CalcName(h.Name)) + "\" style=\"display:none\">";
@@ -97,6 +125,7 @@ std::string HeroSection(const THero& h) {
     s += "<p><a href=\"calc_" + Escape(CalcName(h.Name)) +
          "\">Открыть героя в калькуляторе</a> · <a href=\"BackCalc\">Вернуться в "
          "калькулятор</a></p>";
+    s += HeroBuilds(h, pack);
     s += "<table><tr><th>Атака</th><td>" + std::string(h.Ranged ? "дальняя" : "ближняя") +
          ", дальность " + std::to_string(h.AttackRange) + "</td></tr>";
     s += "<tr><th>Основной атрибут</th><td>" +
@@ -138,7 +167,7 @@ std::string MainPage(const PackSources& pack) {
         "нейтральные существа</a>, <a href=\"articles.html\">статьи</a>.</p></div>\n";
     for (const TavernFileEntry& tavern : pack.Taverns.Taverns) {
         for (const HeroFileEntry& hero : tavern.Heroes) {
-            body += HeroSection(hero.Hero);
+            body += HeroSection(hero.Hero, pack);
         }
     }
     // The page shows the section its query names; it never navigates away.
@@ -164,21 +193,60 @@ std::string HeroList(const PackSources& pack) {
     return html;
 }
 
-std::string ItemList(const PackSources& pack) {
+// An item's full name (UTF-8): "Group - Variant" for a variant.
+std::string ItemName(const ItemFileEntry& item) {
+    std::string name = Utf8FromCp1251(item.Text);
+    if (const auto marker = name.find(">>"); marker != std::string::npos) {
+        name.replace(marker, 2, " - ");
+    }
+    return name;
+}
+
+// Where the written pages' [[Name]] links lead: a hero's page, an item's
+// row in the items guide (a group's name: its first variant). Names are UTF-8.
+struct NamedPlaces {
+    std::map<std::string, std::string> HeroIds; // name -> id on Main.html
+    std::map<std::string, std::string> ItemIds; // name or group -> id on guide_items.html
+    std::vector<std::string> RowIds;            // the items guide's row ids, in item order
+};
+
+NamedPlaces PlacesOf(const PackSources& pack) {
+    NamedPlaces places;
+    for (const TavernFileEntry& tavern : pack.Taverns.Taverns) {
+        for (const HeroFileEntry& hero : tavern.Heroes) {
+            places.HeroIds.emplace(Utf8FromCp1251(hero.Hero.Name), CalcName(hero.Hero.Name));
+        }
+    }
+    std::set<std::string> taken;
+    for (const ShopFileEntry& shop : pack.Shops.Shops) {
+        for (const ItemFileEntry& item : shop.Items) {
+            const std::string name = ItemName(item);
+            std::string id = "item_" + Slug(name);
+            for (int n = 2; !taken.insert(id).second; ++n) {
+                id = "item_" + Slug(name) + "_" + std::to_string(n);
+            }
+            places.RowIds.push_back(id);
+            places.ItemIds.emplace(name, id);
+            if (const auto marker = name.find(" - "); marker != std::string::npos) {
+                places.ItemIds.emplace(name.substr(0, marker), id);
+            }
+        }
+    }
+    return places;
+}
+
+std::string ItemList(const PackSources& pack, const NamedPlaces& places) {
     std::string html;
+    std::size_t row = 0;
     for (const ShopFileEntry& shop : pack.Shops.Shops) {
         html += "<h2>" + U(shop.Name) +
                 "</h2><table><tr><th>Предмет</th><th>Цена</th>"
                 "<th>Каждая копия</th><th>Один раз</th></tr>";
         for (const ItemFileEntry& item : shop.Items) {
-            std::string name = Utf8FromCp1251(item.Text);
-            if (const auto marker = name.find(">>"); marker != std::string::npos) {
-                name.replace(marker, 2, " - ");
-            }
-            html += "<tr><td>" + Escape(name) + "</td><td>" + std::to_string(item.Item.Cost) +
-                    "</td><td>" + ProgramHtml(item.Item.StackingEffects, ProgramKind::Item) +
-                    "</td><td>" + ProgramHtml(item.Item.UniqueEffects, ProgramKind::Item) +
-                    "</td></tr>";
+            html += "<tr id=\"" + places.RowIds[row++] + "\"><td>" + Escape(ItemName(item)) +
+                    "</td><td>" + std::to_string(item.Item.Cost) + "</td><td>" +
+                    ProgramHtml(item.Item.StackingEffects, ProgramKind::Item) + "</td><td>" +
+                    ProgramHtml(item.Item.UniqueEffects, ProgramKind::Item) + "</td></tr>";
         }
         html += "</table>";
     }
@@ -202,24 +270,170 @@ void ReplaceMarker(std::string& body, const std::string& marker, const std::stri
     }
 }
 
-// Every relative link of every page must reach another page; calculator
-// links, web addresses and anchors are the viewer's business.
-void CheckLinks(const std::map<std::string, std::string>& pages) {
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string()
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A mistake in a written page, at a place of its body: the body starts on
+// the title's line, and the rewrites below keep the lines where they were.
+[[noreturn]] void FailIn(const DocumentSource& document, const std::string& body, std::size_t at,
+                         const std::string& reason) {
+    const auto line = 1 + std::count(body.begin(), body.begin() + static_cast<long>(at), '\n');
+    throw SourceError("documents/" + document.FileName, static_cast<int>(line), reason);
+}
+
+// "[[Name]]" and "[[Name|text]]" become links: a hero's name to the hero's
+// page, an item's name (or a group's) to its row in the items guide.
+std::string WithNameLinks(const DocumentSource& document, const std::string& body,
+                          const NamedPlaces& places, const std::string& root) {
+    std::string out;
+    std::size_t from = 0;
+    for (std::size_t at = body.find("[["); at != std::string::npos; at = body.find("[[", from)) {
+        const std::size_t end = body.find("]]", at);
+        if (end == std::string::npos || body.find('\n', at) < end) {
+            FailIn(document, body, at, "a [[name]] link is closed by ]] on its line");
+        }
+        const std::string inside = body.substr(at + 2, end - at - 2);
+        const std::size_t bar = inside.find('|');
+        const std::string name = Trimmed(inside.substr(0, bar));
+        const std::string text = bar == std::string::npos ? name : Trimmed(inside.substr(bar + 1));
+        std::string href;
+        if (const auto hero = places.HeroIds.find(name); hero != places.HeroIds.end()) {
+            href = root + "Main.html?pageid=heroes&amp;heroid=" + Escape(hero->second);
+        } else if (const auto item = places.ItemIds.find(name); item != places.ItemIds.end()) {
+            href = root + "guide_items.html#" + item->second;
+        } else {
+            FailIn(document, body, at, "\"" + name + "\" in [[...]] names no hero or item");
+        }
+        if (text.empty()) {
+            FailIn(document, body, at, "a [[name|text]] link needs a text");
+        }
+        out += body.substr(from, at - from) + "<a href=\"" + href + "\">" + text + "</a>";
+        from = end + 2;
+    }
+    return out + body.substr(from);
+}
+
+// "<!-- build: ID -->" becomes the link of the build file builds/ID.zdxbuild,
+// with the build's name as its text.
+std::string WithBuildLinks(const DocumentSource& document, const std::string& body,
+                           const PackSources& pack) {
+    const std::string open = "<!-- build:";
+    std::string out;
+    std::size_t from = 0;
+    for (std::size_t at = body.find(open); at != std::string::npos; at = body.find(open, from)) {
+        const std::size_t end = body.find("-->", at);
+        if (end == std::string::npos) {
+            FailIn(document, body, at, "<!-- build: ... --> is not closed");
+        }
+        const std::string id = Trimmed(body.substr(at + open.size(), end - at - open.size()));
+        const auto build = std::find_if(pack.Builds.begin(), pack.Builds.end(),
+                                        [&](const BuildSource& b) { return b.Id == id; });
+        if (build == pack.Builds.end()) {
+            FailIn(document, body, at, "there is no build file builds/" + id + ".zdxbuild");
+        }
+        out += body.substr(from, at - from) + BuildLink(*build, build->Name);
+        from = end + 3;
+    }
+    return out + body.substr(from);
+}
+
+// What a build link's code holds must be whole and name heroes and items of
+// the pack; the reason when it does not.
+std::string BuildLinkProblem(const std::string& code, const PackSources& pack) {
+    BuildRecipe recipe;
+    try {
+        recipe = DecodeBuildCode(code);
+    } catch (const BuildCodeError& error) {
+        return error.what();
+    }
+    std::set<std::string> heroes;
+    std::set<std::string> items;
+    for (const TavernFileEntry& tavern : pack.Taverns.Taverns) {
+        for (const HeroFileEntry& hero : tavern.Heroes) {
+            heroes.insert(hero.Hero.Name);
+        }
+    }
+    for (const ShopFileEntry& shop : pack.Shops.Shops) {
+        for (const ItemFileEntry& item : shop.Items) {
+            items.insert(Cp1251FromUtf8(ItemName(item)));
+        }
+    }
+    if (heroes.count(recipe.Hero) == 0) {
+        return "it names no hero of the pack";
+    }
+    for (const Gesture& gesture : recipe.Gestures) {
+        if ((gesture.Kind == GestureKind::ChooseHero && heroes.count(gesture.Name) == 0) ||
+            (gesture.Kind == GestureKind::Place && items.count(gesture.Name) == 0)) {
+            return "it names \"" + Utf8FromCp1251(gesture.Name) + "\", which the pack lacks";
+        }
+    }
+    return {};
+}
+
+bool HasId(const std::string& page, const std::string& id) {
+    return page.find(" id=\"" + id + "\"") != std::string::npos;
+}
+
+// Every relative link of every page must reach another page, and its anchor
+// or hero (Main.html?...&heroid=) must be there; build links must hold a
+// whole code of the pack's heroes and items, calc_ links name a hero. Web
+// addresses are the viewer's business.
+void CheckLinks(const std::map<std::string, std::string>& pages, const PackSources& pack) {
+    std::set<std::string> calcNames;
+    for (const TavernFileEntry& tavern : pack.Taverns.Taverns) {
+        for (const HeroFileEntry& hero : tavern.Heroes) {
+            calcNames.insert(Escape(CalcName(hero.Hero.Name)));
+        }
+    }
     for (const auto& [name, page] : pages) {
         const std::filesystem::path folder = std::filesystem::path(name).parent_path();
         for (std::size_t at = page.find("href=\""); at != std::string::npos;
              at = page.find("href=\"", at + 1)) {
             const std::size_t start = at + 6;
             const std::string target = page.substr(start, page.find('"', start) - start);
-            if (target.empty() || target[0] == '#' || target.rfind("calc", 0) == 0 ||
+            const auto fail = [&](const std::string& reason) {
+                throw SourceError("documents/" + name, 0, "the link \"" + target + "\" " + reason);
+            };
+            if (target.rfind("build_", 0) == 0) {
+                if (const std::string problem = BuildLinkProblem(target.substr(6), pack);
+                    !problem.empty()) {
+                    fail("holds no build of the pack: " + problem);
+                }
+                continue;
+            }
+            if (target.rfind("calc_", 0) == 0) {
+                if (calcNames.count(target.substr(5)) == 0) {
+                    fail("names no hero (calc_ + a hero's name without spaces)");
+                }
+                continue;
+            }
+            if (target.empty() || target.rfind("calc", 0) == 0 ||
                 target.rfind("BackCalc", 0) == 0 || target.find(':') != std::string::npos) {
                 continue;
             }
             const std::string file = target.substr(0, target.find_first_of("?#"));
-            const std::string resolved = (folder / file).lexically_normal().generic_string();
-            if (pages.count(resolved) == 0) {
-                throw SourceError("documents/" + name, 0,
-                                  "the link \"" + target + "\" reaches no document");
+            const std::string resolved =
+                file.empty() ? name : (folder / file).lexically_normal().generic_string();
+            const auto reached = pages.find(resolved);
+            if (reached == pages.end()) {
+                fail("reaches no document");
+            }
+            if (const std::size_t hash = target.find('#'); hash != std::string::npos) {
+                if (!HasId(reached->second, target.substr(hash + 1))) {
+                    fail("reaches no anchor of its document");
+                }
+            }
+            const std::string heroKey = "heroid=";
+            if (const std::size_t key = target.find(heroKey); key != std::string::npos) {
+                const std::size_t from = key + heroKey.size();
+                const std::string hero =
+                    target.substr(from, target.find_first_of("&#", from) - from);
+                if (!HasId(reached->second, hero)) {
+                    fail("names no hero page");
+                }
             }
         }
     }
@@ -228,17 +442,20 @@ void CheckLinks(const std::map<std::string, std::string>& pages) {
 } // namespace
 
 std::map<std::string, std::string> BuildDocuments(const PackSources& pack) {
+    const NamedPlaces places = PlacesOf(pack);
     std::map<std::string, std::string> pages;
     for (const DocumentSource& document : pack.Documents) {
-        std::string body = document.Body;
-        ReplaceMarker(body, "<!-- heroes -->", HeroList(pack));
-        ReplaceMarker(body, "<!-- items -->", ItemList(pack));
-        ReplaceMarker(body, "<!-- articles -->", ArticleList(pack));
         const bool nested = document.FileName.find('/') != std::string::npos;
-        pages[document.FileName] = Page(document.Title, body, nested ? "../" : "");
+        const std::string root = nested ? "../" : "";
+        std::string body = WithNameLinks(document, document.Body, places, root);
+        body = WithBuildLinks(document, body, pack);
+        ReplaceMarker(body, "<!-- heroes -->", HeroList(pack));
+        ReplaceMarker(body, "<!-- items -->", ItemList(pack, places));
+        ReplaceMarker(body, "<!-- articles -->", ArticleList(pack));
+        pages[document.FileName] = Page(document.Title, body, root);
     }
     pages["Main.html"] = MainPage(pack);
-    CheckLinks(pages);
+    CheckLinks(pages, pack);
     for (auto& [name, page] : pages) {
         page = Cp1251FromUtf8(page);
     }

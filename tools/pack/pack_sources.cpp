@@ -47,6 +47,7 @@ PackSources ReadPackSources(const std::filesystem::path& folder, const IconSet* 
     ReadAuraSources(folder, pack, names);
     ReadItemSources(folder, pack, names);
     ReadHeroSources(folder, pack, names);
+    ReadBuildSources(folder, pack);
     ReadDocumentSources(folder, pack, names);
     ReadDictionarySources(folder, pack, names);
     ReadTickerSource(folder, pack);

@@ -48,6 +48,17 @@ struct DocumentSource {
     std::string Body;
 };
 
+// A recommended build: a build file of builds/, compiled to its build code
+// for the links of the documents.
+struct BuildSource {
+    std::string Id;    // the file's name without ".zdxbuild": documents name it so
+    std::string Name;  // UTF-8
+    std::string Notes; // UTF-8
+    std::string Hero;  // Windows-1251, as the catalogue names the hero
+    int Level = 0;     // the hero level the file states; 0 when it does not
+    std::string Code;  // what a "build_" link carries
+};
+
 // Everything the sources describe, resolved to catalogue numbers and texts
 // in Windows-1251, ready for the writers.
 struct PackSources {
@@ -58,6 +69,7 @@ struct PackSources {
     DictionaryFile Dictionary;
     std::vector<std::string> TickerLines; // Windows-1251
     std::vector<DocumentSource> Documents;
+    std::vector<BuildSource> Builds; // in file-name order
     std::vector<PictureJob> Pictures;
 };
 

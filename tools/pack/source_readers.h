@@ -34,6 +34,8 @@ void ReadHeroSources(const std::filesystem::path& root, PackSources& pack, Sourc
 void ReadDocumentSources(const std::filesystem::path& root, PackSources& pack, SourceNames& names);
 void ReadDictionarySources(const std::filesystem::path& root, PackSources& pack,
                            const SourceNames& names);
+// After the heroes and items: the build files, each replayed into its code.
+void ReadBuildSources(const std::filesystem::path& root, PackSources& pack);
 void ReadTickerSource(const std::filesystem::path& root, PackSources& pack);
 
 // The path of a source file as messages show it.

@@ -1,5 +1,6 @@
 #include "ui/shell/main_window.h"
 
+#include "ui/browser/link_protocol.h"
 #include "ui/widgets/texts.h"
 
 #include "builds/build_file.h"
@@ -50,6 +51,8 @@ void MainWindow::BuildKeepingEntries() {
     connect(mainScrollBox_, &CalculatorPanel::BuildChanged, this, [this] { UpdateTitle(); });
     UpdateTitle();
     BuildLibraryEntries();
+    // Build files and codes may be dropped anywhere on it.
+    setAcceptDrops(true);
 }
 
 bool MainWindow::BuildModified() const {
@@ -153,7 +156,10 @@ bool MainWindow::MayLeaveBuild() {
 
 void MainWindow::ShowCalculatorForBuild() {
     searchScrollBox_->hide();
-    if (mainScrollBox_->isHidden()) {
+    // A build link has recorded its own calculator entry already.
+    const bool recorded =
+        navIndex_ >= 0 && IsCalculatorEntry(navHistory_[static_cast<std::size_t>(navIndex_)].Url);
+    if (mainScrollBox_->isHidden() && !recorded) {
         RecordHistory("calc");
     }
     mainScrollBox_->show();

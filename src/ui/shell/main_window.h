@@ -120,6 +120,9 @@ private:
     void BuildLibraryEntries();
     void FollowLibraryChange(const std::filesystem::path& before,
                              const std::filesystem::path& after);
+    // A build file or a build code dropped anywhere on the window, the
+    // document viewer included (build_drops.cpp); true when taken.
+    bool BuildDrop(QObject* watched, QEvent* event);
     // Asks about unsaved changes to a kept build before it leaves the
     // window; false when the user keeps it.
     bool MayLeaveBuild();

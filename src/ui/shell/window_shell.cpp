@@ -259,6 +259,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         UpdateViewerVisibility();
         return false;
     }
+    if (BuildDrop(watched, event)) {
+        return true;
+    }
     if (CaptionDrag(watched, event)) {
         return true;
     }

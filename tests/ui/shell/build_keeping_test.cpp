@@ -11,6 +11,7 @@
 #include "ui/library/build_files.h"
 
 #include <QLabel>
+#include <QMimeData>
 #include <QTest>
 
 #include <sys/resource.h>
@@ -281,6 +282,53 @@ TEST_F(BuildKeeping, BuildCodesOpenAsNewBuilds) {
     EXPECT_FALSE(W().OpenBuildCode(QStringLiteral("garbage")));
     EXPECT_TRUE(Answers().Asked.last().startsWith(QStringLiteral("Сборку не удалось открыть")));
     EXPECT_EQ(W().Panel()->Recipe(), recipe);
+}
+
+// Drops a drag's data on a widget as the desktop would: enter, then drop.
+bool Drop(QWidget* target, const QMimeData& data) {
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) {
+        return false;
+    }
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+TEST_F(BuildKeeping, BuildFilesAndCodesDroppedOnTheWindowOpen) {
+    Start();
+    LevelUp();
+    const QString code = W().Panel()->BuildCode();
+    const BuildRecipe recipe = W().Panel()->Recipe();
+    Answers().Names.push_back(QStringLiteral("Брошенная"));
+    CtrlS();
+    QTest::keyClick(&W(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_NE(W().Panel()->Recipe(), recipe);
+    // A file on the viewer, the engine's own drop target.
+    Answers().SaveAnswers.push_back(SaveAnswer::Discard);
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(
+        QString::fromStdString((Folder() / BuildFileNameFor("Брошенная")).string()))});
+    EXPECT_TRUE(Drop(W().WebBrowser1()->Widget(), file));
+    EXPECT_EQ(W().Panel()->Recipe(), recipe);
+    EXPECT_EQ(W().Kept()->File.Name, "Брошенная");
+    // A code as text on the panel.
+    QTest::keyClick(&W(), Qt::Key_Z, Qt::ControlModifier);
+    Answers().SaveAnswers.push_back(SaveAnswer::Discard);
+    QMimeData text;
+    text.setText(QStringLiteral("  ") + code + QStringLiteral("\n"));
+    EXPECT_TRUE(Drop(W().Panel(), text));
+    EXPECT_EQ(W().Panel()->Recipe(), recipe);
+    EXPECT_FALSE(W().Kept().has_value());
+    // Other text and other files are not taken.
+    QMimeData prose;
+    prose.setText(QStringLiteral("просто текст"));
+    EXPECT_FALSE(Drop(W().Panel(), prose));
+    QMimeData image;
+    image.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/picture.png"))});
+    EXPECT_FALSE(Drop(W().Panel(), image));
 }
 
 } // namespace

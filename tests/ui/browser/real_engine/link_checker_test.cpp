@@ -1,16 +1,23 @@
 // Every link of every sample document, followed as the reader follows it: a
 // mouse click in the page on the real engine, then "Назад". Links to other
 // documents must end on their page, loaded and not refused; calc and
-// BackCalc links open the calculator, web links go to the desktop.
+// BackCalc links open the calculator, build links open it on their build
+// (the hero, the level and every gesture of the code, none refused), web
+// links go to the desktop.
 #include "real_program.h"
 
 #include "ui/browser/document_scheme.h"
 #include "ui/browser/link_protocol.h"
 #include "ui/search/search_panel.h"
 
+#include "engine/build_code.h"
+#include "engine/calculator.h"
+
 #include <QAction>
 #include <QTest>
 #include <QWebEngineView>
+
+#include <gtest/gtest-spi.h>
 
 #include <algorithm>
 #include <cctype>
@@ -57,6 +64,44 @@ struct PageLink {
     QPoint At;      // its middle in the viewport, once scrolled into view
 };
 
+// What a build link must show: the build its code holds, made anew on a
+// calculator of its own. Problem says why the link holds no whole build.
+struct ExpectedBuild {
+    std::string Problem;
+    BuildRecipe Recipe;
+    BuildState State;
+    HeroStats Stats;
+};
+
+ExpectedBuild ExpectBuild(const Catalogue& catalogue, const std::string& href) {
+    ExpectedBuild expected;
+    try {
+        expected.Recipe = DecodeBuildCode(ui::BuildCodeOfLink(ui::LinkName(href)));
+    } catch (const BuildCodeError& error) {
+        expected.Problem = std::string("the link's build code is damaged: ") + error.what();
+        return expected;
+    }
+    if (expected.Recipe.Gestures.empty()) {
+        expected.Problem = "the link's build makes no gesture";
+        return expected;
+    }
+    Calculator calc(catalogue);
+    if (!ApplyGesture(calc, Gesture{GestureKind::ChooseHero, 0, 0, expected.Recipe.Hero})) {
+        expected.Problem = "the link's build is of a hero the catalogue lacks: " +
+                           Utf8(expected.Recipe.Hero).toStdString();
+        return expected;
+    }
+    for (std::size_t k = 0; k < expected.Recipe.Gestures.size(); ++k) {
+        if (!ApplyGesture(calc, expected.Recipe.Gestures[k])) {
+            expected.Problem = "gesture " + std::to_string(k) + " of the link's build is refused";
+            return expected;
+        }
+    }
+    expected.State = calc.State();
+    expected.Stats = calc.Stats();
+    return expected;
+}
+
 class LinkChecker : public RealProgram {
 protected:
     // The address the program keeps for a page: Data\documents\<name>.
@@ -91,6 +136,14 @@ protected:
 
     int LinkCount(ui::WebEngineViewer* viewer) {
         return Eval(viewer, QStringLiteral("document.querySelectorAll('a[href]').length")).toInt();
+    }
+
+    // Back on a page that is shown again, its links come a moment later.
+    bool AwaitLinks(ui::WebEngineViewer* viewer, int count) {
+        for (int tries = 0; tries < 100 && LinkCount(viewer) != count; ++tries) {
+            WaitInEventLoop([] { return false; }, 50);
+        }
+        return LinkCount(viewer) == count;
     }
 
     // Link `k` of a viewer's page, brought into view; nothing when it is not
@@ -138,6 +191,7 @@ protected:
         const QString page = viewer_->View()->page()->url().toString();
         const int count = LinkCount(viewer_);
         for (int k = 0; k < count; ++k) {
+            ASSERT_TRUE(AwaitLinks(viewer_, count)) << stored << " lost links";
             std::optional<PageLink> link = Link(k);
             if (!link) {
                 continue;
@@ -146,9 +200,35 @@ protected:
             ++followed_;
             const int step = window_->NavIndex();
             const std::size_t handedOut = opened_.size();
-            ClickInPage(viewer_, link->At);
             const std::string href = link->Href.toStdString();
-            if (href.starts_with("calc_") || href == "BackCalc") {
+            const std::size_t told = told_.size();
+            ClickInPage(viewer_, link->At);
+            if (href.starts_with("build_")) {
+                const ExpectedBuild expected = ExpectBuild(window_->Catalog(), href);
+                ASSERT_EQ(expected.Problem, "");
+                const ui::CalculatorPanel* panel = window_->Panel();
+                ASSERT_TRUE(WaitInEventLoop(
+                    [&] { return CalculatorShown() && panel->Recipe() == expected.Recipe; },
+                    kWaitMs))
+                    << "the calculator does not show the link's build"
+                    << (told_.size() > told ? ": " + told_.back().toStdString() : "");
+                const BuildState& shown = panel->Calc()->State();
+                const THero* hero = window_->Catalog().Hero(shown.CurrentHero);
+                ASSERT_NE(hero, nullptr);
+                EXPECT_EQ(Utf8(hero->Name), Utf8(expected.Recipe.Hero));
+                EXPECT_EQ(shown.HeroLevel, expected.State.HeroLevel);
+                // What the build is and shows; the kinds of parameters no
+                // ability uses may remain from an earlier hero.
+                EXPECT_TRUE(shown.SkillPicks == expected.State.SkillPicks &&
+                            shown.ItemSlots == expected.State.ItemSlots &&
+                            shown.AbilityActive == expected.State.AbilityActive &&
+                            shown.SlotActive == expected.State.SlotActive &&
+                            panel->Calc()->Stats() == expected.Stats)
+                    << "the calculator's build differs from the one the link's gestures make";
+                EXPECT_EQ(panel->BuildCode().toStdString(), href.substr(6));
+                EXPECT_EQ(told_.size(), told) << told_.back().toStdString();
+                ++builds_;
+            } else if (href.starts_with("calc_") || href == "BackCalc") {
                 ASSERT_TRUE(WaitInEventLoop([this] { return CalculatorShown(); }, kWaitMs));
                 if (href.starts_with("calc_")) {
                     const THero* hero =
@@ -199,6 +279,7 @@ protected:
     }
 
     int followed_ = 0;
+    int builds_ = 0; // build links among them
 };
 
 class DocumentLinks : public LinkChecker, public ::testing::WithParamInterface<std::string> {};
@@ -208,20 +289,59 @@ TEST_P(DocumentLinks, EveryLinkLeadsWhereItSays) {
     FollowEveryLink(Stored(GetParam()));
     EXPECT_GT(followed_, 0);
     RecordProperty("LinksFollowed", followed_);
-    std::cout << "[ LINKS    ] " << GetParam() << ": " << followed_ << " followed\n";
+    RecordProperty("BuildLinksFollowed", builds_);
+    std::cout << "[ LINKS    ] " << GetParam() << ": " << followed_ << " followed, " << builds_
+              << " of them builds\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(SampleDocuments, DocumentLinks, ::testing::ValuesIn(SampleDocuments()),
                          TestName);
 
-// The main document shows one hero at a time: every hero's page has links.
+// The main document shows one hero at a time: every hero's page has links,
+// a recommended build among them.
 TEST_F(LinkChecker, EveryHeroPageOfTheMainDocument) {
     Start(copy_->Path());
     for (const THero& hero : window_->Catalog().Heroes) {
+        const int builds = builds_;
         FollowEveryLink(Stored("Main.html?pageid=heroes&heroid=" + ui::WithoutSpaces(hero.Name)));
+        EXPECT_GE(builds_, builds + 1) << Utf8(hero.Name).toStdString() << " has no build link";
     }
-    EXPECT_GE(followed_, 2 * static_cast<int>(window_->Catalog().Heroes.size()));
-    std::cout << "[ LINKS    ] hero pages: " << followed_ << " followed\n";
+    EXPECT_GE(followed_, 3 * static_cast<int>(window_->Catalog().Heroes.size()));
+    std::cout << "[ LINKS    ] hero pages: " << followed_ << " followed, " << builds_
+              << " of them builds\n";
+}
+
+// The checker itself: a build link whose code is damaged fails it, and the
+// whole link before it on the same page passes.
+TEST_F(LinkChecker, FailsOnADamagedBuildLink) {
+    Start(copy_->Path());
+    const BuildRecipe recipe{window_->Catalog().Heroes.front().Name,
+                             {Gesture{GestureKind::LevelUp, 1, 0, {}}}};
+    const std::string whole = EncodeBuildCode(recipe);
+    std::string damaged = whole;
+    char& changed = damaged[damaged.size() / 2];
+    changed = changed == 'A' ? 'B' : 'A';
+    WriteDocument(copy_->Path(), "builds.html",
+                  "<html><body><p><a href=\"build_" + whole +
+                      "\">Целая сборка</a></p>"
+                      "<p><a href=\"build_" +
+                      damaged + "\">Испорченная сборка</a></p></body></html>");
+    ::testing::TestPartResultArray failures;
+    {
+        const ::testing::ScopedFakeTestPartResultReporter reporter(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        FollowEveryLink(Stored("builds.html"));
+    }
+    EXPECT_EQ(followed_, 2);
+    EXPECT_EQ(builds_, 1);
+    ASSERT_GT(failures.size(), 0);
+    EXPECT_NE(std::string(failures.GetTestPartResult(0).message()).find("damaged"),
+              std::string::npos)
+        << failures.GetTestPartResult(0).message();
+    for (int k = 0; k < failures.size(); ++k) {
+        const std::string message = failures.GetTestPartResult(k).message();
+        EXPECT_NE(message.find("-> build_" + damaged), std::string::npos) << message;
+    }
 }
 
 // The dictionary's generated pages: every row of the list shows its article
@@ -305,11 +425,12 @@ TEST_F(LinkChecker, EveryDictionaryRowAndArticleLink) {
 }
 
 // The static half: every local link of a sample document names a file of
-// the pack.
+// the pack (and the anchor it names there), every build link a whole code.
 TEST(SampleDocumentLinks, NameFilesThatExist) {
     const std::filesystem::path documents = SamplePackFolder() / "Data" / "documents";
     const std::regex href("href=\"([^\"]*)\"");
     int checked = 0;
+    int builds = 0;
     for (const std::string& name : SampleDocuments()) {
         std::ifstream in(documents / name, std::ios::binary);
         ASSERT_TRUE(in) << name;
@@ -318,19 +439,35 @@ TEST(SampleDocumentLinks, NameFilesThatExist) {
         for (auto it = std::sregex_iterator(text.begin(), text.end(), href);
              it != std::sregex_iterator(); ++it) {
             std::string target = (*it)[1].str();
+            if (target.starts_with("build_")) {
+                EXPECT_NO_THROW(DecodeBuildCode(target.substr(6))) << name << " -> " << target;
+                ++builds;
+                continue;
+            }
             if (target.starts_with("calc_") || target == "BackCalc" ||
                 target.starts_with("http://") || target.starts_with("https://") ||
                 target.starts_with("#")) {
                 continue;
             }
+            const std::size_t hash = target.find('#');
+            const std::string anchor = hash == std::string::npos ? "" : target.substr(hash + 1);
             target = target.substr(0, target.find_first_of("?#"));
             const std::filesystem::path file =
                 (documents / name).parent_path() / std::filesystem::path(target);
             EXPECT_TRUE(std::filesystem::is_regular_file(file)) << name << " -> " << target;
+            if (!anchor.empty()) {
+                std::ifstream page(file, std::ios::binary);
+                const std::string reached((std::istreambuf_iterator<char>(page)),
+                                          std::istreambuf_iterator<char>());
+                EXPECT_NE(reached.find(" id=\"" + anchor + "\""), std::string::npos)
+                    << name << " -> " << target << "#" << anchor;
+            }
             ++checked;
         }
     }
     EXPECT_GT(checked, 30);
+    // Every hero's page and the item builds article hold builds.
+    EXPECT_GT(builds, 30);
 }
 
 } // namespace

@@ -44,6 +44,8 @@ protected:
     std::unique_ptr<ui::MainWindow> window_;
     ui::WebEngineViewer* viewer_ = nullptr;
     std::vector<QUrl> opened_;
+    // What the program told the user about builds, in order.
+    std::vector<QString> told_;
     // The pages the document viewer loaded, in order: a page's address
     // changes when its load is asked for, before it starts loading, so only
     // a finished load says the page is there.

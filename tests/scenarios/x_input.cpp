@@ -14,9 +14,9 @@ namespace {
 // The window takes the events while xdotool makes them, as it takes a
 // user's: its loop runs meanwhile (a window manager that moves a window
 // starts when the window asks it to, with the button still down).
-void Run(const QStringList& arguments) {
+void Run(const QStringList& arguments, const QString& program = QStringLiteral("xdotool")) {
     QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), arguments);
+    xdotool.start(program, arguments);
     ASSERT_TRUE(xdotool.waitForStarted(5000)) << "xdotool does not start";
     ASSERT_TRUE(
         WaitInEventLoop([&xdotool] { return xdotool.state() == QProcess::NotRunning; }, 20000))
@@ -53,6 +53,22 @@ void Key(const QString& keys) {
 
 void Type(const QString& text) {
     Run({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
+}
+
+void Steps(const QList<QStringList>& commands) {
+    // A shell runs them: "type" takes every argument after it as text.
+    QStringList script;
+    for (const QStringList& command : commands) {
+        QString line = QStringLiteral("xdotool");
+        for (QString argument : command) {
+            line += QStringLiteral(" '") +
+                    argument.replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+                    QLatin1Char('\'');
+        }
+        script << line;
+    }
+    Run({QStringLiteral("-c"), script.join(QStringLiteral(" && sleep 0.5 && "))},
+        QStringLiteral("sh"));
 }
 
 void Drag(const QPoint& from, const QPoint& to) {

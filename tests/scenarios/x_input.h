@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -21,6 +22,9 @@ void ClickMiddle(const QWidget* widget, int button = 1);
 void Key(const QString& keys);
 // Types a text as keystrokes.
 void Type(const QString& text);
+// xdotool commands one after the other, half a second apart, as one run:
+// input that goes on while the window waits in a dialog box of its own.
+void Steps(const QList<QStringList>& commands);
 // Presses the left button at one point, moves to another and releases.
 void Drag(const QPoint& from, const QPoint& to);
 

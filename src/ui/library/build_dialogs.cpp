@@ -6,6 +6,17 @@
 #include <QPushButton>
 
 namespace zephyr::ui {
+namespace {
+
+// The keyboard goes back to the window that asked, which no window manager
+// may be there to hand it back to.
+void GiveKeyboardBack(QWidget* owner) {
+    if (owner != nullptr && owner->window()->isVisible()) {
+        owner->window()->activateWindow();
+    }
+}
+
+} // namespace
 
 BuildDialogs DialogBoxes() {
     BuildDialogs dialogs;
@@ -24,6 +35,7 @@ BuildDialogs DialogBoxes() {
         box.setDefaultButton(save);
         box.setEscapeButton(cancel);
         box.exec();
+        GiveKeyboardBack(owner);
         if (box.clickedButton() == save) {
             return SaveAnswer::Save;
         }
@@ -38,7 +50,9 @@ BuildDialogs DialogBoxes() {
         dialog.setTextValue(proposal);
         dialog.setOkButtonText(QStringLiteral("Сохранить"));
         dialog.setCancelButtonText(QStringLiteral("Отмена"));
-        if (dialog.exec() != QDialog::Accepted || dialog.textValue().trimmed().isEmpty()) {
+        const int result = dialog.exec();
+        GiveKeyboardBack(owner);
+        if (result != QDialog::Accepted || dialog.textValue().trimmed().isEmpty()) {
             return std::nullopt;
         }
         return dialog.textValue().trimmed();
@@ -51,10 +65,12 @@ BuildDialogs DialogBoxes() {
         box.setDefaultButton(no);
         box.setEscapeButton(no);
         box.exec();
+        GiveKeyboardBack(owner);
         return box.clickedButton() == yes;
     };
     dialogs.Tell = [](QWidget* owner, const QString& text) {
         QMessageBox::information(owner, QApplication::applicationDisplayName(), text);
+        GiveKeyboardBack(owner);
     };
     return dialogs;
 }

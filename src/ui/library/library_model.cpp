@@ -139,6 +139,9 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
                    ? QVariant(ShownPath(entry->Path))
                    : QVariant(QStringLiteral("Файл не читается: %1").arg(Text(entry->Problem)));
     }
+    if (role == Qt::TextAlignmentRole && column == LevelColumn) {
+        return QVariant::fromValue(Qt::AlignCenter);
+    }
     if (role == Qt::ForegroundRole && !entry->Problem.empty()) {
         return QColor(Qt::gray);
     }

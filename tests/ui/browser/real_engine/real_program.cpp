@@ -38,15 +38,18 @@ void RealProgram::Start(const std::filesystem::path& folder) {
                                 {},
                                 {},
                                 {}};
-    // The build library's questions and messages are answered here, never
-    // shown as dialog boxes a test would wait on; its builds stay in the copy.
+    // The builds stay in the copy. The build library's questions and
+    // messages are answered here, never shown as dialog boxes a test would
+    // wait on, unless the test answers them with real input.
     options.BuildsFolder = folder / "builds";
-    options.Dialogs.AskSave = [](QWidget*, const QString&) { return ui::SaveAnswer::Discard; };
-    options.Dialogs.AskName = [](QWidget*, const QString&, const QString&) {
-        return std::optional<QString>();
-    };
-    options.Dialogs.Confirm = [](QWidget*, const QString&) { return false; };
-    options.Dialogs.Tell = [this](QWidget*, const QString& text) { told_.push_back(text); };
+    if (!realDialogs_) {
+        options.Dialogs.AskSave = [](QWidget*, const QString&) { return ui::SaveAnswer::Discard; };
+        options.Dialogs.AskName = [](QWidget*, const QString&, const QString&) {
+            return std::optional<QString>();
+        };
+        options.Dialogs.Confirm = [](QWidget*, const QString&) { return false; };
+        options.Dialogs.Tell = [this](QWidget*, const QString& text) { told_.push_back(text); };
+    }
     window_ = app::StartProgram(options);
     ASSERT_NE(window_, nullptr);
     viewer_ = dynamic_cast<ui::WebEngineViewer*>(window_->WebBrowser1());

@@ -46,6 +46,8 @@ protected:
     std::vector<QUrl> opened_;
     // What the program told the user about builds, in order.
     std::vector<QString> told_;
+    // The build library's own dialog boxes, to be answered with real input.
+    bool realDialogs_ = false;
     // The pages the document viewer loaded, in order: a page's address
     // changes when its load is asked for, before it starts loading, so only
     // a finished load says the page is there.

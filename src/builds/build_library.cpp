@@ -111,7 +111,7 @@ std::vector<LibraryEntry> ListLibrary(const fs::path& folder, bool deep) {
 
 void SortLibrary(std::vector<LibraryEntry>& entries, LibraryOrder order, bool descending) {
     const auto rank = [](const LibraryEntry& e) {
-        return e.IsFolder ? 0 : IsLastSession(e) ? 1 : 2;
+        return IsLastSession(e) ? 0 : e.IsFolder ? 1 : 2;
     };
     const auto before = [&](const LibraryEntry& a, const LibraryEntry& b) {
         if (rank(a) != rank(b)) {

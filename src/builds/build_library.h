@@ -33,7 +33,7 @@ std::vector<LibraryEntry> ListLibrary(const std::filesystem::path& folder, bool 
 
 enum class LibraryOrder { Name, Hero, Level, Changed };
 
-// Folders first, then the last session, then the rest in `order` (names
+// The last session first, then folders, then the builds in `order` (names
 // without regard to letter case; ties by name).
 void SortLibrary(std::vector<LibraryEntry>& entries, LibraryOrder order, bool descending);
 

@@ -101,7 +101,7 @@ protected:
 TEST_F(BuildLibraryTest, AFolderListsItsFoldersAndBuildsWithTheirHeaders) {
     std::vector<LibraryEntry> entries = ListLibrary(folder_.Path(), false);
     SortLibrary(entries, LibraryOrder::Name, false);
-    EXPECT_EQ(Names(entries), (std::vector<std::string>{"архив", "Турниры", "Последняя сессия",
+    EXPECT_EQ(Names(entries), (std::vector<std::string>{"Последняя сессия", "архив", "Турниры",
                                                         "broken", "агрессия", "Быстрый"}));
     const LibraryEntry& quick = entries[5];
     EXPECT_EQ(quick.Header.Hero, "Tester");
@@ -113,10 +113,10 @@ TEST_F(BuildLibraryTest, AFolderListsItsFoldersAndBuildsWithTheirHeaders) {
     EXPECT_TRUE(ListLibrary(folder_.Path() / "missing", true).empty());
 }
 
-TEST_F(BuildLibraryTest, SortsByEachColumnBothWaysFoldersAndTheLastSessionFirst) {
+TEST_F(BuildLibraryTest, SortsByEachColumnBothWaysTheLastSessionAndFoldersFirst) {
     std::vector<LibraryEntry> entries = ListLibrary(folder_.Path(), false);
     SortLibrary(entries, LibraryOrder::Level, true);
-    EXPECT_EQ(Names(entries), (std::vector<std::string>{"архив", "Турниры", "Последняя сессия",
+    EXPECT_EQ(Names(entries), (std::vector<std::string>{"Последняя сессия", "архив", "Турниры",
                                                         "Быстрый", "агрессия", "broken"}));
     SortLibrary(entries, LibraryOrder::Changed, false);
     EXPECT_EQ(Names(entries)[3], "Быстрый");

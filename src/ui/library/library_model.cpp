@@ -65,7 +65,7 @@ void LibraryModel::Reload() {
             entries_.push_back(entry);
         }
     }
-    // ".." stays first: it is a folder named before every other.
+    // ".." leads, whatever the order.
     SortLibrary(entries_, order_, descending_);
     std::stable_partition(entries_.begin(), entries_.end(),
                           [](const LibraryEntry& e) { return e.Header.Name == kUp; });

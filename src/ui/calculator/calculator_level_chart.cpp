@@ -2,12 +2,10 @@
 
 #include "ui/calculator/level_chart_window.h"
 #include "ui/widgets/menu_keys.h"
-#include "ui/widgets/window_placement.h"
 
 #include "engine/level_progress.h"
 
 #include <QMenu>
-#include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
@@ -24,15 +22,11 @@ void CalculatorPanel::BuildLevelChartEntries() {
 }
 
 void CalculatorPanel::ShowLevelChart() {
+    // Placed beside the main window the first time; where the user left it
+    // after that.
     if (levelChart_ == nullptr) {
         levelChart_ = new LevelChartWindow(this);
-        // Beside the main window where the screen has room, no taller than it.
-        if (const QScreen* screen = window()->screen()) {
-            const QRect free = screen->availableGeometry();
-            levelChart_->resize(levelChart_->width(),
-                                std::min(levelChart_->height(), free.height()));
-            levelChart_->move(PlaceBeside(window()->frameGeometry(), levelChart_->size(), free));
-        }
+        levelChart_->ShowBeside(this);
     }
     levelChart_->show();
     RefreshLevelChart();

@@ -1,6 +1,5 @@
 #include "ui/calculator/level_chart_window.h"
 
-#include "ui/widgets/caption_strip.h"
 #include "ui/widgets/decimal_separator.h"
 #include "ui/widgets/secondary_window_style.h"
 #include "ui/widgets/transient_note.h"
@@ -13,7 +12,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QHideEvent>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPushButton>
@@ -80,12 +78,9 @@ QString FromUtf8(const std::string& text) {
 } // namespace
 
 LevelChartWindow::LevelChartWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), decimalSeparator_(DecimalSeparator()) {
-    setObjectName(QStringLiteral("LevelChartWindow"));
-    setWindowTitle(QStringLiteral("Прогресс по уровням"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(SecondaryWindowStyle(objectName()));
-    setFont(PixelFont(11));
+    : SecondaryWindow(QStringLiteral("LevelChartWindow"), QStringLiteral("Прогресс по уровням"),
+                      parent),
+      decimalSeparator_(DecimalSeparator()) {
 
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("LevelTable"));
@@ -126,41 +121,17 @@ LevelChartWindow::LevelChartWindow(QWidget* parent)
     copyKeys->setContext(Qt::WidgetWithChildrenShortcut);
     connect(copyKeys, &QShortcut::activated, this, [this] { CopyTable(); });
 
-    // Esc and Ctrl+W close it, as its caption's button does (Alt+F4 too,
-    // where no window manager takes that key).
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W),
-          QKeySequence(Qt::ALT | Qt::Key_F4)}) {
-        auto* closeKeys = new QShortcut(keys, this);
-        closeKeys->setContext(Qt::WindowShortcut);
-        connect(closeKeys, &QShortcut::activated, this, [this] { close(); });
-    }
-
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy);
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(8, 8, 8, 8);
     body->setSpacing(8);
     body->addWidget(table_, 2);
     body->addWidget(chartView, 3);
     body->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(0);
-    layout->addWidget(new CaptionStrip(windowTitle(), this));
-    layout->addLayout(body);
+    SetBody(body);
     resize(820, 660);
     note_ = new TransientNote(this);
-}
-
-void LevelChartWindow::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    // The keyboard goes back to the window it came from, which no window
-    // manager may be there to hand it back to.
-    if (!event->spontaneous() && parentWidget() != nullptr) {
-        parentWidget()->window()->activateWindow();
-    }
 }
 
 void LevelChartWindow::ShowLevels(std::vector<HeroStats> levels) {

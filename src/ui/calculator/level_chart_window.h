@@ -2,7 +2,7 @@
 
 #include "engine/hero_stats.h"
 
-#include <QWidget>
+#include "ui/widgets/secondary_window.h"
 
 #include <vector>
 
@@ -16,7 +16,7 @@ class TransientNote;
 // "Прогресс по уровням": the main figures of the build at every hero level
 // taken, as a table and as a chart of damage and survival against level. It
 // shows what it is given and decides nothing.
-class LevelChartWindow : public QWidget {
+class LevelChartWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit LevelChartWindow(QWidget* parent);
@@ -29,8 +29,6 @@ public:
     void CopyTable();
 
 protected:
-    void hideEvent(QHideEvent* event) override;
-
 private:
     void FillTable();
     void DrawChart();

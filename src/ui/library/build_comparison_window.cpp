@@ -1,16 +1,12 @@
 #include "ui/library/build_comparison_window.h"
 
 #include "ui/library/build_comparison_card.h"
-#include "ui/widgets/caption_strip.h"
 #include "ui/widgets/decimal_separator.h"
-#include "ui/widgets/window_placement.h"
+#include "ui/widgets/secondary_window_style.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QHideEvent>
 #include <QPushButton>
-#include <QScreen>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -19,45 +15,20 @@
 namespace zephyr::ui {
 namespace {
 
-// The panel's own colours: its black, the field blue, the caption yellow,
-// the grid's rule grey, the selection blue; a green and a red that read on
-// black for the better and the worse.
-const QColor kBackground(Qt::black);
-const QColor kField(30, 36, 52);
-const QColor kCaption(245, 255, 0);
-const QColor kRule(62, 76, 77);
-const QColor kSelected(10, 36, 106);
+// A green and a red that read on black, for the better and the worse.
 const QColor kBetter(70, 210, 100);
 const QColor kWorse(240, 85, 85);
 
-QFont PixelFont(int pixels) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    return font;
-}
-
-QString StyleSheet() {
+// The cards, within the common style.
+QString CardStyle() {
     return QStringLiteral(
-               "QWidget#BuildComparisonWindow { background: %1; border: 1px solid %4; }"
-               "zephyr--ui--BuildComparisonCard { background: %2; border: 1px solid %4; }"
+               "zephyr--ui--BuildComparisonCard { background: %1; border: 1px solid %3; }"
                "zephyr--ui--BuildComparisonCard QLabel { color: white; background: transparent;"
                " border: 0px; }"
                "zephyr--ui--BuildComparisonCard QLabel:disabled { color: #8c96a0; }"
-               "QLabel#CardTitle { color: %3; font-weight: bold; }"
-               "QLabel#CardHero { font-weight: bold; }"
-               "QTableWidget { background: %1; color: white; gridline-color: %4;"
-               " border: 1px solid %4; }"
-               "QHeaderView::section { background: %2; color: %3; border: 0px;"
-               " border-right: 1px solid %4; border-bottom: 1px solid %4; padding: 2px 4px;"
-               " font-weight: bold; }"
-               "QScrollBar:vertical { background: %1; width: 12px; margin: 0px; }"
-               "QScrollBar::handle:vertical { background: %4; min-height: 20px; }"
-               "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
-               "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: %1; }"
-               "QPushButton { background: %2; color: white; border: 1px solid %4;"
-               " padding: 4px 14px; }"
-               "QPushButton:hover, QPushButton:focus { background: %5; }")
-        .arg(kBackground.name(), kField.name(), kCaption.name(), kRule.name(), kSelected.name());
+               "QLabel#CardTitle { color: %2; font-weight: bold; }"
+               "QLabel#CardHero { font-weight: bold; }")
+        .arg(skin::kField.name(), skin::kCaption.name(), skin::kRule.name());
 }
 
 QString OtherTitle(const BuildFile& other) {
@@ -74,16 +45,11 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
 
 BuildComparisonWindow::BuildComparisonWindow(const Catalogue& catalogue, const BuildRecipe& current,
                                              const BuildFile& other, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), catalogue_(&catalogue),
-      decimalSeparator_(DecimalSeparator()),
+    : SecondaryWindow(QStringLiteral("BuildComparisonWindow"), QStringLiteral("Сравнение сборок"),
+                      parent, CardStyle()),
+      catalogue_(&catalogue), decimalSeparator_(DecimalSeparator()),
       portraits_(CellList::FromImageList(catalogue.Heroes64)),
       itemPictures_(CellList::FromImageList(catalogue.Shops)) {
-    setObjectName(QStringLiteral("BuildComparisonWindow"));
-    setWindowTitle(QStringLiteral("Сравнение сборок"));
-    setAccessibleName(windowTitle());
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(StyleSheet());
-    setFont(PixelFont(11));
 
     currentCard_ = new BuildComparisonCard(portraits_, itemPictures_, this);
     currentCard_->setObjectName(QStringLiteral("CurrentBuildCard"));
@@ -107,15 +73,6 @@ BuildComparisonWindow::BuildComparisonWindow(const Catalogue& catalogue, const B
     close->setObjectName(QStringLiteral("CloseButton"));
     close->setCursor(Qt::PointingHandCursor);
     connect(close, &QPushButton::clicked, this, [this] { this->close(); });
-    // Esc and Ctrl+W close it, as its caption's button does (Alt+F4 too,
-    // where no window manager takes that key).
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W),
-          QKeySequence(Qt::ALT | Qt::Key_F4)}) {
-        auto* closeKeys = new QShortcut(keys, this);
-        closeKeys->setContext(Qt::WindowShortcut);
-        connect(closeKeys, &QShortcut::activated, this, [this] { this->close(); });
-    }
 
     auto* cards = new QHBoxLayout;
     cards->setSpacing(8);
@@ -125,16 +82,11 @@ BuildComparisonWindow::BuildComparisonWindow(const Catalogue& catalogue, const B
     buttons->addStretch();
     buttons->addWidget(close);
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(8, 8, 8, 8);
     body->setSpacing(8);
     body->addLayout(cards);
     body->addWidget(table_, 1);
     body->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(0);
-    layout->addWidget(new CaptionStrip(windowTitle(), this));
-    layout->addLayout(body);
+    SetBody(body);
     resize(720, 940);
 
     current_ = ReplayBuild(*catalogue_, current);
@@ -157,18 +109,6 @@ void BuildComparisonWindow::SetOther(const BuildFile& other) {
     FillTable();
 }
 
-void BuildComparisonWindow::ShowBeside(const QWidget* anchor) {
-    if (anchor != nullptr && anchor->window()->screen() != nullptr) {
-        const QWidget* main = anchor->window();
-        const QRect free = main->screen()->availableGeometry();
-        resize(width(), std::min(height(), free.height()));
-        move(PlaceBeside(main->frameGeometry(), size(), free));
-    }
-    show();
-    raise();
-    activateWindow();
-}
-
 QString BuildComparisonWindow::CellText(int row, int column) const {
     const QTableWidgetItem* cell = table_->item(row, column);
     return cell != nullptr ? cell->text() : QString();
@@ -180,15 +120,6 @@ QColor BuildComparisonWindow::DifferenceColour(int row) const {
         return {};
     }
     return cell->foreground().color();
-}
-
-void BuildComparisonWindow::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    // The keyboard goes back to the window it came from, which no window
-    // manager may be there to hand it back to.
-    if (!event->spontaneous() && parentWidget() != nullptr) {
-        parentWidget()->window()->activateWindow();
-    }
 }
 
 void BuildComparisonWindow::FillTable() {

@@ -6,8 +6,8 @@
 #include "builds/build_file.h"
 #include "engine/build_recipe.h"
 
+#include "ui/widgets/secondary_window.h"
 #include <QColor>
-#include <QWidget>
 
 #include <vector>
 
@@ -22,7 +22,7 @@ class BuildComparisonCard;
 // and ability levels, then every figure of the panel for both with the
 // difference other minus current, green where the saved build is better and
 // red where it is worse.
-class BuildComparisonWindow : public QWidget {
+class BuildComparisonWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     // The catalogue must outlive the window.
@@ -33,10 +33,6 @@ public:
     void SetCurrent(const BuildRecipe& current);
     void SetOther(const BuildFile& other);
 
-    // Shows it beside the window of `anchor` (where the screen has room, no
-    // taller than the screen) and hands it the keyboard.
-    void ShowBeside(const QWidget* anchor);
-
     // The figures table: one row per figure in the preview's order; columns
     // caption, current, other and difference.
     enum Column { kCaptionColumn, kCurrentColumn, kOtherColumn, kDifferenceColumn };
@@ -46,9 +42,6 @@ public:
     QColor DifferenceColour(int row) const;
     const BuildComparisonCard* CurrentCard() const { return currentCard_; }
     const BuildComparisonCard* OtherCard() const { return otherCard_; }
-
-protected:
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void FillTable();

@@ -2,7 +2,6 @@
 
 #include "ui/library/build_files.h"
 #include "ui/library/library_actions.h"
-#include "ui/widgets/caption_strip.h"
 #include "ui/widgets/decimal_separator.h"
 #include "ui/widgets/secondary_window_style.h"
 #include "ui/widgets/texts.h"
@@ -48,13 +47,8 @@ QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
 
 LibraryWindow::LibraryWindow(const Catalogue& catalogue, fs::path root, BuildDialogs dialogs,
                              QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), catalogue_(catalogue),
-      dialogs_(std::move(dialogs)) {
-    setObjectName(QStringLiteral("LibraryWindow"));
-    setWindowTitle(QStringLiteral("Библиотека сборок"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(SecondaryWindowStyle(objectName()));
-    setFont(PixelFont(11));
+    : SecondaryWindow(QStringLiteral("LibraryWindow"), QStringLiteral("Библиотека сборок"), parent),
+      catalogue_(catalogue), dialogs_(std::move(dialogs)) {
 
     model_ = new LibraryModel(catalogue_, std::move(root), this);
     place_ = new QLabel(this);
@@ -124,9 +118,6 @@ LibraryWindow::LibraryWindow(const Catalogue& catalogue, fs::path root, BuildDia
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, slot);
     };
-    keys(QKeySequence(Qt::Key_Escape), [this] { this->close(); });
-    keys(QKeySequence(Qt::CTRL | Qt::Key_W), [this] { this->close(); });
-    keys(QKeySequence(Qt::ALT | Qt::Key_F4), [this] { this->close(); });
     keys(QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
         filter_->setFocus(Qt::ShortcutFocusReason);
         filter_->selectAll();
@@ -168,17 +159,12 @@ LibraryWindow::LibraryWindow(const Catalogue& catalogue, fs::path root, BuildDia
     buttons->addStretch();
     buttons->addWidget(close);
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(8, 8, 8, 8);
     body->setSpacing(6);
     body->addWidget(place_);
     body->addWidget(filter_);
     body->addLayout(middle, 1);
     body->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(0);
-    layout->addWidget(new CaptionStrip(windowTitle(), this));
-    layout->addLayout(body);
+    SetBody(body);
     resize(860, 560);
     note_ = new TransientNote(this);
     Refresh();
@@ -433,10 +419,7 @@ bool LibraryWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void LibraryWindow::hideEvent(QHideEvent* event) {
     SaveNotesIfChanged();
-    QWidget::hideEvent(event);
-    if (!event->spontaneous() && parentWidget() != nullptr) {
-        parentWidget()->window()->activateWindow();
-    }
+    SecondaryWindow::hideEvent(event);
 }
 
 } // namespace zephyr::ui

@@ -5,7 +5,7 @@
 
 #include "data/catalogue.h"
 
-#include <QWidget>
+#include "ui/widgets/secondary_window.h"
 
 #include <filesystem>
 #include <optional>
@@ -24,7 +24,7 @@ class TransientNote;
 // first, sorted by any column, a filter over names, heroes and notes of
 // every folder beneath), the selected build's notes and figures beside it,
 // and what can be done with it. Everything works from the keyboard.
-class LibraryWindow : public QWidget {
+class LibraryWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     // The catalogue must outlive the window.

@@ -3,11 +3,9 @@
 #include "ui/library/build_comparison_window.h"
 #include "ui/library/library_window.h"
 #include "ui/widgets/menu_keys.h"
-#include "ui/widgets/window_placement.h"
 
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShortcut>
 #include <QTableView>
 
@@ -76,11 +74,7 @@ void MainWindow::ShowLibrary() {
                 [this](const std::filesystem::path& before, const std::filesystem::path& after) {
                     FollowLibraryChange(before, after);
                 });
-        if (const QScreen* screen = this->screen()) {
-            const QRect free = screen->availableGeometry();
-            library_->resize(library_->width(), std::min(library_->height(), free.height()));
-            library_->move(PlaceBeside(frameGeometry(), library_->size(), free));
-        }
+        library_->ShowBeside(this);
     }
     library_->Refresh(kept_ ? kept_->Path : std::filesystem::path());
     library_->show();

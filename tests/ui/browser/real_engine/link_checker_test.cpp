@@ -14,6 +14,7 @@
 #include "engine/calculator.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -138,12 +139,35 @@ protected:
         return Eval(viewer, QStringLiteral("document.querySelectorAll('a[href]').length")).toInt();
     }
 
-    // Back on a page that is shown again, its links come a moment later.
+    // The links of a page its scripts are still building come a moment after
+    // the load: the count once it holds still.
+    int SettledLinkCount(ui::WebEngineViewer* viewer) {
+        QElapsedTimer waited;
+        waited.start();
+        int count = LinkCount(viewer);
+        while (waited.elapsed() < kWaitMs) {
+            WaitInEventLoop([] { return false; }, 250);
+            const int now = LinkCount(viewer);
+            if (now == count) {
+                break;
+            }
+            count = now;
+        }
+        return count;
+    }
+
+    // Back on a page that is shown again, its links come a moment later, and
+    // a page that is loading anew has none for a moment.
     bool AwaitLinks(ui::WebEngineViewer* viewer, int count) {
-        for (int tries = 0; tries < 100 && LinkCount(viewer) != count; ++tries) {
+        QElapsedTimer waited;
+        waited.start();
+        const auto ready = [&] {
+            return !viewer->View()->page()->isLoading() && LinkCount(viewer) == count;
+        };
+        while (!ready() && waited.elapsed() < kWaitMs) {
             WaitInEventLoop([] { return false; }, 50);
         }
-        return LinkCount(viewer) == count;
+        return ready();
     }
 
     // Link `k` of a viewer's page, brought into view; nothing when it is not
@@ -189,7 +213,7 @@ protected:
     void FollowEveryLink(const std::string& stored) {
         Show(stored);
         const QString page = viewer_->View()->page()->url().toString();
-        const int count = LinkCount(viewer_);
+        const int count = SettledLinkCount(viewer_);
         for (int k = 0; k < count; ++k) {
             ASSERT_TRUE(AwaitLinks(viewer_, count)) << stored << " lost links";
             std::optional<PageLink> link = Link(k);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace zephyr::testing {
@@ -21,5 +22,8 @@ private:
 
 // Writes bytes to a file, creating its folders.
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
+
+// A file's bytes; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
 
 } // namespace zephyr::testing

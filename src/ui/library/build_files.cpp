@@ -19,6 +19,10 @@ QString ShownPath(const std::filesystem::path& path) {
                              static_cast<qsizetype>(text.size()));
 }
 
+std::string UtcNow() {
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
+}
+
 FileStamp StampOf(const std::filesystem::path& path) {
     const QFileInfo info(ShownPath(path));
     if (!info.exists()) {

@@ -40,6 +40,9 @@ std::optional<ReadBuild> ReadBuildFileAt(const std::filesystem::path& path,
                                          const Catalogue& catalogue,
                                          const std::string& dataIdentity, QString& refusal);
 
+// Now, as build files write their times: "2026-12-10T13:45:00Z".
+std::string UtcNow();
+
 // The file's name as the window shows it.
 QString ShownPath(const std::filesystem::path& path);
 

@@ -6,8 +6,6 @@
 #include "builds/build_file.h"
 #include "builds/builds_folder.h"
 
-#include <QDateTime>
-
 #include <fstream>
 #include <sstream>
 
@@ -41,10 +39,6 @@ std::optional<nlohmann::json> ReadScript(const fs::path& build, QString& problem
     }
 }
 
-std::string Now() {
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
-}
-
 ActionResult Write(const fs::path& path, const nlohmann::json& script) {
     const QString problem = WriteBuildFile(
         path, script.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + '\n');
@@ -64,7 +58,7 @@ ActionResult RenameBuild(const fs::path& build, const std::string& name) {
         return Failed(problem);
     }
     (*script)["name"] = name;
-    (*script)["modified"] = Now();
+    (*script)["modified"] = UtcNow();
     const fs::path wanted = build.parent_path() / BuildFileNameFor(name);
     const fs::path target = wanted == build ? build : FreeBuildPath(build.parent_path(), name);
     ActionResult written = Write(target, *script);
@@ -83,7 +77,7 @@ ActionResult DuplicateBuild(const fs::path& build) {
     }
     const std::string name = script->value("name", std::string()) + " (копия)";
     (*script)["name"] = name;
-    (*script)["created"] = (*script)["modified"] = Now();
+    (*script)["created"] = (*script)["modified"] = UtcNow();
     return Write(FreeBuildPath(build.parent_path(), name), *script);
 }
 
@@ -137,7 +131,7 @@ ActionResult SaveNotes(const fs::path& build, const std::string& notes) {
         return Failed(problem);
     }
     (*script)["notes"] = notes;
-    (*script)["modified"] = Now();
+    (*script)["modified"] = UtcNow();
     return Write(build, *script);
 }
 

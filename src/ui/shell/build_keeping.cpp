@@ -8,17 +8,12 @@
 #include "builds/data_identity.h"
 
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QShortcut>
 
 #include <iostream>
 
 namespace zephyr::ui {
 namespace {
-
-std::string Now() {
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
-}
 
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -121,9 +116,9 @@ bool MainWindow::SaveBuild(bool asNew) {
             file.Notes = kept_->File.Notes;
         }
         file.Name = name->toStdString();
-        file.Created = Now();
+        file.Created = UtcNow();
     }
-    file.Modified = Now();
+    file.Modified = UtcNow();
     file.HeroLevel = calculator->ShownLevel();
     file.DataId = DataId();
     file.Recipe = mainScrollBox_->Recipe();
@@ -219,7 +214,7 @@ void MainWindow::KeepLastSession() {
     }
     BuildFile file;
     file.Name = std::string(kLastSessionName);
-    file.Created = file.Modified = Now();
+    file.Created = file.Modified = UtcNow();
     file.HeroLevel = mainScrollBox_->Calc()->ShownLevel();
     file.DataId = DataId();
     file.Recipe = mainScrollBox_->Recipe();

@@ -26,13 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class LibraryWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -71,8 +64,7 @@ protected:
         EXPECT_NE(library, nullptr);
         EXPECT_TRUE(library->isVisible());
         // It takes the keyboard: its keys work at once.
-        EXPECT_TRUE(
-            QTest::qWaitFor([library] { return QApplication::activeWindow() == library; }));
+        EXPECT_TRUE(QTest::qWaitFor([library] { return QApplication::activeWindow() == library; }));
         return *library;
     }
 
@@ -150,14 +142,16 @@ TEST_F(LibraryWindowTest, RenameDuplicateAndDeleteAskAndNeverOverwrite) {
     EXPECT_FALSE(fs::exists(Root() / "a.zdxbuild"));
     const fs::path renamed = Root() / "Быстрая атака (2).zdxbuild";
     ASSERT_TRUE(fs::exists(renamed));
-    EXPECT_EQ(ReadBuildFileHeader(ReadText(renamed)).Name, "Быстрая атака");
-    EXPECT_EQ(ReadBuildFileHeader(ReadText(Root() / BuildFileNameFor("Быстрая атака"))).Name,
-              "Другая");
+    EXPECT_EQ(ReadBuildFileHeader(testing::ReadFile(renamed)).Name, "Быстрая атака");
+    EXPECT_EQ(
+        ReadBuildFileHeader(testing::ReadFile(Root() / BuildFileNameFor("Быстрая атака"))).Name,
+        "Другая");
     EXPECT_EQ(library.Selected(), renamed);
     // Ctrl+D duplicates beside it.
     Key(library, Qt::Key_D, Qt::ControlModifier);
     ASSERT_TRUE(library.Selected().has_value());
-    EXPECT_EQ(ReadBuildFileHeader(ReadText(*library.Selected())).Name, "Быстрая атака (копия)");
+    EXPECT_EQ(ReadBuildFileHeader(testing::ReadFile(*library.Selected())).Name,
+              "Быстрая атака (копия)");
     // Delete asks; no keeps it, yes removes it.
     const fs::path copy = *library.Selected();
     answers.Confirms.push_back(false);
@@ -187,7 +181,8 @@ TEST_F(LibraryWindowTest, NotesAreKeptWhenTheSelectionMoves) {
     library.NotesField()->selectAll();
     library.NotesField()->insertPlainText(QStringLiteral("Против лучников"));
     library.Select(Root() / "a.zdxbuild");
-    EXPECT_EQ(ReadBuildFileHeader(ReadText(Root() / "b.zdxbuild")).Notes, "Против лучников");
+    EXPECT_EQ(ReadBuildFileHeader(testing::ReadFile(Root() / "b.zdxbuild")).Notes,
+              "Против лучников");
     // The filter sees the new notes.
     library.FilterField()->insert(QStringLiteral("лучник"));
     EXPECT_EQ(Rows(library), QStringList{QStringLiteral("Быстрая")});

@@ -26,13 +26,6 @@ namespace {
 namespace fs = std::filesystem;
 using ui::SaveAnswer;
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class BuildKeeping : public ::testing::Test {
 protected:
     void Start() { p_ = StartOn(SamplePackFolder(), builds_.Path() / "builds"); }
@@ -67,7 +60,7 @@ TEST_F(BuildKeeping, CtrlSAsksANameOnceThenSavesInPlaceAndTheTitleFollows) {
     ASSERT_TRUE(fs::exists(file)); // the folder was made on the first save
     EXPECT_EQ(W().windowTitle(), QStringLiteral("Первая[*]"));
     EXPECT_FALSE(W().isWindowModified());
-    const BuildFile saved = ReadBuildFile(ReadText(file), calc.Catalog());
+    const BuildFile saved = ReadBuildFile(testing::ReadFile(file), calc.Catalog());
     EXPECT_EQ(saved.Recipe, W().Panel()->Recipe());
     EXPECT_EQ(saved.HeroLevel, calc.ShownLevel());
     EXPECT_FALSE(saved.DataId.empty());
@@ -78,8 +71,8 @@ TEST_F(BuildKeeping, CtrlSAsksANameOnceThenSavesInPlaceAndTheTitleFollows) {
     CtrlS();
     EXPECT_EQ(Answers().Asked.size(), 1u);
     EXPECT_FALSE(W().isWindowModified());
-    EXPECT_EQ(ReadBuildFile(ReadText(file), calc.Catalog()).Recipe.Gestures.size(), 2u);
-    EXPECT_EQ(ReadBuildFile(ReadText(file), calc.Catalog()).Created, saved.Created);
+    EXPECT_EQ(ReadBuildFile(testing::ReadFile(file), calc.Catalog()).Recipe.Gestures.size(), 2u);
+    EXPECT_EQ(ReadBuildFile(testing::ReadFile(file), calc.Catalog()).Created, saved.Created);
     // Undo back to what was saved before is unsaved again, and Redo is saved.
     QTest::keyClick(&W(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(W().isWindowModified());
@@ -96,12 +89,12 @@ TEST_F(BuildKeeping, SaveAsNeverReplacesAnotherBuildWithoutAskingAndCancelSavesN
     ASSERT_EQ(W().Kept()->File.Name, "Б");
     EXPECT_EQ(Answers().Proposals.last(), QStringLiteral("А"));
     // Save as "А" again: it is there, the answer is no, nothing changes.
-    const std::string before = ReadText(Folder() / BuildFileNameFor("А"));
+    const std::string before = testing::ReadFile(Folder() / BuildFileNameFor("А"));
     LevelUp(2);
     Answers().Confirms.push_back(false);
     CtrlS(Qt::ShiftModifier);
     EXPECT_TRUE(Answers().Asked.last().contains(QStringLiteral("уже есть")));
-    EXPECT_EQ(ReadText(Folder() / BuildFileNameFor("А")), before);
+    EXPECT_EQ(testing::ReadFile(Folder() / BuildFileNameFor("А")), before);
     EXPECT_EQ(W().Kept()->File.Name, "Б");
     EXPECT_TRUE(W().isWindowModified());
     // A cancelled name saves nothing.
@@ -128,9 +121,10 @@ TEST_F(BuildKeeping, AKeptBuildWithChangesAsksBeforeAnotherHeroAndUndoStillWorks
     EXPECT_TRUE(PickHero(p_, 2));
     EXPECT_EQ(W().Panel()->Calc()->State().CurrentHero, 2);
     EXPECT_FALSE(W().Kept().has_value());
-    EXPECT_EQ(ReadBuildFile(ReadText(Folder() / BuildFileNameFor("Сохранённая")), W().Catalog())
-                  .Recipe.Gestures.size(),
-              1u);
+    EXPECT_EQ(
+        ReadBuildFile(testing::ReadFile(Folder() / BuildFileNameFor("Сохранённая")), W().Catalog())
+            .Recipe.Gestures.size(),
+        1u);
     QTest::keyClick(&W(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(W().Panel()->Recipe(), changed);
 }
@@ -146,8 +140,9 @@ TEST_F(BuildKeeping, ClosingAsksForAKeptBuildAndKeepsAnUnsavedOneAsTheLastSessio
     EXPECT_TRUE(W().isVisible());
     Answers().SaveAnswers.push_back(SaveAnswer::Save);
     EXPECT_TRUE(W().close());
-    EXPECT_EQ(ReadBuildFile(ReadText(Folder() / BuildFileNameFor("Моя")), W().Catalog()).Recipe,
-              W().Panel()->Recipe());
+    EXPECT_EQ(
+        ReadBuildFile(testing::ReadFile(Folder() / BuildFileNameFor("Моя")), W().Catalog()).Recipe,
+        W().Panel()->Recipe());
     // Saved: no last session.
     EXPECT_FALSE(fs::exists(Folder() / BuildFileNameFor(kLastSessionName)));
 
@@ -202,7 +197,7 @@ TEST_F(BuildKeeping, ABuildMadeOnOtherDataOpensWithANote) {
     Answers().Names.push_back(QStringLiteral("Чужая"));
     CtrlS();
     const fs::path file = Folder() / BuildFileNameFor("Чужая");
-    std::string text = ReadText(file);
+    std::string text = testing::ReadFile(file);
     const std::string id = W().Kept()->File.DataId;
     text.replace(text.find(id), id.size(), "0123456789abcdef");
     std::ofstream(file, std::ios::binary) << text;
@@ -219,18 +214,18 @@ TEST_F(BuildKeeping, AFileChangedOnDiskSinceItWasOpenedIsNotSilentlyOverwritten)
     CtrlS();
     const fs::path file = Folder() / BuildFileNameFor("Общая");
     // Another copy of the program saves it meanwhile (a longer file).
-    std::string other = ReadText(file);
+    std::string other = testing::ReadFile(file);
     other.replace(other.find("\"notes\": \"\""), 11, "\"notes\": \"чужие\"");
     std::ofstream(file, std::ios::binary) << other;
     LevelUp(2);
     Answers().Confirms.push_back(false);
     CtrlS();
     EXPECT_TRUE(Answers().Asked.last().contains(QStringLiteral("изменился")));
-    EXPECT_EQ(ReadText(file), other);
+    EXPECT_EQ(testing::ReadFile(file), other);
     EXPECT_TRUE(W().isWindowModified());
     Answers().Confirms.push_back(true);
     CtrlS();
-    EXPECT_NE(ReadText(file), other);
+    EXPECT_NE(testing::ReadFile(file), other);
     EXPECT_FALSE(W().isWindowModified());
 }
 
@@ -240,7 +235,7 @@ TEST_F(BuildKeeping, ASaveThatCannotBeWrittenLeavesTheOldFileAndTheBuildUnsaved)
     Answers().Names.push_back(QStringLiteral("Полный диск"));
     CtrlS();
     const fs::path file = Folder() / BuildFileNameFor("Полный диск");
-    const std::string before = ReadText(file);
+    const std::string before = testing::ReadFile(file);
     LevelUp(2);
     // A full file system: writes past a few bytes fail.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -253,7 +248,7 @@ TEST_F(BuildKeeping, ASaveThatCannotBeWrittenLeavesTheOldFileAndTheBuildUnsaved)
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_FALSE(saved);
     EXPECT_TRUE(Answers().Asked.last().contains(QStringLiteral("не удалось сохранить")));
-    EXPECT_EQ(ReadText(file), before); // not half-written
+    EXPECT_EQ(testing::ReadFile(file), before); // not half-written
     EXPECT_TRUE(W().isWindowModified());
     for (const fs::directory_entry& entry : fs::directory_iterator(Folder())) {
         EXPECT_EQ(entry.path().extension(), ".zdxbuild") << entry.path(); // no temporary left

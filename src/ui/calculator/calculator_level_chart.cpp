@@ -26,12 +26,11 @@ void CalculatorPanel::ShowLevelChart() {
     // after that.
     if (levelChart_ == nullptr) {
         levelChart_ = new LevelChartWindow(this);
-        levelChart_->ShowBeside(this);
+        levelChart_->PlaceBeside(this);
     }
     levelChart_->show();
     RefreshLevelChart();
-    levelChart_->raise();
-    levelChart_->activateWindow();
+    levelChart_->Present();
 }
 
 void CalculatorPanel::RefreshLevelChart() {

@@ -11,7 +11,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPushButton>
@@ -90,14 +89,7 @@ LevelChartWindow::LevelChartWindow(QWidget* parent)
         captions << HeaderCaption(caption);
     }
     table_->setHorizontalHeaderLabels(captions);
-    table_->verticalHeader()->hide();
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::NoSelection);
-    table_->setFocusPolicy(Qt::NoFocus);
-    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    table_->verticalHeader()->setDefaultSectionSize(20);
+    SetUpFigureTable(table_, 0);
 
     chart_ = new QChart;
     chart_->setBackgroundBrush(kBackground);

@@ -5,7 +5,6 @@
 #include "ui/widgets/secondary_window_style.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -60,14 +59,7 @@ BuildComparisonWindow::BuildComparisonWindow(const Catalogue& catalogue, const B
     table_ = new QTableWidget(static_cast<int>(kPreviewFigures.size()), 4, this);
     table_->setObjectName(QStringLiteral("ComparisonTable"));
     table_->setAccessibleName(QStringLiteral("Показатели двух сборок"));
-    table_->verticalHeader()->hide();
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::NoSelection);
-    table_->setFocusPolicy(Qt::NoFocus);
-    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->horizontalHeader()->setSectionResizeMode(kCaptionColumn, QHeaderView::ResizeToContents);
-    table_->verticalHeader()->setDefaultSectionSize(20);
+    SetUpFigureTable(table_, kCaptionColumn);
 
     auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
     close->setObjectName(QStringLiteral("CloseButton"));

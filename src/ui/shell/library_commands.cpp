@@ -74,12 +74,10 @@ void MainWindow::ShowLibrary() {
                 [this](const std::filesystem::path& before, const std::filesystem::path& after) {
                     FollowLibraryChange(before, after);
                 });
-        library_->ShowBeside(this);
+        library_->PlaceBeside(this);
     }
     library_->Refresh(kept_ ? kept_->Path : std::filesystem::path());
-    library_->show();
-    library_->raise();
-    library_->activateWindow();
+    library_->Present();
     library_->List()->setFocus();
 }
 

@@ -4,9 +4,11 @@
 #include "ui/widgets/secondary_window_style.h"
 #include "ui/widgets/window_placement.h"
 
+#include <QHeaderView>
 #include <QHideEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace zephyr::ui {
@@ -40,13 +42,16 @@ void SecondaryWindow::SetBody(QLayout* body) {
     layout->addLayout(body);
 }
 
-void SecondaryWindow::ShowBeside(const QWidget* anchor) {
+void SecondaryWindow::PlaceBeside(const QWidget* anchor) {
     if (anchor != nullptr && anchor->window()->screen() != nullptr) {
         const QWidget* main = anchor->window();
         const QRect free = main->screen()->availableGeometry();
         resize(width(), std::min(height(), free.height()));
-        move(PlaceBeside(main->frameGeometry(), size(), free));
+        move(ui::PlaceBeside(main->frameGeometry(), size(), free));
     }
+}
+
+void SecondaryWindow::Present() {
     show();
     raise();
     activateWindow();
@@ -59,6 +64,17 @@ void SecondaryWindow::hideEvent(QHideEvent* event) {
     if (!event->spontaneous() && parentWidget() != nullptr) {
         parentWidget()->window()->activateWindow();
     }
+}
+
+void SetUpFigureTable(QTableWidget* table, int captionColumn) {
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(captionColumn, QHeaderView::ResizeToContents);
+    table->verticalHeader()->setDefaultSectionSize(20);
 }
 
 } // namespace zephyr::ui

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLayout;
+class QTableWidget;
 
 namespace zephyr::ui {
 
@@ -20,13 +21,23 @@ public:
                     const QString& extraStyle = {});
 
     // Beside the main window where the screen has room, no taller than the
-    // screen; shown, raised and given the keyboard.
-    void ShowBeside(const QWidget* anchor);
+    // screen.
+    void PlaceBeside(const QWidget* anchor);
+    // Shown, raised and given the keyboard.
+    void Present();
+    void ShowBeside(const QWidget* anchor) {
+        PlaceBeside(anchor);
+        Present();
+    }
 
 protected:
     // Puts the caption strip above `body`, inside the frame.
     void SetBody(QLayout* body);
     void hideEvent(QHideEvent* event) override;
 };
+
+// A table of figures to read: no editing, selection, focus or row numbers,
+// the columns sharing the width beside the caption column.
+void SetUpFigureTable(QTableWidget* table, int captionColumn);
 
 } // namespace zephyr::ui

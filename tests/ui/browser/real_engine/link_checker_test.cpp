@@ -164,10 +164,14 @@ protected:
         const auto ready = [&] {
             return !viewer->View()->page()->isLoading() && LinkCount(viewer) == count;
         };
-        while (!ready() && waited.elapsed() < kWaitMs) {
+        // Ready once is enough: a page the viewer loads again at once shows
+        // the same links a moment later.
+        bool seen = ready();
+        while (!seen && waited.elapsed() < kWaitMs) {
             WaitInEventLoop([] { return false; }, 50);
+            seen = ready();
         }
-        return ready();
+        return seen;
     }
 
     // Link `k` of a viewer's page, brought into view; nothing when it is not

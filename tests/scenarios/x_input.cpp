@@ -32,6 +32,21 @@ QString Number(int value) {
     return QString::number(value);
 }
 
+const QString kAwaitFocus = QStringLiteral("await-focus");
+
+QString Quoted(QString text) {
+    return QStringLiteral("'") + text.replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+           QLatin1Char('\'');
+}
+
+// "getwindowfocus" names the top-level window that has the keyboard.
+QString AwaitFocusLine(const QString& title) {
+    return QStringLiteral("(i=0; until [ \"$(xdotool getwindowfocus getwindowname 2>/dev/null)\" "
+                          "= %1 ]; do i=$((i+1)); [ $i -lt 200 ] || { echo 'no focus on' %1 "
+                          ">&2; exit 3; }; sleep 0.1; done)")
+        .arg(Quoted(title));
+}
+
 } // namespace
 
 // "mousemove --sync" would wait for ever when the pointer is already there;
@@ -59,16 +74,22 @@ void Steps(const QList<QStringList>& commands) {
     // A shell runs them: "type" takes every argument after it as text.
     QStringList script;
     for (const QStringList& command : commands) {
+        if (command.size() == 2 && command.front() == kAwaitFocus) {
+            script << AwaitFocusLine(command.back());
+            continue;
+        }
         QString line = QStringLiteral("xdotool");
-        for (QString argument : command) {
-            line += QStringLiteral(" '") +
-                    argument.replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
-                    QLatin1Char('\'');
+        for (const QString& argument : command) {
+            line += QLatin1Char(' ') + Quoted(argument);
         }
         script << line;
     }
     Run({QStringLiteral("-c"), script.join(QStringLiteral(" && sleep 0.5 && "))},
         QStringLiteral("sh"));
+}
+
+QStringList AwaitFocus(const QString& title) {
+    return {kAwaitFocus, title};
 }
 
 void Drag(const QPoint& from, const QPoint& to) {

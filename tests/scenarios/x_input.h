@@ -25,6 +25,9 @@ void Type(const QString& text);
 // xdotool commands one after the other, half a second apart, as one run:
 // input that goes on while the window waits in a dialog box of its own.
 void Steps(const QList<QStringList>& commands);
+// A step of Steps that waits, as a user waits to see it, until the window
+// titled so has the keyboard (twenty seconds at most, then the run fails).
+QStringList AwaitFocus(const QString& title);
 // Presses the left button at one point, moves to another and releases.
 void Drag(const QPoint& from, const QPoint& to);
 

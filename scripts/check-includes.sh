@@ -37,10 +37,12 @@ allowed data 'data/.+'
 allowed engine '(data|engine)/.+'
 allowed dictionary '(data|dictionary)/.+'
 allowed builds '(data|engine|builds)/.+'
+allowed find '(data|find)/.+'
 no_qt data
 no_qt engine
 no_qt dictionary
 no_qt builds
+no_qt find
 allowed controls 'controls/.+'
 
 allowed ui/widgets 'data/.+|ui/widgets/.+'

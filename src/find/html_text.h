@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zephyr {
+
+// A stretch of a document's text under its nearest heading: what a search
+// hit points at.
+struct Passage {
+    std::string Heading; // UTF-8; empty before the first heading
+    std::string Anchor;  // the id or name nearest above, to scroll to; may be empty
+    std::string Text;    // UTF-8, words separated by single spaces
+};
+
+// The readable text of an HTML document in Windows-1251, cut into passages
+// at headings (h1 to h6): tags dropped, scripts, styles and comments with
+// their contents dropped, character entities decoded, white space folded.
+// Never fails: what cannot be read as markup is kept as text.
+std::vector<Passage> HtmlPassages(std::string_view cp1251Html);
+
+} // namespace zephyr

@@ -37,7 +37,7 @@ allowed data 'data/.+'
 allowed engine '(data|engine)/.+'
 allowed dictionary '(data|dictionary)/.+'
 allowed builds '(data|engine|builds)/.+'
-allowed find '(data|find)/.+'
+allowed find '(data|dictionary|find)/.+'
 no_qt data
 no_qt engine
 no_qt dictionary
@@ -50,7 +50,8 @@ allowed ui/calculator '(data|engine|controls)/.+|ui/(widgets|calculator)/.+'
 allowed ui/browser 'data/.+|ui/(widgets|browser)/.+'
 allowed ui/search '(data|dictionary|controls)/.+|ui/(widgets|search)/.+|ui/browser/html_viewer\.h'
 allowed ui/library '(data|engine|builds|controls)/.+|ui/(widgets|library)/.+'
-allowed ui/shell '(data|engine|dictionary|builds|controls)/.+|ui/.+'
+allowed ui/find '(data|find)/.+|ui/(widgets|find)/.+'
+allowed ui/shell '(data|engine|dictionary|builds|find|controls)/.+|ui/.+'
 allowed app '(app|data|builds|controls|ui)/.+'
 
 if ((broken)); then

@@ -132,6 +132,8 @@ std::string Attribute(std::string_view tag, std::string_view name) {
 // Builds the passages as the text comes, folding white space.
 class PassageWriter {
 public:
+    explicit PassageWriter(PassageCut cut) : cut_(cut) {}
+
     void Text(std::string_view utf8) {
         for (const char c : utf8) {
             if (IsSpace(c)) {
@@ -148,8 +150,14 @@ public:
     }
     void Break() { space_ = true; }
     void Anchor(std::string anchor) {
-        if (!anchor.empty()) {
-            anchor_ = std::move(anchor);
+        if (anchor.empty()) {
+            return;
+        }
+        anchor_ = std::move(anchor);
+        if (cut_ == PassageCut::AtAnchors && !inHeading_) {
+            const std::string heading = current_.Heading;
+            Close();
+            current_.Heading = heading;
         }
     }
     void OpenHeading() {
@@ -186,6 +194,7 @@ private:
     Passage current_;
     std::string heading_;
     std::string anchor_;
+    PassageCut cut_;
     bool inHeading_ = false;
     bool space_ = false;
 };
@@ -208,10 +217,10 @@ bool BreaksText(std::string_view name) {
 
 } // namespace
 
-std::vector<Passage> HtmlPassages(std::string_view cp1251Html) {
+std::vector<Passage> HtmlPassages(std::string_view cp1251Html, PassageCut cut) {
     const std::string html = Utf8FromCp1251(cp1251Html);
     const std::string_view text = html;
-    PassageWriter writer;
+    PassageWriter writer(cut);
     std::size_t at = 0;
     while (at < text.size()) {
         const char c = text[at];

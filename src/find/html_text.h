@@ -14,10 +14,16 @@ struct Passage {
     std::string Text;    // UTF-8, words separated by single spaces
 };
 
+// Where passages end: at headings only, or also at every element that
+// carries an id (a table row of a guide, say), each such passage keeping the
+// heading above it.
+enum class PassageCut { AtHeadings, AtAnchors };
+
 // The readable text of an HTML document in Windows-1251, cut into passages
 // at headings (h1 to h6): tags dropped, scripts, styles and comments with
 // their contents dropped, character entities decoded, white space folded.
 // Never fails: what cannot be read as markup is kept as text.
-std::vector<Passage> HtmlPassages(std::string_view cp1251Html);
+std::vector<Passage> HtmlPassages(std::string_view cp1251Html,
+                                  PassageCut cut = PassageCut::AtHeadings);
 
 } // namespace zephyr

@@ -11,6 +11,7 @@ int RunStats(CliContext& ctx);
 int RunCodeCommand(CliContext& ctx);
 int RunPack(CliContext& ctx);
 int RunSearch(CliContext& ctx);
+int RunFind(CliContext& ctx);
 int RunArticle(CliContext& ctx);
 
 } // namespace zephyr::cli

@@ -26,6 +26,9 @@ constexpr Command kCommands[] = {
     {"code", "code [--data DIR] [FILE|-]", zephyr::cli::RunCodeCommand},
     {"search", "search [--data DIR] [--category N] [--html] QUERY", zephyr::cli::RunSearch},
     {"article", "article [--data DIR] N", zephyr::cli::RunArticle},
+    {"find",
+     "find [--data DIR] [--kind hero|ability|item|aura|orb|term|document] [--limit N] QUERY",
+     zephyr::cli::RunFind},
     {"pack", "pack [--icons FILE] SRC OUT | pack --synthetic SCALE OUT | pack --app-icon OUT",
      zephyr::cli::RunPack},
 };

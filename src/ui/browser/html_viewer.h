@@ -47,6 +47,9 @@ public:
     // Reading aids: zoom in (+1), out (-1) or back to 100 % (0); the find bar.
     virtual void Zoom(int step) = 0;
     virtual void OpenFindBar() = 0;
+    // Opens the find bar with `words` and goes to their first match once the
+    // page being loaded has finished (at once when none is loading).
+    virtual void FindWords(const QString& words) = 0;
 
     void SetBeforeNavigate(BeforeNavigate hook) { beforeNavigate_ = std::move(hook); }
     void SetLoadFinished(LoadFinished hook) { loadFinished_ = std::move(hook); }

@@ -8,6 +8,7 @@
 #include "ui/widgets/texts.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
@@ -84,9 +85,15 @@ WebEngineViewer::WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environme
     frame->FindBar = findBar_;
     frame->WatchFindBar();
 
+    QObject::connect(page_, &QWebEnginePage::loadStarted, frame_, [this] { loading_ = true; });
     QObject::connect(page_, &QWebEnginePage::loadFinished, frame_, [this](bool ok) {
+        loading_ = false;
         if (ok) {
             NotifyLoadFinished();
+        }
+        if (!wordsToFind_.isEmpty()) {
+            findBar_->Field()->setText(std::exchange(wordsToFind_, QString()));
+            findBar_->Open();
         }
     });
     QObject::connect(page_, &QWebEnginePage::loadingChanged, frame_,
@@ -122,6 +129,7 @@ void WebEngineViewer::Load(const QUrl& url) {
     asked_ = url;
     askedStarted_ = false;
     askedAgain_ = false;
+    loading_ = true;
     page_->load(url);
 }
 
@@ -239,6 +247,16 @@ void WebEngineViewer::Zoom(int step) {
 }
 
 void WebEngineViewer::OpenFindBar() {
+    findBar_->Open();
+}
+
+void WebEngineViewer::FindWords(const QString& words) {
+    // The end of the load under way brings the words.
+    if (loading_) {
+        wordsToFind_ = words;
+        return;
+    }
+    findBar_->Field()->setText(words);
     findBar_->Open();
 }
 

@@ -37,6 +37,7 @@ public:
     void RunScript(const std::string& script) override;
     void Zoom(int step) override;
     void OpenFindBar() override;
+    void FindWords(const QString& words) override;
 
     QWebEngineView* View() const;
     FindBar* Finder() const { return findBar_; }
@@ -59,6 +60,8 @@ private:
     std::optional<QUrl> pastHook_; // the load the hook has already allowed
     QUrl written_;                 // the last page written
     QUrl asked_;                   // the program's last load
+    QString wordsToFind_;          // for the find bar when the page has loaded
+    bool loading_ = false;         // from the program's load, or the page's own start, to its end
     bool askedStarted_ = false;
     bool askedAgain_ = false;
 };

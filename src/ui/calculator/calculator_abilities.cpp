@@ -6,7 +6,9 @@
 #include "data/interface_pictures.h"
 #include "data/stored_picture.h"
 
+#include <QFrame>
 #include <QMouseEvent>
+#include <QTimer>
 
 namespace zephyr::ui {
 
@@ -101,6 +103,21 @@ void CalculatorPanel::ImageEx8MouseDown() {
 void CalculatorPanel::ImageEx7MouseDown() {
     clickGate_(imageEx7_);
     ShowHero();
+}
+
+void CalculatorPanel::FlashAbility(int ability) {
+    if (ability < 1 || ability > static_cast<int>(imageAbility_.size())) {
+        return;
+    }
+    QWidget* picture = imageAbility_[static_cast<std::size_t>(ability - 1)];
+    auto* frame = new QFrame(picture->parentWidget());
+    frame->setObjectName(QStringLiteral("AbilityFlash"));
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame->setStyleSheet(QStringLiteral("#AbilityFlash { border: 3px solid #F5FF00; }"));
+    frame->setGeometry(picture->geometry().adjusted(-4, -4, 4, 4));
+    frame->show();
+    frame->raise();
+    QTimer::singleShot(1500, frame, &QObject::deleteLater);
 }
 
 } // namespace zephyr::ui

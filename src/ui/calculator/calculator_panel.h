@@ -57,6 +57,8 @@ public:
     void LoadTickerLines(std::vector<std::string> lines);
     // Hero number `hero` becomes current and is shown, the build reset.
     void ChooseHero(int hero);
+    // Frames ability picture `ability` (1 to 5) for a moment: "here it is".
+    void FlashAbility(int ability);
     // ShowHero for the current hero (also the reset button).
     void ShowHero();
 

@@ -1,6 +1,8 @@
 #include "ui/shell/main_window.h"
 
 #include "ui/browser/web_engine_environment.h"
+#include "ui/find/find_index_loader.h"
+#include "ui/find/find_window.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -49,6 +51,7 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
 
     FormCreate();
     BuildKeepingEntries();
+    BuildFindEntries();
     UpdateViewerVisibility();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "find/find_entry.h"
 #include "ui/browser/html_viewer.h"
 #include "ui/calculator/calculator_panel.h"
 #include "ui/calculator/panel_pictures.h"
@@ -28,6 +29,7 @@
 #include <vector>
 
 class QAction;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QUrl;
@@ -35,6 +37,8 @@ class QUrl;
 namespace zephyr::ui {
 
 class BuildComparisonWindow;
+class FindIndexLoader;
+class FindWindow;
 class LibraryWindow;
 
 struct TNavHistory {
@@ -110,6 +114,12 @@ public:
     LibraryWindow* Library() const { return library_; }
     BuildComparisonWindow* Comparison() const { return comparison_; }
 
+    // The search over everything (find_commands.cpp): Ctrl+K and the field
+    // at the end of the menu bar show its window with `text`.
+    void ShowFind(const QString& text);
+    FindWindow* Finder() const { return findWindow_; }
+    FindIndexLoader* FindLoader() const { return findLoader_.get(); }
+
     // Starts the window move by the mouse; replaceable for tests.
     void SetSystemMoveFunction(std::function<bool()> move) { systemMove_ = std::move(move); }
 
@@ -132,6 +142,11 @@ private:
     // On exit: a build with gestures nobody saved becomes the last session.
     void KeepLastSession();
     void closeEvent(QCloseEvent* event) override;
+
+    void BuildFindEntries();
+    bool FindFieldClick(QObject* watched, QEvent* event);
+    // Opens a result where it lives: the calculator, a document, the dictionary.
+    void OpenFound(const FindEntry& entry, const QString& words);
 
     // Window shell (window_shell.cpp).
     void BuildShell();
@@ -199,6 +214,10 @@ private:
     BuildComparisonWindow* comparison_ = nullptr;
     QMenu* applicationMenu_ = nullptr;
     std::string dataId_;
+    // After the catalogue it reads, so that it goes first.
+    std::unique_ptr<FindIndexLoader> findLoader_;
+    FindWindow* findWindow_ = nullptr;
+    QLineEdit* findField_ = nullptr;
     std::unique_ptr<controls::MyColorMap> colorMap_;
 
     controls::PictureControl* image5_ = nullptr;

@@ -259,7 +259,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         UpdateViewerVisibility();
         return false;
     }
-    if (BuildDrop(watched, event)) {
+    if (BuildDrop(watched, event) || FindFieldClick(watched, event)) {
         return true;
     }
     if (CaptionDrag(watched, event)) {

@@ -32,6 +32,7 @@ public:
     void RunScript(const std::string& script) override { Scripts.push_back(script); }
     void Zoom(int step) override { Zooms.push_back(step); }
     void OpenFindBar() override { ++FindBarOpened; }
+    void FindWords(const QString& words) override { WordsFound.push_back(words); }
 
     // A click on a link of the page (a full address, or relative to the page).
     void Click(const std::string& link);
@@ -48,6 +49,7 @@ public:
     std::vector<int> Zooms;
     std::vector<std::string> Scripts;
     int FindBarOpened = 0;
+    std::vector<QString> WordsFound;
 
 private:
     void Load(const std::string& address);

@@ -1,0 +1,195 @@
+#include "find_index.h"
+
+#include "data/cp1251.h"
+#include "dictionary/keyboard_layout.h"
+#include "dictionary/near_misses.h"
+#include "dictionary/search_query.h"
+#include "find_words.h"
+
+#include <xapian.h>
+
+#include <algorithm>
+
+namespace zephyr {
+namespace {
+
+// Term prefixes: stems, and the kind as a filter. Plain words have none.
+constexpr std::string_view kStemPrefix = "Z";
+constexpr std::string_view kKindPrefix = "K";
+
+// How much more a word of a name counts than a word of a text.
+constexpr Xapian::termcount kNameWeight = 6;
+
+// How many terms the word being typed may stand for.
+constexpr Xapian::termcount kPrefixExpansion = 64;
+
+// Candidates looked at before the exact names are put first.
+constexpr Xapian::doccount kCandidates = 400;
+
+// How far a near miss may be, and how many are offered.
+constexpr std::size_t kNearMissBound = 2;
+constexpr std::size_t kNearMissCount = 5;
+
+std::string Prefixed(std::string_view prefix, std::string_view term) {
+    std::string text(prefix);
+    text += term;
+    return text;
+}
+
+void AddWords(Xapian::Document& document, std::string_view text, Xapian::termcount weight) {
+    for (const std::string& word : FoldedWords(text)) {
+        document.add_term(word, weight);
+        document.add_term(Prefixed(kStemPrefix, WordStem(word)), weight);
+    }
+}
+
+// How closely a name matches the whole query: exactly, at its start, or not.
+int NameMatch(const FindEntry& entry, const std::string& phrase) {
+    const std::string title = FoldedPhrase(entry.Title);
+    if (title == phrase) {
+        return 0;
+    }
+    std::string names = FoldedPhrase(entry.Names);
+    if (!names.empty() && (' ' + names + ' ').find(' ' + phrase + ' ') != std::string::npos &&
+        entry.Kind != FindKind::Document) {
+        // a synonym spelled exactly: as good as the name, for all but passages
+        return 0;
+    }
+    return title.starts_with(phrase) ? 1 : 2;
+}
+
+std::string Cp1251Folded(std::string_view utf8) {
+    return FoldQuery(Cp1251FromUtf8(utf8));
+}
+
+} // namespace
+
+struct FindIndex::Database {
+    Xapian::WritableDatabase Xapian{std::string(), Xapian::DB_BACKEND_INMEMORY};
+};
+
+FindIndex::FindIndex(std::vector<FindEntry> entries)
+    : entries_(std::move(entries)), database_(std::make_unique<Database>()) {
+    for (const FindEntry& entry : entries_) {
+        Xapian::Document document;
+        AddWords(document, entry.Title, kNameWeight);
+        AddWords(document, entry.Names, kNameWeight);
+        AddWords(document, entry.Text, 1);
+        document.add_boolean_term(Prefixed(kKindPrefix, FindKindName(entry.Kind)));
+        database_->Xapian.add_document(document); // document ids follow the entries from 1
+    }
+}
+
+FindIndex::~FindIndex() = default;
+
+std::vector<FindResult> FindIndex::Search(std::string_view utf8Query,
+                                          const FindOptions& options) const {
+    const QueryWords words = ReadQueryWords(utf8Query);
+    if (words.Folded.empty() || options.Limit == 0) {
+        return {};
+    }
+    std::vector<Xapian::Query> parts;
+    for (std::size_t k = 0; k < words.Folded.size(); ++k) {
+        std::vector<Xapian::Query> forms{Xapian::Query(words.Folded[k]),
+                                         Xapian::Query(Prefixed(kStemPrefix, words.Stems[k]))};
+        if (k + 1 == words.Folded.size() && words.LastIsPrefix) {
+            forms.emplace_back(Xapian::Query::OP_WILDCARD, words.Folded[k], kPrefixExpansion,
+                               Xapian::Query::WILDCARD_LIMIT_MOST_FREQUENT);
+        }
+        parts.emplace_back(Xapian::Query::OP_OR, forms.begin(), forms.end());
+    }
+    Xapian::Query query(Xapian::Query::OP_AND, parts.begin(), parts.end());
+    if (options.Kind) {
+        query = Xapian::Query(Xapian::Query::OP_FILTER, query,
+                              Xapian::Query(Prefixed(kKindPrefix, FindKindName(*options.Kind))));
+    }
+    Xapian::Enquire enquire(database_->Xapian);
+    enquire.set_query(query);
+    const Xapian::MSet found = enquire.get_mset(0, kCandidates);
+
+    const std::string phrase = FoldedPhrase(utf8Query);
+    struct Ranked {
+        int Match;
+        std::size_t Rank;
+        const FindEntry* Entry;
+    };
+    std::vector<Ranked> ranked;
+    std::size_t rank = 0;
+    for (auto hit = found.begin(); hit != found.end(); ++hit) {
+        const FindEntry& entry = entries_[*hit - 1];
+        ranked.push_back({NameMatch(entry, phrase), rank++, &entry});
+    }
+    // Exact names first, the same name in group order (a hero before the
+    // term for it), then the index's own order.
+    std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+        if (a.Match != b.Match) {
+            return a.Match < b.Match;
+        }
+        if (a.Match == 0 && a.Entry->Kind != b.Entry->Kind) {
+            return a.Entry->Kind < b.Entry->Kind;
+        }
+        return a.Rank < b.Rank;
+    });
+    std::vector<FindResult> results;
+    for (const Ranked& hit : ranked) {
+        if (results.size() == options.Limit) {
+            break;
+        }
+        const std::string& text = hit.Entry->Text.empty() ? hit.Entry->Title : hit.Entry->Text;
+        results.push_back({hit.Entry, CutSnippet(text, words)});
+    }
+    return results;
+}
+
+std::vector<FindResult> FindIndex::NearNames(std::string_view utf8Query,
+                                             const FindOptions& options) const {
+    const std::string query = Cp1251Folded(utf8Query);
+    if (query.size() <= kNearMissBound) {
+        return {};
+    }
+    const QueryWords words = ReadQueryWords(utf8Query);
+    std::vector<std::pair<std::size_t, const FindEntry*>> near;
+    for (const FindEntry& entry : entries_) {
+        if (entry.Kind == FindKind::Document || (options.Kind && entry.Kind != *options.Kind)) {
+            continue;
+        }
+        const std::size_t distance =
+            NearMissDistance(query, Cp1251Folded(entry.Title), kNearMissBound);
+        if (distance <= kNearMissBound) {
+            near.emplace_back(distance, &entry);
+        }
+    }
+    std::stable_sort(near.begin(), near.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<FindResult> results;
+    for (const auto& [distance, entry] : near) {
+        if (results.size() == std::min(kNearMissCount, options.Limit)) {
+            break;
+        }
+        results.push_back({entry, CutSnippet(entry->Text, words)});
+    }
+    return results;
+}
+
+FindAnswer FindIndex::Find(std::string_view utf8Query, const FindOptions& options) const {
+    FindAnswer answer;
+    answer.Results = Search(utf8Query, options);
+    if (!answer.Results.empty() || FoldedWords(utf8Query).empty()) {
+        return answer;
+    }
+    if (const std::optional<std::string> cp1251 = CheckedCp1251FromUtf8(utf8Query)) {
+        const std::string retyped = Utf8FromCp1251(SwitchKeyboardLayout(*cp1251));
+        if (retyped != utf8Query) {
+            answer.Results = Search(retyped, options);
+            if (!answer.Results.empty()) {
+                answer.Retyped = retyped;
+                return answer;
+            }
+        }
+    }
+    answer.Results = NearNames(utf8Query, options);
+    answer.NearMisses = !answer.Results.empty();
+    return answer;
+}
+
+} // namespace zephyr

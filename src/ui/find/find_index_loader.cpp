@@ -1,0 +1,34 @@
+#include "find_index_loader.h"
+
+#include "find/find_data.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace zephyr::ui {
+
+FindIndexLoader::FindIndexLoader(const Catalogue& catalogue, DataLocation location, QObject* parent)
+    : QObject(parent), catalogue_(catalogue), location_(std::move(location)) {
+    connect(&watcher_, &QFutureWatcher<std::shared_ptr<Built>>::finished, this, [this] {
+        built_ = watcher_.result();
+        emit Ready();
+    });
+}
+
+FindIndexLoader::~FindIndexLoader() {
+    watcher_.waitForFinished();
+}
+
+void FindIndexLoader::Start() {
+    if (started_) {
+        return;
+    }
+    started_ = true;
+    watcher_.setFuture(QtConcurrent::run([this] {
+        auto built = std::make_shared<Built>();
+        built->Index = std::make_shared<const FindIndex>(
+            FindEntriesOf(catalogue_, location_, built->Problems));
+        return built;
+    }));
+}
+
+} // namespace zephyr::ui

@@ -376,6 +376,11 @@ private:
             const bool startPage = SameDocument(document.Document->Path, addresses_.DefaultPage);
             for (std::size_t p = 0; p < document.Passages.size(); ++p) {
                 const Passage& passage = document.Passages[p];
+                // What stands before the first heading of a page with headings
+                // is its navigation line.
+                if (p == 0 && passage.Heading.empty() && document.Passages.size() > 1) {
+                    continue;
+                }
                 FindEntry entry{FindKind::Document, passage.Heading, {}, passage.Text, {}};
                 entry.Target.Document = document.Document->Path;
                 entry.Target.Anchor = passage.Anchor;
@@ -390,6 +395,9 @@ private:
                     }
                     entry.Target.Document += std::string(kHeroSectionQuery) + passage.Anchor;
                     entry.Target.Anchor.clear();
+                }
+                if (entry.Title.empty()) {
+                    entry.Title = HtmlTitle(document.Document->Bytes);
                 }
                 if (entry.Title.empty()) {
                     const std::string& path = document.Document->Path;

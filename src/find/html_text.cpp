@@ -206,7 +206,7 @@ bool IsHeading(std::string_view name) {
 // Tags after which words do not run on.
 bool BreaksText(std::string_view name) {
     static constexpr std::array<std::string_view, 14> kBlocks = {
-        "br", "p", "div", "li", "tr", "td", "th", "table", "ul", "ol", "dt", "dd", "hr", "title"};
+        "br", "p", "div", "li", "tr", "td", "th", "table", "ul", "ol", "dt", "dd", "hr", "caption"};
     for (const std::string_view block : kBlocks) {
         if (name == block) {
             return true;
@@ -257,7 +257,7 @@ std::vector<Passage> HtmlPassages(std::string_view cp1251Html, PassageCut cut) {
         }
         const std::string name = Lower(tag.substr(ending ? 1 : 0, nameEnd - (ending ? 1 : 0)));
         at = close + 1;
-        if (!ending && (name == "script" || name == "style")) {
+        if (!ending && (name == "script" || name == "style" || name == "title")) {
             const std::string lower = Lower(text.substr(at));
             const std::size_t end = lower.find("</" + name);
             at = end == std::string::npos ? text.size() : text.find('>', at + end) + 1;
@@ -283,6 +283,24 @@ std::vector<Passage> HtmlPassages(std::string_view cp1251Html, PassageCut cut) {
         }
     }
     return writer.Finish();
+}
+
+std::string HtmlTitle(std::string_view cp1251Html) {
+    const std::string lower = Lower(cp1251Html);
+    const std::size_t open = lower.find("<title");
+    if (open == std::string::npos) {
+        return {};
+    }
+    const std::size_t start = lower.find('>', open);
+    const std::size_t end = lower.find("</title", open);
+    if (start == std::string::npos || end == std::string::npos || end < start) {
+        return {};
+    }
+    std::string title;
+    for (const Passage& passage : HtmlPassages(cp1251Html.substr(start + 1, end - start - 1))) {
+        title += passage.Text;
+    }
+    return title;
 }
 
 } // namespace zephyr

@@ -26,4 +26,8 @@ enum class PassageCut { AtHeadings, AtAnchors };
 std::vector<Passage> HtmlPassages(std::string_view cp1251Html,
                                   PassageCut cut = PassageCut::AtHeadings);
 
+// The text of the document's title element (UTF-8), empty without one. The
+// passages leave it out.
+std::string HtmlTitle(std::string_view cp1251Html);
+
 } // namespace zephyr

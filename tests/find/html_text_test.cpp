@@ -15,15 +15,19 @@ std::vector<Passage> Of(std::string_view utf8) {
 }
 
 TEST(HtmlText, MarkupScriptsStylesAndCommentsGoWordsStayApart) {
-    const std::vector<Passage> passages =
-        Of("<html><head><title>Герои</title><style>p { color: red }</style>"
-           "<script>var x = '<h1>не заголовок</h1>';</script></head>"
-           "<body><!-- <h2>скрыто</h2> --><p>Первый<br>второй</p><p>третий</p>"
-           "<SCRIPT type=\"text/javascript\">document.write('x')</SCRIPT>"
-           "<table><tr><td>ячейка</td><td>соседняя</td></tr></table></body></html>");
+    const std::string page = Cp1251FromUtf8(
+        "<html><head><title>Герои &amp; таверны</title><style>p { color: red }</style>"
+        "<script>var x = '<h1>не заголовок</h1>';</script></head>"
+        "<body><!-- <h2>скрыто</h2> --><p>Первый<br>второй</p><p>третий</p>"
+        "<SCRIPT type=\"text/javascript\">document.write('x')</SCRIPT>"
+        "<table><tr><td>ячейка</td><td>соседняя</td></tr></table></body></html>");
+    const std::vector<Passage> passages = HtmlPassages(page);
     ASSERT_EQ(passages.size(), 1u);
     EXPECT_EQ(passages[0].Heading, "");
-    EXPECT_EQ(passages[0].Text, "Герои Первый второй третий ячейка соседняя");
+    // The title names the document; it is no text of it.
+    EXPECT_EQ(passages[0].Text, "Первый второй третий ячейка соседняя");
+    EXPECT_EQ(HtmlTitle(page), "Герои & таверны");
+    EXPECT_EQ(HtmlTitle(Cp1251FromUtf8("<p>без заголовка</p><title>оборван")), "");
 }
 
 TEST(HtmlText, EntitiesAreDecodedAndUnknownOnesKept) {

@@ -32,13 +32,13 @@ void MainWindow::BuildFindEntries() {
     findField_->setReadOnly(true);
     findField_->setFocusPolicy(Qt::NoFocus);
     findField_->setCursor(Qt::IBeamCursor);
-    findField_->setObjectName(QStringLiteral("FindField"));
+    findField_->setObjectName(QStringLiteral("FindAnythingField"));
     findField_->setPlaceholderText(QStringLiteral("Найти… (Ctrl+K)"));
     findField_->setAccessibleName(QStringLiteral("Поиск по всему справочнику"));
     findField_->setFixedWidth(190);
-    findField_->setStyleSheet(
-        QStringLiteral("#FindField { background-color: #000000; color: #FFEBCD; border: 1px solid "
-                       "#817879; padding: 0 4px; } #FindField:focus { border-color: #E7A040; }"));
+    findField_->setStyleSheet(QStringLiteral(
+        "#FindAnythingField { background-color: #000000; color: #FFEBCD; border: 1px solid "
+        "#817879; padding: 0 4px; } #FindAnythingField:focus { border-color: #E7A040; }"));
     findField_->installEventFilter(this);
     menuBar_->setCornerWidget(findField_, Qt::TopRightCorner);
 

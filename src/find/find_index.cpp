@@ -43,23 +43,19 @@ void AddWords(Xapian::Document& document, std::string_view text, Xapian::termcou
     }
 }
 
-// How closely a name matches the whole query: exactly, at its start, or not.
-int NameMatch(const FindEntry& entry, const std::string& phrase) {
-    const std::string title = FoldedPhrase(entry.Title);
-    if (title == phrase) {
-        return 0;
-    }
-    std::string names = FoldedPhrase(entry.Names);
-    if (!names.empty() && (' ' + names + ' ').find(' ' + phrase + ' ') != std::string::npos &&
-        entry.Kind != FindKind::Document) {
-        // a synonym spelled exactly: as good as the name, for all but passages
-        return 0;
-    }
-    return title.starts_with(phrase) ? 1 : 2;
-}
-
 std::string Cp1251Folded(std::string_view utf8) {
     return FoldQuery(Cp1251FromUtf8(utf8));
+}
+
+// A term's other names, as the entry lists them: ", " between them.
+std::vector<std::string> SplitNames(std::string_view names) {
+    std::vector<std::string> split;
+    while (!names.empty()) {
+        const std::size_t comma = names.find(", ");
+        split.emplace_back(names.substr(0, comma));
+        names = comma == std::string_view::npos ? std::string_view() : names.substr(comma + 2);
+    }
+    return split;
 }
 
 } // namespace
@@ -71,6 +67,11 @@ struct FindIndex::Database {
 FindIndex::FindIndex(std::vector<FindEntry> entries)
     : entries_(std::move(entries)), database_(std::make_unique<Database>()) {
     for (const FindEntry& entry : entries_) {
+        std::string names;
+        for (const std::string& name : SplitNames(entry.Names)) {
+            names += ' ' + FoldedPhrase(name) + ' ';
+        }
+        folded_.push_back({FoldedPhrase(entry.Title), names, Cp1251Folded(entry.Title)});
         Xapian::Document document;
         AddWords(document, entry.Title, kNameWeight);
         AddWords(document, entry.Names, kNameWeight);
@@ -81,6 +82,20 @@ FindIndex::FindIndex(std::vector<FindEntry> entries)
 }
 
 FindIndex::~FindIndex() = default;
+
+// How closely a name matches the whole query: exactly (0), at its start (1),
+// or not (2). A synonym spelled exactly counts as the name, but for passages.
+int FindIndex::NameMatch(std::size_t entry, const std::string& phrase) const {
+    const Folded& folded = folded_[entry];
+    if (folded.Title == phrase) {
+        return 0;
+    }
+    if (entries_[entry].Kind != FindKind::Document &&
+        folded.Names.find(' ' + phrase + ' ') != std::string::npos) {
+        return 0;
+    }
+    return folded.Title.starts_with(phrase) ? 1 : 2;
+}
 
 std::vector<FindResult> FindIndex::Search(std::string_view utf8Query,
                                           const FindOptions& options) const {
@@ -116,8 +131,8 @@ std::vector<FindResult> FindIndex::Search(std::string_view utf8Query,
     std::vector<Ranked> ranked;
     std::size_t rank = 0;
     for (auto hit = found.begin(); hit != found.end(); ++hit) {
-        const FindEntry& entry = entries_[*hit - 1];
-        ranked.push_back({NameMatch(entry, phrase), rank++, &entry});
+        const std::size_t entry = *hit - 1;
+        ranked.push_back({NameMatch(entry, phrase), rank++, &entries_[entry]});
     }
     // Exact names first, the same name in group order (a hero before the
     // term for it), then the index's own order.
@@ -149,12 +164,12 @@ std::vector<FindResult> FindIndex::NearNames(std::string_view utf8Query,
     }
     const QueryWords words = ReadQueryWords(utf8Query);
     std::vector<std::pair<std::size_t, const FindEntry*>> near;
-    for (const FindEntry& entry : entries_) {
+    for (std::size_t e = 0; e < entries_.size(); ++e) {
+        const FindEntry& entry = entries_[e];
         if (entry.Kind == FindKind::Document || (options.Kind && entry.Kind != *options.Kind)) {
             continue;
         }
-        const std::size_t distance =
-            NearMissDistance(query, Cp1251Folded(entry.Title), kNearMissBound);
+        const std::size_t distance = NearMissDistance(query, folded_[e].NearTitle, kNearMissBound);
         if (distance <= kNearMissBound) {
             near.emplace_back(distance, &entry);
         }

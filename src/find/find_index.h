@@ -55,7 +55,18 @@ private:
     std::vector<FindResult> Search(std::string_view utf8Query, const FindOptions& options) const;
     std::vector<FindResult> NearNames(std::string_view utf8Query, const FindOptions& options) const;
 
+    // Per entry, as ranking compares them: the title and other names as
+    // folded phrases, and the title folded as near misses measure it.
+    struct Folded {
+        std::string Title;
+        std::string Names; // " a b c " with spaces around each name's words
+        std::string NearTitle;
+    };
+
+    int NameMatch(std::size_t entry, const std::string& phrase) const;
+
     std::vector<FindEntry> entries_;
+    std::vector<Folded> folded_;
     std::unique_ptr<Database> database_;
 };
 

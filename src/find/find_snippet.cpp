@@ -8,6 +8,7 @@ namespace zephyr {
 namespace {
 
 constexpr std::string_view kEllipsis = "…";
+constexpr std::size_t kWordsLookedAt = 400;
 
 } // namespace
 
@@ -48,12 +49,13 @@ Snippet CutSnippet(std::string_view utf8Text, const QueryWords& query, std::size
     if (words.empty()) {
         return snippet;
     }
-    std::vector<bool> answers(words.size());
+    // The first answer within the first words: a long passage found by its
+    // title is not stemmed through to its end.
     std::size_t first = words.size();
-    for (std::size_t w = 0; w < words.size(); ++w) {
-        answers[w] = AnswersQuery(query, words[w].Folded);
-        if (answers[w] && first == words.size()) {
+    for (std::size_t w = 0; w < std::min(words.size(), kWordsLookedAt); ++w) {
+        if (AnswersQuery(query, words[w].Folded)) {
             first = w;
+            break;
         }
     }
     // From a few words before the first answer, as far as the length allows.
@@ -79,7 +81,7 @@ Snippet CutSnippet(std::string_view utf8Text, const QueryWords& query, std::size
         snippet.Text += kEllipsis;
     }
     for (std::size_t w = from; w <= to; ++w) {
-        if (answers[w]) {
+        if (AnswersQuery(query, words[w].Folded)) {
             snippet.Marks.push_back({words[w].Begin - begin + shift, words[w].End - begin + shift});
         }
     }

@@ -1,4 +1,5 @@
 #include "ui/browser/web_engine_viewer.h"
+#include "ui/widgets/transient_note.h"
 
 #include "ui/browser/document_scheme.h"
 #include "ui/browser/find_bar.h"
@@ -85,11 +86,29 @@ WebEngineViewer::WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environme
     frame->FindBar = findBar_;
     frame->WatchFindBar();
 
+    note_ = new TransientNote(frame_);
+    QObject::connect(page_, &QWebEnginePage::scrollPositionChanged, frame_,
+                     [this](const QPointF& at) { lastScroll_ = static_cast<int>(at.y()); });
+    // A renderer that a page leaves for another ends normally; one that
+    // crashed or was killed takes the page with it.
+    QObject::connect(page_, &QWebEnginePage::renderProcessTerminated, frame_,
+                     [this](QWebEnginePage::RenderProcessTerminationStatus status) {
+                         if (status != QWebEnginePage::NormalTerminationStatus) {
+                             QTimer::singleShot(0, frame_, [this] { Recover(); });
+                         }
+                     });
     QObject::connect(page_, &QWebEnginePage::loadStarted, frame_, [this] { loading_ = true; });
     QObject::connect(page_, &QWebEnginePage::loadFinished, frame_, [this](bool ok) {
         loading_ = false;
         if (ok) {
             NotifyLoadFinished();
+        }
+        if (ok) {
+            recovering_ = false;
+        }
+        if (ok && scrollToRestore_) {
+            page_->runJavaScript(QStringLiteral("window.scrollTo(0, %1);")
+                                     .arg(std::exchange(scrollToRestore_, {}).value()));
         }
         if (!wordsToFind_.isEmpty()) {
             findBar_->Field()->setText(std::exchange(wordsToFind_, QString()));
@@ -200,6 +219,26 @@ void WebEngineViewer::LoadingChanged(const QWebEngineLoadingInfo& info) {
         return;
     }
     WritePage(ToCp1251(FailurePage(info.url().toString(), info.errorCode())));
+}
+
+void WebEngineViewer::Recover() {
+
+    const QUrl shown = page_->url();
+    // A page that takes each new renderer down with it is not loaded again
+    // and again.
+    if (recovering_) {
+        note_->Show(QStringLiteral("Просмотрщик документов не смог показать страницу снова"));
+        return;
+    }
+    note_->Show(QStringLiteral("Просмотрщик документов перезапущен"));
+    if (shown.isEmpty()) {
+        return;
+    }
+    recovering_ = true;
+    // The page as it was: its address past the hook (no new history entry),
+    // a written page from the pages kept for it.
+    scrollToRestore_ = lastScroll_;
+    Load(shown);
 }
 
 std::string WebEngineViewer::Address() const {

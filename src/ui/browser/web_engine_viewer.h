@@ -21,6 +21,8 @@ class WebEngineEnvironment;
 // pass the hook at once, as clicks do, so that the history's flags apply to
 // the navigation they were set for; the engine's own history never steps, so
 // only the program's history goes back and forth.
+class TransientNote;
+
 class WebEngineViewer : public HtmlViewer {
 public:
     WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environment, QWidget* parent,
@@ -45,6 +47,9 @@ public:
 private:
     bool AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool mainFrame);
     void LoadingChanged(const QWebEngineLoadingInfo& info);
+    // The renderer ended: the page shown is loaded again where it was, and
+    // a note says so.
+    void Recover();
     // Asks the hook and loads: the program's navigations, and links that
     // asked for a new window, which open here.
     void Follow(const QUrl& url);
@@ -61,7 +66,11 @@ private:
     QUrl written_;                 // the last page written
     QUrl asked_;                   // the program's last load
     QString wordsToFind_;          // for the find bar when the page has loaded
-    bool loading_ = false;         // from the program's load, or the page's own start, to its end
+    TransientNote* note_;
+    int lastScroll_ = 0;                 // where the reader was, known before a renderer ends
+    std::optional<int> scrollToRestore_; // after a recovery, once the page is back
+    bool loading_ = false;    // from the program's load, or the page's own start, to its end
+    bool recovering_ = false; // loaded again after a renderer ended, not yet shown
     bool askedStarted_ = false;
     bool askedAgain_ = false;
 };

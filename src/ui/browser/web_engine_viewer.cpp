@@ -146,6 +146,7 @@ void WebEngineViewer::Load(const QUrl& url) {
         pastHook_ = url;
     }
     asked_ = url;
+    current_ = url;
     askedStarted_ = false;
     askedAgain_ = false;
     loading_ = true;
@@ -155,6 +156,7 @@ void WebEngineViewer::Load(const QUrl& url) {
 bool WebEngineViewer::AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
                                        bool mainFrame) {
     if (mainFrame && url == written_) {
+        current_ = url;
         return true;
     }
     // The engine's own history (a script's history.back()) would step
@@ -165,6 +167,7 @@ bool WebEngineViewer::AcceptNavigation(const QUrl& url, QWebEnginePage::Navigati
     if (mainFrame && pastHook_ &&
         (type == QWebEnginePage::NavigationTypeTyped || url == *pastHook_)) {
         pastHook_.reset();
+        current_ = url;
         return true;
     }
     // A frame that would load from elsewhere by itself never does.
@@ -186,7 +189,11 @@ bool WebEngineViewer::AcceptNavigation(const QUrl& url, QWebEnginePage::Navigati
         }
         return false;
     }
-    return AskBeforeNavigate(AddressOfUrl(url));
+    const bool allowed = AskBeforeNavigate(AddressOfUrl(url));
+    if (allowed && mainFrame) {
+        current_ = url;
+    }
+    return allowed;
 }
 
 void WebEngineViewer::LoadingChanged(const QWebEngineLoadingInfo& info) {

@@ -65,6 +65,7 @@ private:
     std::optional<QUrl> pastHook_; // the load the hook has already allowed
     QUrl written_;                 // the last page written
     QUrl asked_;                   // the program's last load
+    QUrl current_;                 // the page shown or coming, however it was asked for
     QString wordsToFind_;          // for the find bar when the page has loaded
     TransientNote* note_;
     int lastScroll_ = 0;                 // where the reader was, known before a renderer ends

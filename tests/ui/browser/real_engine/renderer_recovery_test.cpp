@@ -58,20 +58,27 @@ TEST_F(RendererRecovery, AWrittenArticleComesBackAsItWas) {
     Trigger("Action4");
     auto* article = dynamic_cast<ui::WebEngineViewer*>(window_->Search()->ArticleViewer());
     ASSERT_NE(article, nullptr);
-    window_->Search()->ShowArticle(0);
+    const auto text = [&] {
+        return Eval(article, QStringLiteral("document.body.innerText")).toString();
+    };
+    const auto settled = [article] {
+        return !article->View()->page()->isLoading() && !article->Address().empty();
+    };
+    ASSERT_TRUE(WaitInEventLoop(settled, kWaitMs));
+    const std::string first = article->Address();
+    window_->Search()->ShowArticle(1);
+    QString before;
     ASSERT_TRUE(WaitInEventLoop(
-        [&] { return !article->View()->page()->isLoading() && RendererOf(article) > 0; }, kWaitMs));
-    const QString before = Eval(article, QStringLiteral("document.body.innerText")).toString();
-    ASSERT_FALSE(before.isEmpty());
+        [&] {
+            before = settled() && article->Address() != first ? text() : QString();
+            return !before.isEmpty();
+        },
+        kWaitMs));
 
     KillRenderer(article);
-    EXPECT_TRUE(WaitInEventLoop(
-        [&] {
-            return !article->View()->page()->isLoading() &&
-                   Eval(article, QStringLiteral("document.body.innerText")).toString() == before;
-        },
-        kWaitMs))
-        << "the article did not come back";
+    EXPECT_TRUE(WaitInEventLoop([&] { return settled() && text() == before; }, kWaitMs))
+        << "the article did not come back: " << text().toStdString() << " at "
+        << article->Address();
     EXPECT_EQ(NoteOf(article), QStringLiteral("Просмотрщик документов перезапущен"));
 }
 

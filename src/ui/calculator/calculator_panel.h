@@ -29,6 +29,7 @@ class QTimer;
 namespace zephyr::ui {
 
 class ChangeMarks;
+class ItemMenuSearch;
 class LevelChartWindow;
 class TransientNote;
 
@@ -188,7 +189,9 @@ private:
     void ChooseHeroEntry(int hero);
     void ListBox1DragDrop(int from, int to);
     void SyncBuildOrderList();
-    QMenu* AddShopEntries(QMenu* menu, const std::vector<ItemMenuEntry>& entries);
+    // The entries of a shop, or of a group of one (with its caption).
+    QMenu* AddShopEntries(QMenu* menu, const std::vector<ItemMenuEntry>& entries,
+                          const QString& groupCaption = {});
 
     // Abilities and levels (calculator_abilities.cpp).
     void ImageAbility1MouseDown(int ability, QMouseEvent* event);
@@ -239,6 +242,8 @@ private:
     ChangeMarks* changeMarks_ = nullptr;
     LevelChartWindow* levelChart_ = nullptr;
     TransientNote* note_ = nullptr;
+    // Typing in the item picker.
+    ItemMenuSearch* itemSearch_ = nullptr;
 
     controls::PictureControl* image10_ = nullptr;
     controls::PictureControl* imageHero_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/calculator/calculator_panel.h"
 
+#include "ui/calculator/item_menu_search.h"
 #include "ui/widgets/texts.h"
 
 #include "engine/build_order_list.h"
@@ -29,10 +30,12 @@ void CalculatorPanel::BuildPickerMenus(const Catalogue& catalogue) {
             connect(entry, &QAction::triggered, this, [this, number] { ChooseHeroEntry(number); });
         }
     }
+    itemSearch_->Clear();
     popupMenu1_->clear();
     for (const ShopMenuEntry& shop : catalogue.ItemMenu) {
         QMenu* items = popupMenu1_->addMenu(FromCp1251(shop.Caption));
         menuStyle_->Attach(items, MenuKind::ItemPicker);
+        itemSearch_->Watch(items);
         connect(items, &QMenu::hovered, this,
                 [this, items](QAction* action) { ShowItemPreview(items, action); });
         items->menuAction()->setProperty(kIconIndexProperty, shop.IconIndex);
@@ -40,22 +43,29 @@ void CalculatorPanel::BuildPickerMenus(const Catalogue& catalogue) {
     }
 }
 
-QMenu* CalculatorPanel::AddShopEntries(QMenu* menu, const std::vector<ItemMenuEntry>& entries) {
+QMenu* CalculatorPanel::AddShopEntries(QMenu* menu, const std::vector<ItemMenuEntry>& entries,
+                                       const QString& groupCaption) {
     for (const ItemMenuEntry& entry : entries) {
         if (entry.IsGroup()) {
             QMenu* group = menu->addMenu(FromCp1251(entry.Caption));
             menuStyle_->Attach(group, MenuKind::ItemPicker);
+            itemSearch_->Watch(group);
             connect(group, &QMenu::hovered, this,
                     [this, group](QAction* action) { ShowItemPreview(group, action); });
             group->menuAction()->setProperty(kIconIndexProperty, entry.IconIndex);
-            AddShopEntries(group, entry.Variants);
+            AddShopEntries(group, entry.Variants, group->title());
             continue;
         }
-        QAction* action = menu->addAction(FromCp1251(entry.Caption));
+        const QString caption = FromCp1251(entry.Caption);
+        QAction* action = menu->addAction(caption);
         action->setProperty(kIconIndexProperty, entry.IconIndex);
         action->setProperty(kItemProperty, entry.ItemNumber);
         const int number = entry.ItemNumber;
         connect(action, &QAction::triggered, this, [this, number] { PlaceItem(number); });
+        // A variant is found under its whole name, "Group - Variant".
+        itemSearch_->AddItem(action, groupCaption.isEmpty()
+                                         ? caption
+                                         : groupCaption + QStringLiteral(" - ") + caption);
     }
     return menu;
 }

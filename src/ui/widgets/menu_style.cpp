@@ -160,7 +160,8 @@ void MenuEntryStyle::drawControl(ControlElement element, const QStyleOption* opt
             return;
         }
     }
-    painter->setPen(Qt::white);
+    // A disabled line of the pickers (what was typed into the item picker) is grey.
+    painter->setPen(enabled ? QColor(Qt::white) : kDisabledText);
     painter->drawText(rect, flags, text);
     if (hasChildren) {
         // The system's submenu arrow, drawn after the entry.

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+class QAction;
+class QKeyEvent;
+class QMenu;
+
+namespace zephyr::ui {
+
+// Typing in the item picker: while the picker or one of its submenus is
+// open, the letters typed replace the shops with one list of the matching
+// items of every shop, under a line that shows what was typed. Backspace
+// takes a letter back, Esc clears the text, Up and Down move between the
+// matches and Enter chooses one; choosing an entry of the list triggers the
+// item's own entry, as a click on it does.
+class ItemMenuSearch : public QObject {
+public:
+    explicit ItemMenuSearch(QMenu* picker);
+
+    // Forgets the items, before the picker is filled anew.
+    void Clear();
+    // A submenu of the picker, where typing starts the list as well.
+    void Watch(QMenu* submenu);
+    // An entry that places an item, under the name the list shows.
+    void AddItem(QAction* entry, const QString& name);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool KeyPressed(const QKeyEvent& key);
+    // Shows the list for `typed`; empty brings the shops back.
+    void Show(const QString& typed);
+    void DropList();
+    void Select(int step);
+    int Room() const;
+    void KeepOnScreen();
+
+    struct Item {
+        QAction* Entry;
+        QString Name;
+    };
+
+    QMenu* picker_;
+    std::vector<Item> items_;
+    QString typed_;
+    std::vector<QAction*> hidden_;  // the picker's own entries, while typing
+    std::vector<QAction*> listed_;  // the typed text and the matches
+    std::vector<QAction*> matches_; // the matches alone
+};
+
+} // namespace zephyr::ui

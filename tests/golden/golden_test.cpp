@@ -177,6 +177,60 @@ void RangedProcs(json out) {
     EXPECT_NE(out["Grid"][4][1], "none");
 }
 
+// The search over the sample pack: what each list must show, best first.
+json At(json& out, std::size_t k) {
+    return k < out.size() ? out[k] : json();
+}
+
+void FindsStunInEveryForm(json out) {
+    ASSERT_EQ(out.size(), 5u);
+    EXPECT_EQ(At(out, 0)["title"], "Bash"); // "оглушает" in its article
+    for (json& result : out) {
+        EXPECT_NE(result["kind"], "document");
+    }
+    EXPECT_EQ(At(out, 1), json({{"kind", "ability"},
+                                {"snippet", At(out, 1)["snippet"]},
+                                {"target", "calc_BrannocIronvow#ability1"},
+                                {"title", "Oathbound Strike"}}));
+}
+
+void FindsTheExactNameFirst(json out) {
+    EXPECT_EQ(At(out, 0)["kind"], "ability");
+    EXPECT_EQ(At(out, 0)["title"], "Oathbound Strike");
+    EXPECT_EQ(At(out, 1)["kind"], "term");
+    EXPECT_EQ(At(out, 1)["title"], "Oathbound Strike");
+    EXPECT_TRUE(At(out, 1)["target"].get<std::string>().starts_with("dictionary#"));
+}
+
+void FindsItemsInTheirGuide(json out) {
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(At(out, 0)["title"], "Stormglass Rod - Charged");
+    EXPECT_EQ(At(out, 0)["target"], "Data/documents/guide_items.html#item_stormglass_rod_charged");
+    EXPECT_TRUE(At(out, 0)["snippet"].get<std::string>().starts_with(
+        "Лавка: Starfall Emporium. Цена: 2400."));
+}
+
+void FindsTheHeroAndItsSection(json out) {
+    EXPECT_EQ(At(out, 0), json({{"kind", "hero"},
+                                {"snippet", At(out, 0)["snippet"]},
+                                {"target", "calc_BrannocIronvow"},
+                                {"title", "Brannoc Ironvow"}}));
+    bool section = false;
+    for (json& result : out) {
+        section = section || result["target"] ==
+                                 "Data/documents/Main.html?pageid=heroes&heroid=BrannocIronvow";
+    }
+    EXPECT_TRUE(section) << out.dump(1);
+}
+
+void FindsAurasByWhatGivesThem(json out) {
+    ASSERT_FALSE(out.empty());
+    for (json& result : out) {
+        EXPECT_EQ(result["kind"], "aura");
+        EXPECT_TRUE(result["snippet"].get<std::string>().starts_with("Даёт: ")) << result;
+    }
+}
+
 // --- the cases --------------------------------------------------------------
 
 struct GoldenCase {
@@ -228,13 +282,39 @@ TEST_P(GoldenOutput, MatchesTheCommittedFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     SamplePack, GoldenOutput,
-    ::testing::Values(GoldenCase{"dump_heroes", "dump", "--effects-text heroes", HeroesAsText},
-                      GoldenCase{"dump_items", "dump", "--effects-text items", ItemsAsText},
-                      StatsCase("levelled_six_items", LevelledHeroWithSixItems),
-                      StatsCase("ability_params", ActivatedAbilityParameters),
-                      StatsCase("both_orbs", AbilityAndItemOrb),
-                      StatsCase("ranged_procs", RangedProcs)),
+    ::testing::Values(
+        GoldenCase{"dump_heroes", "dump", "--effects-text heroes", HeroesAsText},
+        GoldenCase{"dump_items", "dump", "--effects-text items", ItemsAsText},
+        StatsCase("levelled_six_items", LevelledHeroWithSixItems),
+        StatsCase("ability_params", ActivatedAbilityParameters),
+        StatsCase("both_orbs", AbilityAndItemOrb), StatsCase("ranged_procs", RangedProcs),
+        GoldenCase{"find_stun_forms", "find", "--limit 5 оглушением", FindsStunInEveryForm},
+        GoldenCase{"find_exact_name", "find", "--limit 5 'Oathbound Strike'",
+                   FindsTheExactNameFirst},
+        GoldenCase{"find_items", "find", "--kind item stormglass", FindsItemsInTheirGuide},
+        GoldenCase{"find_hero_prefix", "find", "--limit 8 brann", FindsTheHeroAndItsSection},
+        GoldenCase{"find_auras", "find", "--kind aura --limit 5 aura", FindsAurasByWhatGivesThem}),
     [](const ::testing::TestParamInfo<GoldenCase>& run) { return run.param.Name; });
+
+// The search's command line: nothing found is no error, a bad option is a
+// usage error, and a query found only on the other layout says so.
+TEST(FindCommand, EmptyAnswersUsageErrorsAndTheOtherLayout) {
+    const std::string data = " --data " + Quoted(ZEPHYR_SAMPLE_DATA) + " ";
+    CliRun run = RunCli("find" + data + "qqqqzzzzxx");
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(json::parse(run.Out), json::array());
+    for (const char* bad : {"--kind hat x", "--limit 0 x", "--limit many x", "", "a b"}) {
+        run = RunCli("find" + data + bad);
+        EXPECT_EQ(run.ExitCode, 2) << bad;
+        EXPECT_NE(run.Err.find("usage"), std::string::npos) << bad;
+    }
+    run = RunCli("find" + data + "--limit 1 ифыр");
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(json::parse(run.Out).at(0).at("title"), "Bash");
+    EXPECT_NE(run.Err.find("other keyboard layout: bash"), std::string::npos) << run.Err;
+    run = RunCli("find --data " + Quoted(std::string(ZEPHYR_SAMPLE_DATA) + "/nowhere") + " x");
+    EXPECT_EQ(run.ExitCode, 1);
+}
 
 // A build code made from each golden script replays to the very same output:
 // the code keeps every gesture, refused ones included. The codes stay short.

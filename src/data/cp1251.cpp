@@ -26,6 +26,25 @@ char32_t CodePointOf(unsigned char byte) {
     return kHighTable[byte - 0x80];
 }
 
+// The Windows-1251 byte of a code point; U+FFFD (also what malformed input
+// decodes to) has none.
+std::optional<char> ByteOf(char32_t cp) {
+    if (cp < 0x80) {
+        return static_cast<char>(cp);
+    }
+    if (cp >= 0x0410 && cp <= 0x044F) {
+        return static_cast<char>(0xC0 + (cp - 0x0410));
+    }
+    for (std::size_t k = 0; k < kHighTable.size(); ++k) {
+        if (kHighTable[k] == cp && cp != 0xFFFD) {
+            return static_cast<char>(0x80 + k);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -44,8 +63,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at text[i], advancing i; malformed input gives
-// U+FFFD and skips one byte.
 char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i]);
     int length = 0;
@@ -81,25 +98,6 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     i += static_cast<std::size_t>(length);
     return cp;
 }
-
-// The Windows-1251 byte of a code point; U+FFFD (also what malformed input
-// decodes to) has none.
-std::optional<char> ByteOf(char32_t cp) {
-    if (cp < 0x80) {
-        return static_cast<char>(cp);
-    }
-    if (cp >= 0x0410 && cp <= 0x044F) {
-        return static_cast<char>(0xC0 + (cp - 0x0410));
-    }
-    for (std::size_t k = 0; k < kHighTable.size(); ++k) {
-        if (kHighTable[k] == cp && cp != 0xFFFD) {
-            return static_cast<char>(0x80 + k);
-        }
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 std::string Utf8FromCp1251(std::string_view text) {
     std::string out;

@@ -14,4 +14,10 @@ std::string Cp1251FromUtf8(std::string_view text);
 // cannot hold; for input from outside the program, where '?' would hide a typo.
 std::optional<std::string> CheckedCp1251FromUtf8(std::string_view text);
 
+// One code point appended to UTF-8 text.
+void AppendUtf8(std::string& out, char32_t cp);
+// Decodes the UTF-8 sequence at text[i] and moves i past it; malformed input
+// gives U+FFFD and moves one byte.
+char32_t NextCodePoint(std::string_view text, std::size_t& i);
+
 } // namespace zephyr

@@ -1,43 +1,11 @@
 #include "find_words.h"
 
+#include "data/cp1251.h"
+
 #include <xapian.h>
 
 namespace zephyr {
 namespace {
-
-// The code point at `at` and its length in bytes; length 0 for a byte that
-// starts no character.
-std::pair<char32_t, std::size_t> CodePoint(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        return {lead, 1};
-    }
-    std::size_t length = 0;
-    char32_t code = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
-        return {0, 0};
-    }
-    if (at + length > text.size()) {
-        return {0, 0};
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(k) & 0xC0) != 0x80) {
-            return {0, 0};
-        }
-        code = (code << 6) | (byte(k) & 0x3F);
-    }
-    return {code, length};
-}
 
 bool IsCyrillic(char32_t code) {
     return code >= 0x0400 && code <= 0x04FF;
@@ -64,19 +32,6 @@ char32_t Folded(char32_t code) {
     return code;
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 } // namespace
 
 std::vector<WordSpan> WordSpans(std::string_view utf8) {
@@ -85,20 +40,19 @@ std::vector<WordSpan> WordSpans(std::string_view utf8) {
     bool inWord = false;
     std::size_t at = 0;
     while (at < utf8.size()) {
-        auto [code, length] = CodePoint(utf8, at);
-        const bool letter = length > 0 && IsWordCharacter(code);
-        if (letter) {
+        const std::size_t start = at;
+        const char32_t code = NextCodePoint(utf8, at); // U+FFFD, no letter, for bad bytes
+        if (IsWordCharacter(code)) {
             if (!inWord) {
-                word = WordSpan{at, at, {}};
+                word = WordSpan{start, start, {}};
                 inWord = true;
             }
             AppendUtf8(word.Folded, Folded(code));
-            word.End = at + length;
+            word.End = at;
         } else if (inWord) {
             words.push_back(std::move(word));
             inWord = false;
         }
-        at += length > 0 ? length : 1;
     }
     if (inWord) {
         words.push_back(std::move(word));

@@ -47,18 +47,6 @@ QAction* ShowItemEntry(const StartedProgram& p, int slot, int item) {
     return nullptr;
 }
 
-// The text of the tooltip on screen, empty when none shows. Read from the
-// tooltip window itself: QToolTip's own record of it is lost when a tooltip
-// of an earlier test is deleted late.
-QString ShownToolTip() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->inherits("QTipLabel") && window->isVisible()) {
-            return static_cast<QLabel*>(window)->text();
-        }
-    }
-    return {};
-}
-
 // Moves the mouse onto an entry of the open menu: the menu makes it current.
 void Hover(QAction* action) {
     QMenu* menu = OpenPopup();

@@ -42,15 +42,6 @@ QAction* EntryNamed(const QMenu* menu, const QString& text) {
     return nullptr;
 }
 
-QString ShownToolTip() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->inherits("QTipLabel") && window->isVisible()) {
-            return static_cast<QLabel*>(window)->text();
-        }
-    }
-    return {};
-}
-
 class ItemPickerTyping : public ::testing::Test {
 protected:
     void SetUp() override {

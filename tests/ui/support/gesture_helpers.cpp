@@ -5,6 +5,8 @@
 #include "engine/stat_format.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 
 namespace zephyr::uitest {
 
@@ -130,6 +132,15 @@ int LevelsBefore(int ability) {
 QRgb PixelOf(const StartedProgram& p, const QString& name, int x, int y) {
     const controls::PictureControl* picture = PictureNamed(p, name);
     return picture != nullptr && !picture->Picture().isNull() ? picture->Picture().pixel(x, y) : 0;
+}
+
+QString ShownToolTip() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel") && window->isVisible()) {
+            return static_cast<QLabel*>(window)->text();
+        }
+    }
+    return {};
 }
 
 } // namespace zephyr::uitest

@@ -25,6 +25,10 @@ bool OpenSubmenuEntry(QMenu* menu, const QString& text);
 // Opens the picker and walks its menus to the hero or item (catalogue
 // numbers); false when an entry is not found.
 bool PickHero(const StartedProgram& p, int hero);
+// The text of the tooltip on screen, empty when none shows. Read from the
+// tooltip window itself: QToolTip's own record of it is lost when a tooltip
+// of an earlier test is deleted late.
+QString ShownToolTip();
 bool PickItem(const StartedProgram& p, int slot, int item);
 // Right-clicks a control and chooses an entry of its context menu.
 bool ChooseFromContextMenu(const StartedProgram& p, const QString& control, const QString& entry);

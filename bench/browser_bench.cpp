@@ -9,8 +9,9 @@
 
 #include "controls/edit1.h"
 
-#include "ui/browser/web_engine_viewer.h"
 #include "ui/search/search_panel.h"
+#include "ui/web_engine/web_engine_environment.h"
+#include "ui/web_engine/web_engine_viewer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,15 +50,17 @@ const std::vector<std::string> kSyntheticDocuments = {
     "guide_items.html",  "guide_creeps.html"};
 
 zephyr::app::ProgramOptions OptionsFor(const std::filesystem::path& folder) {
-    return {zephyr::testing::PackBuilder::LocationOf(folder),
-            [](QWidget*, const QString&) {},
-            {},
-            {},
-            {},
-            false,
-            {},
-            {},
-            {}};
+    zephyr::app::ProgramOptions options{zephyr::testing::PackBuilder::LocationOf(folder),
+                                        [](QWidget*, const QString&) {},
+                                        {},
+                                        {},
+                                        {},
+                                        false,
+                                        {},
+                                        {},
+                                        {}};
+    options.Viewers = zephyr::ui::WebEngineViewers(options.Location);
+    return options;
 }
 
 // Deletes the window and lets the engine's deferred clean-up run.

@@ -1,5 +1,5 @@
 // main() of the benchmarks that start the program.
-#include "ui/browser/web_engine_environment.h"
+#include "ui/browser/viewer_process.h"
 
 #include <QApplication>
 
@@ -8,10 +8,10 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    // The browser engine's scheme and switches go before the application
+    // The browser engine's switches go before the application
     // object; offscreen unless the caller chose a platform.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    zephyr::ui::PrepareWebEngine();
+    zephyr::ui::PrepareViewerProcess();
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

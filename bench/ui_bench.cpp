@@ -6,6 +6,7 @@
 
 #include "controls/picture_control.h"
 #include "ui/calculator/calculator_panel.h"
+#include "ui/web_engine/web_engine_environment.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,15 +21,17 @@ using zephyr::bench::SampleFolder;
 using zephyr::bench::SyntheticFolder;
 
 zephyr::app::ProgramOptions OptionsFor(const std::filesystem::path& folder) {
-    return {zephyr::testing::PackBuilder::LocationOf(folder),
-            [](QWidget*, const QString&) {},
-            {},
-            {},
-            {},
-            false,
-            {},
-            {},
-            {}};
+    zephyr::app::ProgramOptions options{zephyr::testing::PackBuilder::LocationOf(folder),
+                                        [](QWidget*, const QString&) {},
+                                        {},
+                                        {},
+                                        {},
+                                        false,
+                                        {},
+                                        {},
+                                        {}};
+    options.Viewers = zephyr::ui::WebEngineViewers(options.Location);
+    return options;
 }
 
 void ClickToRepaint(benchmark::State& state, const std::filesystem::path& folder) {

@@ -1,5 +1,5 @@
 #include "app/program_entry.h"
-#include "ui/browser/web_engine_environment.h"
+#include "ui/browser/viewer_process.h"
 
 #include <QApplication>
 
@@ -24,8 +24,9 @@ int main(int argc, char** argv) {
             exitWhenShown = true;
         }
     }
-    // The browser engine's scheme and switches come before the application.
-    zephyr::ui::PrepareWebEngine();
+    // The browser engine's switches come before the application; the engine
+    // itself comes once the window is on screen.
+    zephyr::ui::PrepareViewerProcess();
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     zephyr::app::ProgramOptions options{zephyr::app::LocationFromArguments(arguments),

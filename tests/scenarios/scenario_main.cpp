@@ -1,4 +1,4 @@
-#include "ui/browser/web_engine_environment.h"
+#include "ui/browser/viewer_process.h"
 #include "ui/shell/application_style.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         return 77;
     }
     setenv("QT_QPA_PLATFORM", "xcb", 1);
-    zephyr::ui::PrepareWebEngine();
+    zephyr::ui::PrepareViewerProcess();
     QApplication application(argc, argv);
     zephyr::ui::PrepareApplication();
     return RUN_ALL_TESTS();

@@ -1,6 +1,6 @@
 #include "ui/shell/main_window.h"
 
-#include "ui/browser/web_engine_environment.h"
+#include "ui/browser/engine_viewers.h"
 #include "ui/find/find_index_loader.h"
 #include "ui/find/find_window.h"
 
@@ -26,7 +26,8 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
         hooks_.MessageBox = PlainMessageBox();
     }
     if (!hooks_.Viewers) {
-        hooks_.Viewers = WebEngineViewers(location_);
+        engineViewers_ = std::make_unique<EngineViewers>(location_);
+        hooks_.Viewers = engineViewers_->Factory();
     }
     systemMove_ = [this] {
         QWindow* window = windowHandle();
@@ -53,6 +54,10 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
     BuildKeepingEntries();
     BuildFindEntries();
     UpdateViewerVisibility();
+}
+
+bool MainWindow::ViewersStarted() const {
+    return engineViewers_ != nullptr && engineViewers_->Started();
 }
 
 MainWindow::~MainWindow() {

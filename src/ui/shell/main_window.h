@@ -37,6 +37,7 @@ class QUrl;
 namespace zephyr::ui {
 
 class BuildComparisonWindow;
+class EngineViewers;
 class FindIndexLoader;
 class FindWindow;
 class LibraryWindow;
@@ -119,6 +120,11 @@ public:
     void ShowFind(const QString& text);
     FindWindow* Finder() const { return findWindow_; }
     FindIndexLoader* FindLoader() const { return findLoader_.get(); }
+
+    // The browser engine of the real viewers starts right after the window's
+    // first frame; until then the viewers keep what they are asked. False
+    // with viewers the set-up was given.
+    bool ViewersStarted() const;
 
     // Starts the window move by the mouse; replaceable for tests.
     void SetSystemMoveFunction(std::function<bool()> move) { systemMove_ = std::move(move); }
@@ -232,6 +238,8 @@ private:
     QAction* action7_ = nullptr;
     QAction* action4_ = nullptr;
     QAction* action12_ = nullptr;
+    // The real viewers' engine, when the set-up was not given viewers.
+    std::unique_ptr<EngineViewers> engineViewers_;
     std::unique_ptr<HtmlViewer> webBrowser1_;
     SearchPanel* searchScrollBox_ = nullptr;
     QWidget* scrollBoxNavigation_ = nullptr;

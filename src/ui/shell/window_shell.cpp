@@ -1,11 +1,14 @@
 #include "ui/shell/main_window.h"
 
+#include "ui/browser/engine_viewers.h"
 #include "ui/widgets/menu_keys.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QTimer>
+#include <QWindow>
 
 namespace zephyr::ui {
 namespace {
@@ -249,6 +252,13 @@ void MainWindow::ImageEx4Click() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // The window's first frame is painted while its exposure is handled;
+    // the browser engine starts right after it.
+    if (type == QEvent::Expose && engineViewers_ != nullptr && !engineViewers_->Started() &&
+        watched == windowHandle() && windowHandle()->isExposed()) {
+        QTimer::singleShot(0, this, [this] { engineViewers_->Start(); });
+        return false;
+    }
     if (watched == this && type == QEvent::WindowActivate) {
         activatedAt_.start();
         pressSinceActivation_ = false;

@@ -2,7 +2,7 @@
 // link names, and the addresses of the document scheme.
 #include "data/cp1251.h"
 #include "data/hero.h"
-#include "ui/browser/document_scheme.h"
+#include "ui/browser/document_address.h"
 #include "ui/browser/link_protocol.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "fake_viewer.h"
 
-#include "ui/browser/document_scheme.h"
+#include "ui/browser/document_address.h"
 
 #include <QWidget>
 

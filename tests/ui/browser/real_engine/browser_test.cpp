@@ -6,10 +6,10 @@
 
 #include "controls/edit1.h"
 #include "data/cp1251.h"
-#include "ui/browser/find_bar.h"
 #include "ui/browser/link_protocol.h"
-#include "ui/browser/web_engine_viewer.h"
 #include "ui/search/search_panel.h"
+#include "ui/web_engine/find_bar.h"
+#include "ui/web_engine/web_engine_viewer.h"
 
 #include <QAction>
 #include <QApplication>

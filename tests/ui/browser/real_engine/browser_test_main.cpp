@@ -1,4 +1,4 @@
-#include "ui/browser/web_engine_environment.h"
+#include "ui/browser/viewer_process.h"
 #include "ui/shell/application_style.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ extern "C" const char* __asan_default_options() {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    zephyr::ui::PrepareWebEngine();
+    zephyr::ui::PrepareViewerProcess();
     QApplication application(argc, argv);
     zephyr::ui::PrepareApplication();
     ::testing::InitGoogleTest(&argc, argv);

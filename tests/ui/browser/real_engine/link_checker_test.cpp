@@ -6,7 +6,7 @@
 // links go to the desktop.
 #include "real_program.h"
 
-#include "ui/browser/document_scheme.h"
+#include "ui/browser/document_address.h"
 #include "ui/browser/link_protocol.h"
 #include "ui/search/search_panel.h"
 

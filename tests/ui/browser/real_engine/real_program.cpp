@@ -4,6 +4,7 @@
 
 #include "app/program_entry.h"
 #include "data/cp1251.h"
+#include "ui/web_engine/web_engine_environment.h"
 
 #include <QAction>
 #include <QTest>
@@ -50,8 +51,16 @@ void RealProgram::Start(const std::filesystem::path& folder) {
         options.Dialogs.Confirm = [](QWidget*, const QString&) { return false; };
         options.Dialogs.Tell = [this](QWidget*, const QString& text) { told_.push_back(text); };
     }
+    // The engine's viewers made here, so that the tests reach into them;
+    // the program's own way, through the engine's module, when asked for.
+    if (!engineModule_) {
+        options.Viewers = ui::WebEngineViewers(options.Location);
+    }
     window_ = app::StartProgram(options);
     ASSERT_NE(window_, nullptr);
+    if (engineModule_) {
+        return;
+    }
     viewer_ = dynamic_cast<ui::WebEngineViewer*>(window_->WebBrowser1());
     ASSERT_NE(viewer_, nullptr);
     QObject::connect(viewer_->View()->page(), &QWebEnginePage::loadingChanged, window_.get(),
@@ -78,9 +87,13 @@ bool RealProgram::Loaded(const std::string& page) const {
 }
 
 QVariant RealProgram::Eval(ui::WebEngineViewer* viewer, const QString& script) {
+    return Eval(viewer->View()->page(), script);
+}
+
+QVariant RealProgram::Eval(QWebEnginePage* page, const QString& script) {
     QVariant result;
     bool done = false;
-    viewer->View()->page()->runJavaScript(script, [&](const QVariant& value) {
+    page->runJavaScript(script, [&](const QVariant& value) {
         result = value;
         done = true;
     });

@@ -2,11 +2,13 @@
 
 #include "ui_fixture.h"
 
-#include "ui/browser/web_engine_viewer.h"
+#include "ui/web_engine/web_engine_viewer.h"
 
 #include <QString>
 #include <QUrl>
 #include <QVariant>
+
+class QWebEnginePage;
 
 #include <gtest/gtest.h>
 
@@ -34,6 +36,7 @@ protected:
     // Runs a script in the page and waits for its result.
     QVariant Eval(const QString& script) { return Eval(viewer_, script); }
     QVariant Eval(ui::WebEngineViewer* viewer, const QString& script);
+    QVariant Eval(QWebEnginePage* page, const QString& script);
     void Trigger(const char* action);
     bool CalculatorShown() const;
     // A left click as the mouse makes it, at a point of the page's viewport:
@@ -48,6 +51,10 @@ protected:
     std::vector<QString> told_;
     // The build library's own dialog boxes, to be answered with real input.
     bool realDialogs_ = false;
+    // The viewers as the program makes them: stand-ins until the engine's
+    // module is loaded after the window's first frame. Start then returns
+    // at once, and viewer_ stays null.
+    bool engineModule_ = false;
     // The pages the document viewer loaded, in order: a page's address
     // changes when its load is asked for, before it starts loading, so only
     // a finished load says the page is there.

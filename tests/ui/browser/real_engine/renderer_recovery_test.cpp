@@ -3,8 +3,8 @@
 #include "real_program.h"
 #include "ui_fixture.h"
 
-#include "ui/browser/web_engine_viewer.h"
 #include "ui/search/search_panel.h"
+#include "ui/web_engine/web_engine_viewer.h"
 
 #include <QLabel>
 #include <QWebEngineView>

@@ -1,11 +1,11 @@
-#include "ui/browser/web_engine_viewer.h"
+#include "ui/web_engine/web_engine_viewer.h"
 #include "ui/widgets/transient_note.h"
 
-#include "ui/browser/document_scheme.h"
-#include "ui/browser/find_bar.h"
+#include "ui/browser/document_address.h"
 #include "ui/browser/refusal_pages.h"
-#include "ui/browser/viewer_view.h"
-#include "ui/browser/web_engine_environment.h"
+#include "ui/web_engine/find_bar.h"
+#include "ui/web_engine/viewer_view.h"
+#include "ui/web_engine/web_engine_environment.h"
 #include "ui/widgets/texts.h"
 
 #include <QEvent>

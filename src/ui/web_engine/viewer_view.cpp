@@ -1,4 +1,4 @@
-#include "ui/browser/viewer_view.h"
+#include "ui/web_engine/viewer_view.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

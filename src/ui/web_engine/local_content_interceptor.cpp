@@ -1,6 +1,6 @@
-#include "ui/browser/local_content_interceptor.h"
+#include "ui/web_engine/local_content_interceptor.h"
 
-#include "ui/browser/document_scheme.h"
+#include "ui/browser/document_address.h"
 
 namespace zephyr::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/browser/find_bar.h"
+#include "ui/web_engine/find_bar.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/browser/document_scheme.h"
+#include "ui/web_engine/document_scheme.h"
 
 #include "ui/browser/refusal_pages.h"
 #include "ui/widgets/texts.h"
@@ -90,51 +90,14 @@ DocumentFile ReadDocument(const DataLocation& location, const std::string& relat
 } // namespace
 
 void RegisterDocumentScheme() {
+    // Once per process: the viewers' environment and the program may both ask.
+    if (!QWebEngineUrlScheme::schemeByName(kDocumentScheme).name().isEmpty()) {
+        return;
+    }
     QWebEngineUrlScheme scheme(kDocumentScheme);
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
     scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme);
     QWebEngineUrlScheme::registerScheme(scheme);
-}
-
-QUrl DocumentUrl(const std::string& address) {
-    const QString text = FromCp1251(address);
-    const QUrl asIs(text);
-    if (!asIs.scheme().isEmpty() && asIs.scheme().size() > 1) {
-        return asIs;
-    }
-    QString path = text;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    while (path.startsWith(QLatin1Char('/'))) {
-        path.remove(0, 1);
-    }
-    return QUrl(QStringLiteral("%1://%2/")
-                    .arg(QLatin1String(kDocumentScheme), QLatin1String(kDocumentHost)) +
-                path);
-}
-
-std::string AddressOfUrl(const QUrl& url) {
-    return ToCp1251(url.toString());
-}
-
-QUrl WrittenPages::Base(const QString& viewer) {
-    return QUrl(QStringLiteral("%1://%2/pages/%3/")
-                    .arg(QLatin1String(kDocumentScheme), QLatin1String(kDocumentHost), viewer));
-}
-
-QUrl WrittenPages::Store(const QString& viewer, QByteArray html) {
-    const QUrl url = Base(viewer).resolved(QUrl(QStringLiteral("page%1").arg(++serial_)));
-    const QString path = url.path();
-    if (const auto previous = latest_.find(viewer); previous != latest_.end()) {
-        pages_.remove(*previous);
-    }
-    latest_[viewer] = path;
-    pages_[path] = std::move(html);
-    return url;
-}
-
-const QByteArray* WrittenPages::Find(const QString& path) const {
-    const auto found = pages_.find(path);
-    return found == pages_.end() ? nullptr : &*found;
 }
 
 DocumentSchemeHandler::DocumentSchemeHandler(DataLocation location, const WrittenPages& pages,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/browser/document_scheme.h"
 #include "ui/browser/html_viewer.h"
+#include "ui/web_engine/document_scheme.h"
 
 #include "data/data_location.h"
 
@@ -10,11 +10,6 @@
 class QWebEngineProfile;
 
 namespace zephyr::ui {
-
-// Prepares the browser engine before the application object exists: the
-// document scheme, and no sandbox when running as root (the engine refuses
-// its sandbox then; said once on standard error).
-void PrepareWebEngine();
 
 // What the real viewers share: one off-the-record profile (nothing written to
 // disk), the document scheme's handler, the written pages and the filter of

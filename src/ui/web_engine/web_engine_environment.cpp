@@ -1,35 +1,12 @@
-#include "ui/browser/web_engine_environment.h"
+#include "ui/web_engine/web_engine_environment.h"
 
-#include "ui/browser/local_content_interceptor.h"
-#include "ui/browser/web_engine_viewer.h"
+#include "ui/web_engine/local_content_interceptor.h"
+#include "ui/web_engine/web_engine_viewer.h"
 
-#include <QCoreApplication>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
-#include <cstdlib>
-#include <iostream>
-#include <string>
-#include <unistd.h>
-
 namespace zephyr::ui {
-
-void PrepareWebEngine() {
-    RegisterDocumentScheme();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // Every page is of our one site: the three viewers share one renderer
-    // process instead of one each. Flags the user set are kept.
-    std::string flags = "--process-per-site";
-    if (const char* set = std::getenv("QTWEBENGINE_CHROMIUM_FLAGS"); set != nullptr && *set) {
-        flags = std::string(set) + ' ' + flags;
-    }
-    setenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.c_str(), 1);
-    if (geteuid() == 0 && std::getenv("QTWEBENGINE_DISABLE_SANDBOX") == nullptr) {
-        setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-        std::cerr << "zephyrdex: running as root, so the document viewer runs without the "
-                     "browser engine's sandbox\n";
-    }
-}
 
 WebEngineEnvironment::WebEngineEnvironment(DataLocation location)
     : profile_(new QWebEngineProfile(this)) {
@@ -67,6 +44,8 @@ ViewerFactory WebEngineViewers(const DataLocation& location) {
     return [location, shared](QWidget* parent, const QString& name) {
         std::shared_ptr<WebEngineEnvironment> environment = shared->lock();
         if (!environment) {
+            // The scheme is known to the engine before its first profile.
+            RegisterDocumentScheme();
             environment = std::make_shared<WebEngineEnvironment>(location);
             *shared = environment;
         }

@@ -1,7 +1,8 @@
 // Start-up on the real browser engine, to the shown main window and to the
 // painted start page, and the memory of the whole process tree (the engine's
-// helper processes included) after start-up and after ten documents, on the
-// generated pack and the sample pack.
+// helper processes included) after start-up and after ten documents and a
+// few letters in the dictionary, on the generated pack and the sample pack,
+// against one bare browser view.
 #include "app/program_entry.h"
 #include "bench_packs.h"
 #include "pack_builder.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <benchmark/benchmark.h>
@@ -180,19 +182,37 @@ long ResidentKb(int pid) {
     return 0;
 }
 
+// Proportional set size of one process in kB: its shared pages divided
+// between the processes that share them, so that a tree's sum counts each
+// page once (0 when it has gone).
+long ProportionalKb(int pid) {
+    std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+    std::string line;
+    while (std::getline(rollup, line)) {
+        if (line.starts_with("Pss:")) {
+            return std::strtol(line.c_str() + 4, nullptr, 10);
+        }
+    }
+    return 0;
+}
+
 struct TreeMemory {
     double ResidentMb = 0;
+    double ProportionalMb = 0;
     int Processes = 0;
 };
 
 TreeMemory MeasureTree() {
     TreeMemory memory;
-    long kb = 0;
+    long resident = 0;
+    long proportional = 0;
     for (const int pid : ProcessTree()) {
-        kb += ResidentKb(pid);
+        resident += ResidentKb(pid);
+        proportional += ProportionalKb(pid);
         ++memory.Processes;
     }
-    memory.ResidentMb = static_cast<double>(kb) / 1024.0;
+    memory.ResidentMb = static_cast<double>(resident) / 1024.0;
+    memory.ProportionalMb = static_cast<double>(proportional) / 1024.0;
     return memory;
 }
 
@@ -255,16 +275,56 @@ void TreeMemoryAfterDocuments(benchmark::State& state, const std::filesystem::pa
                 break;
             }
         }
+        // Then a few letters in the dictionary, each list loaded.
+        window->findChild<QAction*>(QStringLiteral("Action4"))->trigger();
+        auto* list = dynamic_cast<zephyr::ui::WebEngineViewer*>(window->Search()->ListViewer());
+        for (const QString& text :
+             {QStringLiteral("a"), QStringLiteral("ag"), QStringLiteral("b")}) {
+            LoadAndWait(
+                *list, [&] { window->Search()->SearchText()->setText(text); }, "");
+        }
         // Whatever the engine still has queued settles before the count.
         QTest::qWait(500);
         const TreeMemory browsed = MeasureTree();
         state.counters["rss_mb_after_startup"] = started.ResidentMb;
-        state.counters["rss_mb_after_ten_documents"] = browsed.ResidentMb;
+        state.counters["rss_mb_after_documents_and_dictionary"] = browsed.ResidentMb;
+        state.counters["pss_mb_after_startup"] = started.ProportionalMb;
+        state.counters["pss_mb_after_documents_and_dictionary"] = browsed.ProportionalMb;
         state.counters["processes_after_startup"] = started.Processes;
-        state.counters["processes_after_ten_documents"] = browsed.Processes;
+        state.counters["processes_after_documents_and_dictionary"] = browsed.Processes;
         state.PauseTiming();
         Close(window);
         state.ResumeTiming();
+    }
+}
+
+// The yardstick of the tree's memory: one bare browser view holding the
+// sample pack's start page, nothing else of the program made.
+void BM_TreeMemoryOneView(benchmark::State& state) {
+    const std::filesystem::path& folder = SampleFolder();
+    if (!Usable(state, folder)) {
+        return;
+    }
+    for (auto _ : state) {
+        QWebEngineProfile profile;
+        QWebEngineView view;
+        view.setPage(new QWebEnginePage(&profile, &view));
+        view.resize(800, 600);
+        view.show();
+        bool finished = false;
+        QObject::connect(view.page(), &QWebEnginePage::loadFinished,
+                         [&finished](bool ok) { finished = ok; });
+        view.load(QUrl::fromLocalFile(
+            QString::fromStdString((folder / "Data" / "documents" / "Main.html").string())));
+        if (!zephyr::uitest::WaitInEventLoop([&] { return finished; }, kWaitMs)) {
+            state.SkipWithError("the page did not load");
+            break;
+        }
+        QTest::qWait(500);
+        const TreeMemory memory = MeasureTree();
+        state.counters["rss_mb"] = memory.ResidentMb;
+        state.counters["pss_mb"] = memory.ProportionalMb;
+        state.counters["processes"] = memory.Processes;
     }
 }
 
@@ -343,6 +403,8 @@ BENCHMARK(BM_StartUpToStartPageSynthetic)->Unit(benchmark::kMillisecond)->Iterat
 BENCHMARK(BM_StartUpToStartPageSample)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_TreeMemorySynthetic)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_TreeMemorySample)->Unit(benchmark::kMillisecond)->Iterations(1);
+// Run alone (--benchmark_filter=OneView), in a process of its own.
+BENCHMARK(BM_TreeMemoryOneView)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_SearchKeystrokeSample)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_SearchKeystrokeSynthetic)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_SearchKeystrokeSyntheticEverything)->Unit(benchmark::kMillisecond)->Iterations(10);

@@ -17,7 +17,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libjpeg62-turbo-dev libgif-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev libxapian-dev libxcb1-dev
-    qt6-base-dev qt6-webengine-dev qt6-svg-dev qt6-charts-dev fonts-dejavu-core
+    qt6-base-dev qt6-base-private-dev qt6-webengine-dev qt6-svg-dev qt6-charts-dev fonts-dejavu-core
     qt6-qpa-plugins fonts-liberation fonts-paratype
     xvfb xauth xdotool openbox x11-utils imagemagick
 )

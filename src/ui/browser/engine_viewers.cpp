@@ -2,6 +2,7 @@
 
 #include "ui/browser/pending_viewer.h"
 #include "ui/browser/viewer_module.h"
+#include "ui/browser/viewer_process.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -49,6 +50,7 @@ void EngineViewers::Start() {
         return;
     }
     shared_->Started = true;
+    ShareViewerGraphics();
     if (const ViewerModuleEntry entry = LoadViewerModule(shared_->Problem)) {
         entry(shared_->Location, shared_->Real);
     } else {

@@ -1,6 +1,9 @@
 #include "ui/browser/viewer_process.h"
 
 #include <QCoreApplication>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+#include <private/qopenglcontext_p.h>
 
 #include <cstdlib>
 #include <iostream>
@@ -10,7 +13,6 @@
 namespace zephyr::ui {
 
 void PrepareViewerProcess() {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Every page is of our one site: the three viewers share one renderer
     // process instead of one each. Flags the user set are kept.
     std::string flags = "--process-per-site";
@@ -23,6 +25,19 @@ void PrepareViewerProcess() {
         std::cerr << "zephyrdex: running as root, so the document viewer runs without the "
                      "browser engine's sandbox\n";
     }
+}
+
+void ShareViewerGraphics() {
+    if (QOpenGLContext::globalShareContext() != nullptr) {
+        return;
+    }
+    // As the application object makes it when asked to at its start (the
+    // engine looks for the context itself, not for that request); it lives
+    // as long as the process.
+    auto* context = new QOpenGLContext;
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create();
+    qt_gl_set_global_share_context(context);
 }
 
 } // namespace zephyr::ui

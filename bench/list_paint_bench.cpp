@@ -169,6 +169,9 @@ void BM_FileToFirstRows10000(benchmark::State& state) {
     view.setPage(page);
     view.resize(size);
     view.show();
+    // The view's first load starts its renderer; not what is measured.
+    page->load(QUrl::fromLocalFile(file));
+    zephyr::uitest::WaitInEventLoop([page] { return !page->isLoading(); }, kWaitMs);
     for (auto _ : state) {
         bool finished = false;
         const auto onFinish = QObject::connect(page, &QWebEnginePage::loadFinished,
@@ -241,7 +244,7 @@ void BM_BurstToLastList(benchmark::State& state) {
     state.counters["stale_lists"] = stale;
 }
 
-BENCHMARK(BM_FileToFirstRows10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_FileToFirstRows10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(6);
 BENCHMARK(BM_KeystrokeToFirstRows10000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)

@@ -108,8 +108,10 @@ void SearchPanel::BuildSearchList() {
     const std::string query = ToCp1251(edit1_->text());
     hits_ = SearchHits(index_, query, comboBox1_->currentIndex());
     highlighted_ = -1;
-    ShowArticle(hits_.empty() ? -1 : hits_.front().Entry);
+    // The list first: the reader looks for the rows, and the one renderer
+    // takes the pages in the order they come.
     webBrowser2_->WritePage(SearchListPage(hits_));
+    ShowArticle(hits_.empty() ? -1 : hits_.front().Entry);
     OfferSuggestions(query);
 }
 

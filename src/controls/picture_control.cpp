@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 
 namespace zephyr::controls {
 namespace {
@@ -43,17 +44,32 @@ void PictureControl::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void PictureControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 void PictureControl::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) {
-        return;
-    }
     QPainter painter(this);
-    if (fadedWhenDisabled_ && !isEnabled()) {
-        // On the black panel a faded picture is a dim one.
-        painter.fillRect(rect(), Qt::black);
-        painter.setOpacity(kFadedOpacity);
+    if (!picture_.isNull()) {
+        if (fadedWhenDisabled_ && !isEnabled()) {
+            // On the black panel a faded picture is a dim one.
+            painter.fillRect(rect(), Qt::black);
+            painter.setOpacity(kFadedOpacity);
+        }
+        painter.drawImage(0, 0, picture_);
+        painter.setOpacity(1.0);
     }
-    painter.drawImage(0, 0, picture_);
+    if (hasFocus()) {
+        painter.setPen(QPen(kFocusFrame, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {

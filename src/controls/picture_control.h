@@ -28,12 +28,17 @@ public:
     // that have no disabled picture of their own.
     void SetFadedWhenDisabled(bool faded);
 
+    // The frame drawn round the control while it has the keyboard focus.
+    static inline const QColor kFocusFrame{232, 176, 64};
+
 signals:
     void MouseDown(QMouseEvent* event);
     void Clicked();
 
 protected:
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

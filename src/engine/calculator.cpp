@@ -2,6 +2,7 @@
 
 #include "aura_slots.h"
 #include "stat_computation.h"
+#include "stat_constants.h"
 
 namespace zephyr {
 namespace {
@@ -50,6 +51,10 @@ void Calculator::RefreshStats() {
     }
 }
 
+int Calculator::TopAbilityLevel(int ability) {
+    return ability == 4 ? 3 : (ability == 5 ? 10 : kMaxAbilityLevel);
+}
+
 LevelLimit Calculator::LevelLimitOf(int ability) const {
     if (ability < 1 || ability > 5) {
         return {LevelLimit::Kind::AbilityAtTop, 0};
@@ -58,8 +63,7 @@ LevelLimit Calculator::LevelLimitOf(int ability) const {
     // second hero level, the ultimate at 6, 11 and 16.
     const int level = AbilityLevel(state_, ability);
     const bool ultimate = ability == 4;
-    const int top = ultimate ? 3 : (ability == 5 ? 10 : 4);
-    if (level >= top) {
+    if (level >= TopAbilityLevel(ability)) {
         return {LevelLimit::Kind::AbilityAtTop, 0};
     }
     const int needed = ultimate ? 5 * level + 6 : 2 * level + 1;

@@ -135,6 +135,9 @@ public:
     // What the screen draws.
     bool CanLevel(int ability) const;
     LevelLimit LevelLimitOf(int ability) const;
+    // The levels ability 1-5 has in all: 4, the ultimate 3, the attribute
+    // bonus 10.
+    static int TopAbilityLevel(int ability);
     AbilityMenuView AbilityMenu(int ability) const;
     SlotMenuView SlotMenu(int slot) const;
     AbilityPictureView AbilityPicture(int ability) const;

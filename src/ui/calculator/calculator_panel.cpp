@@ -194,6 +194,7 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
     note_ = new TransientNote(this);
     BuildRunningLine();
     WireGestures();
+    BuildKeyboardAccess();
 }
 
 CalculatorPanel::~CalculatorPanel() {

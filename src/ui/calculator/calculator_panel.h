@@ -179,6 +179,10 @@ private:
     void BuildEditors();
     void BuildContextMenus();
     void WireGestures();
+    // The controls from the keyboard and to screen readers
+    // (calculator_access.cpp): focus, keys and names.
+    void BuildKeyboardAccess();
+    void UpdateControlNames();
     void WireHover(controls::ImageEx* button, ButtonGroup group);
 
     // Pickers and slots (calculator_pickers.cpp).

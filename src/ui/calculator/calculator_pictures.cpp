@@ -107,6 +107,7 @@ void CalculatorPanel::RefreshPictures() {
         aura->setToolTip(FromCp1251(calculator_->AuraPicture(n).Hint));
     }
     imageOrbs_->SetPicture(OrbImage());
+    UpdateControlNames();
 }
 
 } // namespace zephyr::ui

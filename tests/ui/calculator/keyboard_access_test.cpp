@@ -1,0 +1,113 @@
+// The panel's drawn controls from the keyboard and to screen readers: Tab and
+// the arrows walk them, Enter clicks, the focus shows, and each says what it
+// is, what it holds and what it can do.
+#include "gesture_helpers.h"
+
+#include "controls/picture_control.h"
+#include "engine/build_state.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QTest>
+
+namespace zephyr::uitest {
+namespace {
+
+class KeyboardAccess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        p = StartOn(SamplePackFolder());
+        ASSERT_NE(p.Window, nullptr);
+        p.W().show();
+        p.W().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&p.W()));
+    }
+    void TearDown() override { CloseAllPopups(); }
+
+    QWidget* Control(const QString& name) const { return p.Window->findChild<QWidget*>(name); }
+    static QAccessibleInterface* Face(QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget);
+    }
+    static QString Name(QWidget* widget) { return Face(widget)->text(QAccessible::Name); }
+    int Level(int ability) const { return AbilityLevel(p.W().Panel()->Calc()->State(), ability); }
+    std::string AbilityText(int ability) const {
+        const THero* hero = p.W().Catalog().Hero(1);
+        return hero->Abilities[static_cast<std::size_t>(ability - 1)].Name;
+    }
+
+    StartedProgram p;
+};
+
+TEST_F(KeyboardAccess, EveryControlSaysWhatItIsAndHolds) {
+    const THero* hero = p.W().Catalog().Hero(1);
+    QWidget* portrait = Control(QStringLiteral("ImageHero"));
+    EXPECT_EQ(Face(portrait)->role(), QAccessible::Button);
+    EXPECT_EQ(Name(portrait), QStringLiteral("Герой: %1, уровень 1").arg(Utf8(hero->Name)));
+
+    QWidget* second = Control(QStringLiteral("ImageAbility2"));
+    EXPECT_EQ(Face(second)->role(), QAccessible::Button);
+    EXPECT_EQ(Name(second),
+              QStringLiteral("Способность 2: %1, уровень 0 из 4").arg(Utf8(AbilityText(2))));
+    EXPECT_EQ(Face(second)->text(QAccessible::Description), QStringLiteral("можно повысить"));
+    QWidget* ultimate = Control(QStringLiteral("ImageAbility4"));
+    EXPECT_TRUE(Name(ultimate).endsWith(QStringLiteral("уровень 0 из 3")));
+    EXPECT_EQ(Face(ultimate)->text(QAccessible::Description),
+              QStringLiteral("следующий уровень с 6 уровня героя"));
+    EXPECT_EQ(Name(Control(QStringLiteral("ImageAbility5"))),
+              QStringLiteral("Способность 5: Бонус атрибутов, уровень 0 из 10"));
+    EXPECT_EQ(Name(Control(QStringLiteral("ImageSlot3"))), QStringLiteral("Слот 3: пусто"));
+    EXPECT_TRUE(Face(Control(QStringLiteral("ImageSlot3")))->state().focusable);
+}
+
+TEST_F(KeyboardAccess, TabAndTheArrowsWalkTheControlsAndEnterClicks) {
+    Control(QStringLiteral("ImageHero"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Control(QStringLiteral("ImageAbility1")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), Control(QStringLiteral("ImageAbility2")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), Control(QStringLiteral("ImageAbility5")));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(Level(1), 1);
+    EXPECT_EQ(Name(Control(QStringLiteral("ImageAbility1"))),
+              QStringLiteral("Способность 1: %1, уровень 1 из 4").arg(Utf8(AbilityText(1))));
+    EXPECT_TRUE(Name(Control(QStringLiteral("ImageHero"))).endsWith(QStringLiteral("уровень 2")));
+    // Space too; the second level waits for the hero's third.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(Level(1), 1);
+    EXPECT_EQ(Face(Control(QStringLiteral("ImageAbility1")))->text(QAccessible::Description),
+              QStringLiteral("следующий уровень с 3 уровня героя"));
+
+    // The slots follow the abilities in the Tab order.
+    Control(QStringLiteral("ImageAbility5"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Control(QStringLiteral("ImageSlot1")));
+}
+
+TEST_F(KeyboardAccess, AScreenReadersPressLevelsAnAbility) {
+    QAccessibleInterface* face = Face(Control(QStringLiteral("ImageAbility3")));
+    ASSERT_NE(face->actionInterface(), nullptr);
+    EXPECT_TRUE(
+        face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Level(3), 1);
+    EXPECT_TRUE(face->text(QAccessible::Name).endsWith(QStringLiteral("уровень 1 из 4")));
+}
+
+TEST_F(KeyboardAccess, TheFocusIsFramedAndTheMouseLeavesNoFrame) {
+    auto* ability = p.Window->findChild<controls::PictureControl*>(QStringLiteral("ImageAbility2"));
+    Press(p, QStringLiteral("ImageAbility2"));
+    EXPECT_NE(QApplication::focusWidget(), ability);
+    EXPECT_NE(ability->grab().toImage().pixelColor(1, 1), controls::PictureControl::kFocusFrame);
+
+    ability->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(ability->grab().toImage().pixelColor(1, 1), controls::PictureControl::kFocusFrame);
+    EXPECT_EQ(ability->grab().toImage().pixelColor(62, 30), controls::PictureControl::kFocusFrame);
+}
+
+} // namespace
+} // namespace zephyr::uitest

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing,
 # the X server, window manager and input tool the scenarios drive the
-# window with, then the Game Icons set (npm package @iconify-json/game-icons) into .icons/
-# when it is not there yet. With --sanitize also clang and its sanitizer
+# window with, the accessibility bus and its Python client, then the Game
+# Icons set (npm package @iconify-json/game-icons) into .icons/ when it is
+# not there yet. With --sanitize also clang and its sanitizer
 # runtimes; with --package the tools that build and check the Debian package.
 # ZEPHYR_NO_INSTALL=1 skips it, for machines that bring their
 # dependencies another way.
@@ -20,6 +21,7 @@ packages=(
     qt6-base-dev qt6-base-private-dev qt6-webengine-dev qt6-svg-dev qt6-charts-dev fonts-dejavu-core
     qt6-qpa-plugins fonts-liberation fonts-paratype
     xvfb xauth xdotool openbox x11-utils imagemagick
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 # npm fetches the icon set. A Node.js from elsewhere (NodeSource) brings its
 # own npm and conflicts with Debian's package, so only a missing command counts.

@@ -1,4 +1,5 @@
 #include "ui/calculator/calculator_panel.h"
+#include "ui/calculator/change_marks.h"
 #include "ui/calculator/control_names.h"
 #include "ui/calculator/panel_accessibility.h"
 #include "ui/calculator/panel_keyboard.h"
@@ -7,6 +8,8 @@
 
 #include "controls/edit1.h"
 #include "controls/picture_control.h"
+
+#include <QLabel>
 
 namespace zephyr::ui {
 
@@ -35,9 +38,38 @@ void CalculatorPanel::BuildKeyboardAccess() {
     for (controls::PictureControl* control : imageSlot_) {
         MarkAsPictureButton(control);
     }
+    // The buttons at the left edge come last, by their tooltips.
+    std::vector<QWidget*> sideButtons = {imageEx1_, imageEx2_, imageEx6_, imageEx7_, imageEx8_};
+    keyboard->AddGroup(sideButtons);
+    QWidget::setTabOrder(stringGrid1_, imageEx1_);
+    for (QWidget* button : sideButtons) {
+        MarkAsPictureButton(button);
+        button->setAccessibleName(button->toolTip());
+    }
+
+    setAccessibleName(QStringLiteral("Калькулятор"));
     listBox1_->setAccessibleName(QStringLiteral("Порядок прокачки"));
+    listBox2_->setAccessibleName(QStringLiteral("Номера строк порядка прокачки"));
+    MarkAsPicture(changeMarks_);
+    changeMarks_->setAccessibleName(QStringLiteral("Отметки изменённых значений"));
     stringGrid1_->setAccessibleName(QStringLiteral("Параметры героя"));
-    imageOrbs_->setAccessibleName(QStringLiteral("Работающий орб"));
+    MarkAsPicture(image10_);
+    image10_->setAccessibleName(QStringLiteral("Фон калькулятора"));
+    MarkAsPicture(imageAttack_);
+    imageAttack_->setAccessibleName(QStringLiteral("Атака"));
+    MarkAsPicture(imageArmor_);
+    imageArmor_->setAccessibleName(QStringLiteral("Защита"));
+    MarkAsPicture(imageAttribute_);
+    MarkAsPicture(imageOrbs_);
+    for (controls::PictureControl* aura : imageAurs_) {
+        MarkAsPicture(aura);
+    }
+    MarkAsGroup(scrollBox3_);
+    scrollBox3_->setAccessibleName(QStringLiteral("Параметры способности"));
+    for (std::size_t i = 0; i < dynCenter_.size(); ++i) {
+        MarkAsPicture(dynCenter_[i]);
+        dynCenter_[i]->setAccessibleName(QStringLiteral("Поле %1").arg(i + 1));
+    }
     UpdateControlNames();
 }
 
@@ -57,8 +89,33 @@ void CalculatorPanel::UpdateControlNames() {
         imageSlot_[static_cast<std::size_t>(s - 1)]->setAccessibleName(
             SlotControlName(*calculator_, s));
     }
-    for (controls::PictureControl* aura : imageAurs_) {
-        aura->setAccessibleName(aura->toolTip());
+    for (std::size_t n = 0; n < imageAurs_.size(); ++n) {
+        const QString hint = imageAurs_[n]->toolTip();
+        imageAurs_[n]->setAccessibleName(hint.isEmpty()
+                                             ? QStringLiteral("Аура %1: нет").arg(n + 1)
+                                             : QStringLiteral("Аура %1: %2").arg(n + 1).arg(hint));
+    }
+    const THero* hero = calculator_->Catalog().Hero(calculator_->State().CurrentHero);
+    static const QString kAttributes[] = {QStringLiteral("сила"), QStringLiteral("ловкость"),
+                                          QStringLiteral("интеллект")};
+    imageAttribute_->setAccessibleName(
+        hero->PrimaryAttribute >= 1 && hero->PrimaryAttribute <= 3
+            ? QStringLiteral("Основной атрибут: %1").arg(kAttributes[hero->PrimaryAttribute - 1])
+            : QStringLiteral("Основной атрибут"));
+    imageOrbs_->setAccessibleName(
+        imageOrbs_->toolTip().isEmpty()
+            ? QStringLiteral("Работающий орб")
+            : QStringLiteral("Работающий орб: %1").arg(imageOrbs_->toolTip()));
+}
+
+void CalculatorPanel::UpdateEditorNames() {
+    for (std::size_t i = 0; i < dynEdit_.size(); ++i) {
+        const QString caption = dynLabel_[i]->text().isEmpty()
+                                    ? QStringLiteral("Параметр %1").arg(i + 1)
+                                    : dynLabel_[i]->text();
+        dynEdit_[i]->setAccessibleName(caption);
+        dynLeftArrow_[i]->setAccessibleName(QStringLiteral("Меньше: %1").arg(caption));
+        dynRightArrow_[i]->setAccessibleName(QStringLiteral("Больше: %1").arg(caption));
     }
 }
 

@@ -96,6 +96,7 @@ void CalculatorPanel::SyncEditors() {
             }
         }
     }
+    UpdateEditorNames();
     syncingEditors_ = false;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/calculator/calculator_panel.h"
 
 #include "ui/calculator/item_menu_search.h"
+#include "ui/calculator/panel_accessibility.h"
 #include "ui/widgets/transient_note.h"
 
 #include "ui/widgets/texts.h"
@@ -83,6 +84,7 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
     const QFont tahoma9 = PixelFont("Tahoma", 9);
     listBox2_ = new FixedLineListBox(this);
     listBox2_->setObjectName(QStringLiteral("ListBox2"));
+    MarkAsList(listBox2_);
     listBox2_->setGeometry(592, 48, 25, 345);
     listBox2_->setFont(tahoma9);
     listBox2_->SetTextColour(QColor(62, 76, 77));
@@ -95,6 +97,7 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
 
     listBox1_ = new FixedLineListBox(this);
     listBox1_->setObjectName(QStringLiteral("ListBox1"));
+    MarkAsList(listBox1_);
     listBox1_->setGeometry(624, 48, 129, 345);
     // The names want more than the numbers beside them: at nine pixels the
     // substitute faces run "rn" into "m". Verdana, made for small sizes on
@@ -247,6 +250,7 @@ void CalculatorPanel::BuildEditors() {
 
         auto* left = new controls::ImageEx(scrollBox3_);
         left->setObjectName(QStringLiteral("DynLeftArrow%1").arg(n));
+        MarkAsPictureButton(left);
         left->setGeometry(kLeftArrow[i][0], kLeftArrow[i][1], 24, 27);
         left->setEnabled(false);
         left->SetFadedWhenDisabled(true);
@@ -259,6 +263,7 @@ void CalculatorPanel::BuildEditors() {
 
         auto* right = new controls::ImageEx(scrollBox3_);
         right->setObjectName(QStringLiteral("DynRightArrow%1").arg(n));
+        MarkAsPictureButton(right);
         right->setGeometry(kRightArrow[i][0], kRightArrow[i][1], 23, 27);
         right->setEnabled(false);
         right->SetFadedWhenDisabled(true);

@@ -183,6 +183,7 @@ private:
     // (calculator_access.cpp): focus, keys and names.
     void BuildKeyboardAccess();
     void UpdateControlNames();
+    void UpdateEditorNames();
     void WireHover(controls::ImageEx* button, ButtonGroup group);
 
     // Pickers and slots (calculator_pickers.cpp).

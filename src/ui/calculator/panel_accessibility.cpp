@@ -9,7 +9,7 @@
 namespace zephyr::ui {
 namespace {
 
-constexpr char kPictureButton[] = "zephyrPictureButton";
+constexpr char kRole[] = "zephyrAccessibleRole";
 
 class PictureButtonInterface : public QAccessibleWidget {
 public:
@@ -37,22 +37,46 @@ public:
     }
 };
 
-QAccessibleInterface* PictureButtonFactory(const QString&, QObject* object) {
-    if (object != nullptr && object->isWidgetType() && object->property(kPictureButton).toBool()) {
-        return new PictureButtonInterface(static_cast<QWidget*>(object));
+QAccessibleInterface* MarkedWidgetFactory(const QString&, QObject* object) {
+    if (object == nullptr || !object->isWidgetType()) {
+        return nullptr;
     }
-    return nullptr;
+    const QVariant role = object->property(kRole);
+    if (!role.isValid()) {
+        return nullptr;
+    }
+    auto* widget = static_cast<QWidget*>(object);
+    if (role.toInt() == QAccessible::Button) {
+        return new PictureButtonInterface(widget);
+    }
+    return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
+}
+
+void Mark(QWidget* control, QAccessible::Role role) {
+    static const bool installed = [] {
+        QAccessible::installFactory(MarkedWidgetFactory);
+        return true;
+    }();
+    (void)installed;
+    control->setProperty(kRole, static_cast<int>(role));
 }
 
 } // namespace
 
 void MarkAsPictureButton(QWidget* control) {
-    static const bool installed = [] {
-        QAccessible::installFactory(PictureButtonFactory);
-        return true;
-    }();
-    (void)installed;
-    control->setProperty(kPictureButton, true);
+    Mark(control, QAccessible::Button);
+}
+
+void MarkAsPicture(QWidget* control) {
+    Mark(control, QAccessible::Graphic);
+}
+
+void MarkAsGroup(QWidget* control) {
+    Mark(control, QAccessible::Grouping);
+}
+
+void MarkAsList(QWidget* control) {
+    Mark(control, QAccessible::List);
 }
 
 } // namespace zephyr::ui

@@ -58,6 +58,13 @@ TEST_F(KeyboardAccess, EveryControlSaysWhatItIsAndHolds) {
               QStringLiteral("Способность 5: Бонус атрибутов, уровень 0 из 10"));
     EXPECT_EQ(Name(Control(QStringLiteral("ImageSlot3"))), QStringLiteral("Слот 3: пусто"));
     EXPECT_TRUE(Face(Control(QStringLiteral("ImageSlot3")))->state().focusable);
+
+    EXPECT_EQ(Face(Control(QStringLiteral("ListBox1")))->role(), QAccessible::List);
+    EXPECT_EQ(Face(Control(QStringLiteral("DynLeftArrow1")))->role(), QAccessible::Button);
+    EXPECT_EQ(Name(Control(QStringLiteral("DynLeftArrow1"))), QStringLiteral("Меньше: Параметр 1"));
+    EXPECT_EQ(Face(Control(QStringLiteral("ImageAurs1")))->role(), QAccessible::Graphic);
+    EXPECT_EQ(Name(Control(QStringLiteral("ImageAurs1"))), QStringLiteral("Аура 1: нет"));
+    EXPECT_EQ(Name(Control(QStringLiteral("ImageEx7"))), QStringLiteral("Сбросить все настройки"));
 }
 
 TEST_F(KeyboardAccess, TabAndTheArrowsWalkTheControlsAndEnterClicks) {

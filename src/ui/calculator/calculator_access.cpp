@@ -23,6 +23,11 @@ void CalculatorPanel::BuildKeyboardAccess() {
     QWidget* previous = imageSlot_.back();
     listBox1_->setFocusPolicy(Qt::TabFocus);
     stringGrid1_->setFocusPolicy(Qt::TabFocus);
+    stringGrid1_->SetFocusFrameColour(controls::PictureControl::kFocusFrame);
+    // Enter on a value is a click on it: its breakdown, by the mouse's rules.
+    connect(stringGrid1_, &StringGrid::ValueKeyed, this, [this](int column, int row) {
+        PressLikeMouse(stringGrid1_, Qt::LeftButton, stringGrid1_->CellRect(column, row).center());
+    });
     std::vector<QWidget*> rest = {listBox1_};
     rest.insert(rest.end(), dynEdit_.begin(), dynEdit_.end());
     rest.push_back(stringGrid1_);

@@ -11,7 +11,11 @@
 namespace zephyr::ui {
 
 void PressLikeMouse(QWidget* widget, Qt::MouseButton button) {
-    const QPointF local = QRectF(widget->rect()).center();
+    PressLikeMouse(widget, button, widget->rect().center());
+}
+
+void PressLikeMouse(QWidget* widget, Qt::MouseButton button, const QPoint& at) {
+    const QPointF local(at);
     const QPointF global = widget->mapToGlobal(local);
     // The press may open a menu that runs until it closes; the widget may be
     // gone by then.

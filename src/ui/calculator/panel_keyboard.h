@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 #include <vector>
 
@@ -8,9 +9,11 @@ class QWidget;
 
 namespace zephyr::ui {
 
-// Sends `widget` a press and a release of `button` at its centre, as the
-// mouse makes them: the click gate and the widget's own handlers see a click.
+// Sends `widget` a press and a release of `button` at its centre (or at
+// `at`), as the mouse makes them: the click gate and the widget's own
+// handlers see a click.
 void PressLikeMouse(QWidget* widget, Qt::MouseButton button);
+void PressLikeMouse(QWidget* widget, Qt::MouseButton button, const QPoint& at);
 
 // The panel's drawn controls from the keyboard. Each control added takes the
 // focus (Tab walks them in the order added) and is framed while it has it;

@@ -1,6 +1,7 @@
 #include "ui/widgets/string_grid.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -51,6 +52,69 @@ void StringGrid::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+std::pair<int, int> StringGrid::Step(int columns, int rows) const {
+    auto [column, row] = current_.value_or(std::pair{1, 0});
+    for (int k = 0; k < kColumns * kRows; ++k) {
+        column += 2 * columns;
+        row += rows;
+        if (column < 0 || column >= kColumns || row < 0 || row >= kRows) {
+            break;
+        }
+        if (!Cell(column, row).isEmpty()) {
+            return {column, row};
+        }
+    }
+    return current_.value_or(std::pair{1, 0});
+}
+
+void StringGrid::MakeCurrent(std::pair<int, int> cell) {
+    if (current_) {
+        update(CellRect(current_->first, current_->second));
+    }
+    current_ = cell;
+    update(CellRect(cell.first, cell.second));
+    setAccessibleDescription(QStringLiteral("%1 %2").arg(Cell(cell.first - 1, cell.second),
+                                                         Cell(cell.first, cell.second)));
+}
+
+void StringGrid::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    MakeCurrent(current_ ? *current_ : std::pair{1, 0});
+}
+
+void StringGrid::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (current_) {
+        update(CellRect(current_->first, current_->second));
+    }
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+        MakeCurrent(Step(0, -1));
+        return;
+    case Qt::Key_Down:
+        MakeCurrent(Step(0, 1));
+        return;
+    case Qt::Key_Left:
+        MakeCurrent(Step(-1, 0));
+        return;
+    case Qt::Key_Right:
+        MakeCurrent(Step(1, 0));
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (current_) {
+            emit ValueKeyed(current_->first, current_->second);
+        }
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
 bool StringGrid::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) {
         return QWidget::event(event);
@@ -81,6 +145,10 @@ void StringGrid::paintEvent(QPaintEvent*) {
                 cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
                 Cell(column, row));
         }
+    }
+    if (hasFocus() && current_) {
+        painter.setPen(QPen(focusFrame_, 1));
+        painter.drawRect(CellRect(current_->first, current_->second).adjusted(0, 0, -1, -1));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 
@@ -32,17 +33,36 @@ public:
         toolTip_ = std::move(toolTip);
     }
 
+    // The value cell the keyboard is on while the grid has the focus: the
+    // arrows walk the values shown, and it is framed.
+    std::optional<std::pair<int, int>> CurrentCell() const { return current_; }
+    void SetFocusFrameColour(const QColor& colour) { focusFrame_ = colour; }
+
 signals:
     // A left press on a value cell; a press on a caption goes to the parent.
     void ValueClicked(int column, int row);
+    // Enter or Space on the current value cell.
+    void ValueKeyed(int column, int row);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    // Makes `cell` current, framed and told to screen readers as its
+    // caption and value.
+    void MakeCurrent(std::pair<int, int> cell);
+    // The next value cell with text from the current one, `columns` pairs
+    // across or `rows` down; the current one when there is none.
+    std::pair<int, int> Step(int columns, int rows) const;
+
     std::array<std::array<QString, kColumns>, kRows> cells_;
+    std::optional<std::pair<int, int>> current_;
+    QColor focusFrame_ = Qt::white;
     std::function<QString(int column, int row)> toolTip_;
 };
 

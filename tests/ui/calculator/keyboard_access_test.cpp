@@ -3,6 +3,9 @@
 // is, what it holds and what it can do.
 #include "gesture_helpers.h"
 
+#include "ui/calculator/breakdown_popup.h"
+#include "ui/widgets/string_grid.h"
+
 #include "controls/picture_control.h"
 #include "engine/build_state.h"
 
@@ -114,6 +117,38 @@ TEST_F(KeyboardAccess, TheFocusIsFramedAndTheMouseLeavesNoFrame) {
     ability->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(ability->grab().toImage().pixelColor(1, 1), controls::PictureControl::kFocusFrame);
     EXPECT_EQ(ability->grab().toImage().pixelColor(62, 30), controls::PictureControl::kFocusFrame);
+}
+
+TEST_F(KeyboardAccess, TheArrowsWalkTheTableAndEnterBreaksAValueDown) {
+    auto* grid = p.Find<ui::StringGrid>("StringGrid1");
+    Control(QStringLiteral("ListBox1"))->setFocus(Qt::TabFocusReason);
+    // The editors are closed: Tab goes from the build order to the table.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), grid);
+    EXPECT_EQ(grid->CurrentCell(), std::pair(1, 0));
+    EXPECT_EQ(Face(grid)->text(QAccessible::Description),
+              grid->Cell(0, 0) + QLatin1Char(' ') + grid->Cell(1, 0));
+    // Down the attack column to the physical DPS; Right to the defence.
+    for (int k = 0; k < 6; ++k) {
+        QTest::keyClick(grid, Qt::Key_Down);
+    }
+    EXPECT_EQ(grid->CurrentCell(), std::pair(1, 6));
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(grid->CurrentCell(), std::pair(3, 6));
+    QTest::keyClick(grid, Qt::Key_Left);
+    EXPECT_EQ(grid->CurrentCell(), std::pair(1, 6));
+    EXPECT_EQ(grid->grab().toImage().pixelColor(grid->CellRect(1, 6).topLeft()),
+              controls::PictureControl::kFocusFrame);
+
+    QTest::keyClick(grid, Qt::Key_Return);
+    auto* popup = qobject_cast<ui::BreakdownPopup*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->Text().contains(QStringLiteral("DPS")) ||
+                popup->Text().contains(QStringLiteral("Обычные удары")))
+        << popup->Text().toStdString();
+    // Esc closes it.
+    QTest::keyClick(popup, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 } // namespace

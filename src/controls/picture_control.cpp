@@ -66,7 +66,7 @@ void PictureControl::paintEvent(QPaintEvent*) {
         painter.setOpacity(1.0);
     }
     if (hasFocus()) {
-        painter.setPen(QPen(kFocusFrame, 2));
+        painter.setPen(QPen(kFocusFrame, 2, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }

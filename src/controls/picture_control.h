@@ -28,8 +28,9 @@ public:
     // that have no disabled picture of their own.
     void SetFadedWhenDisabled(bool faded);
 
-    // The frame drawn round the control while it has the keyboard focus.
-    static inline const QColor kFocusFrame{232, 176, 64};
+    // The frame drawn round the control while it has the keyboard focus:
+    // dashed and lighter than the gold frames the pictures have of their own.
+    static inline const QColor kFocusFrame{255, 240, 150};
 
 signals:
     void MouseDown(QMouseEvent* event);

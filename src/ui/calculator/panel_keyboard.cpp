@@ -20,10 +20,17 @@ void PressLikeMouse(QWidget* widget, Qt::MouseButton button, const QPoint& at) {
     // The press may open a menu that runs until it closes; the widget may be
     // gone by then.
     const QPointer<QWidget> alive(widget);
+    // A press gives the focus to the first widget above that takes it by a
+    // click (the panel); pressed from the keyboard, the control keeps it, and
+    // gets it back when a menu it opened closes.
+    const bool focused = widget->hasFocus();
     QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     if (alive.isNull()) {
         return;
+    }
+    if (focused) {
+        widget->setFocus(Qt::OtherFocusReason);
     }
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,
                         Qt::NoModifier);

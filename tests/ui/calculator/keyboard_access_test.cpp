@@ -108,15 +108,24 @@ TEST_F(KeyboardAccess, AScreenReadersPressLevelsAnAbility) {
     EXPECT_TRUE(face->text(QAccessible::Name).endsWith(QStringLiteral("уровень 1 из 4")));
 }
 
+// Pixels of the focus frame's colour along the picture's top edge.
+int FramePixels(controls::PictureControl* control) {
+    const QImage image = control->grab().toImage();
+    int count = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        count += image.pixelColor(x, 1) == controls::PictureControl::kFocusFrame ? 1 : 0;
+    }
+    return count;
+}
+
 TEST_F(KeyboardAccess, TheFocusIsFramedAndTheMouseLeavesNoFrame) {
     auto* ability = p.Window->findChild<controls::PictureControl*>(QStringLiteral("ImageAbility2"));
     Press(p, QStringLiteral("ImageAbility2"));
     EXPECT_NE(QApplication::focusWidget(), ability);
-    EXPECT_NE(ability->grab().toImage().pixelColor(1, 1), controls::PictureControl::kFocusFrame);
+    EXPECT_EQ(FramePixels(ability), 0);
 
     ability->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(ability->grab().toImage().pixelColor(1, 1), controls::PictureControl::kFocusFrame);
-    EXPECT_EQ(ability->grab().toImage().pixelColor(62, 30), controls::PictureControl::kFocusFrame);
+    EXPECT_GT(FramePixels(ability), ability->width() / 3);
 }
 
 TEST_F(KeyboardAccess, TheArrowsWalkTheTableAndEnterBreaksAValueDown) {

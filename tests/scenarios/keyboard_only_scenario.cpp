@@ -49,6 +49,9 @@ TEST_F(KeyboardOnlyScenario, HeroAbilitiesSlotAndBreakdownWithoutTheMouse) {
     InMenu(QStringLiteral("Down Right Down Down Return"));
     ASSERT_TRUE(WaitInEventLoop([&] { return State().CurrentHero != firstHero; }, 5000))
         << "no hero was chosen";
+    // The portrait has the keyboard again.
+    EXPECT_TRUE(WaitInEventLoop([&] { return Focused() == QStringLiteral("ImageHero"); }, 3000))
+        << "the focus went to " << Focused().toStdString();
 
     // Four abilities: the first, the second, the third and the attribute
     // bonus, walked with the arrows.

@@ -1,7 +1,7 @@
 #include "ui/calculator/calculator_panel.h"
 
-#include "ui/calculator/item_menu_search.h"
 #include "ui/calculator/panel_accessibility.h"
+#include "ui/calculator/picker_search.h"
 #include "ui/widgets/transient_note.h"
 
 #include "ui/widgets/texts.h"
@@ -294,13 +294,14 @@ void CalculatorPanel::BuildContextMenus() {
     popupMenu1_ = new QMenu();
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
     menuStyle_->Attach(popupMenu1_, MenuKind::ItemPicker);
-    itemSearch_ = new ItemMenuSearch(popupMenu1_);
+    itemSearch_ = new PickerSearch(popupMenu1_);
     // The list of typed matches shows in the picker itself.
     connect(popupMenu1_, &QMenu::hovered, this,
             [this](QAction* action) { ShowItemPreview(popupMenu1_, action); });
     popupMenu2_ = new QMenu();
     popupMenu2_->setObjectName(QStringLiteral("PopupMenu2"));
     menuStyle_->Attach(popupMenu2_, MenuKind::HeroPicker);
+    heroSearch_ = new PickerSearch(popupMenu2_);
 
     const ScreenTexts& texts = Texts();
     popupMenu3_ = new QMenu();

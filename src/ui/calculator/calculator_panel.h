@@ -29,7 +29,7 @@ class QTimer;
 namespace zephyr::ui {
 
 class ChangeMarks;
-class ItemMenuSearch;
+class PickerSearch;
 class LevelChartWindow;
 class TransientNote;
 
@@ -248,7 +248,8 @@ private:
     LevelChartWindow* levelChart_ = nullptr;
     TransientNote* note_ = nullptr;
     // Typing in the item picker.
-    ItemMenuSearch* itemSearch_ = nullptr;
+    PickerSearch* itemSearch_ = nullptr;
+    PickerSearch* heroSearch_ = nullptr;
 
     controls::PictureControl* image10_ = nullptr;
     controls::PictureControl* imageHero_ = nullptr;

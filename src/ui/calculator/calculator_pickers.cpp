@@ -1,6 +1,6 @@
 #include "ui/calculator/calculator_panel.h"
 
-#include "ui/calculator/item_menu_search.h"
+#include "ui/calculator/picker_search.h"
 #include "ui/widgets/texts.h"
 
 #include "engine/build_order_list.h"
@@ -17,9 +17,11 @@ inline constexpr const char* kHeroProperty = "heroNumber";
 } // namespace
 
 void CalculatorPanel::BuildPickerMenus(const Catalogue& catalogue) {
+    heroSearch_->Clear();
     popupMenu2_->clear();
     for (const TavernMenuEntry& tavern : catalogue.HeroMenu) {
         QMenu* heroes = popupMenu2_->addMenu(FromCp1251(tavern.Caption));
+        heroSearch_->Watch(heroes);
         menuStyle_->Attach(heroes, MenuKind::HeroPicker);
         heroes->menuAction()->setProperty(kIconIndexProperty, -1);
         for (const HeroMenuEntry& hero : tavern.Heroes) {
@@ -28,6 +30,7 @@ void CalculatorPanel::BuildPickerMenus(const Catalogue& catalogue) {
             entry->setProperty(kHeroProperty, hero.HeroNumber);
             const int number = hero.HeroNumber;
             connect(entry, &QAction::triggered, this, [this, number] { ChooseHeroEntry(number); });
+            heroSearch_->AddEntry(entry, entry->text());
         }
     }
     itemSearch_->Clear();
@@ -63,9 +66,9 @@ QMenu* CalculatorPanel::AddShopEntries(QMenu* menu, const std::vector<ItemMenuEn
         const int number = entry.ItemNumber;
         connect(action, &QAction::triggered, this, [this, number] { PlaceItem(number); });
         // A variant is found under its whole name, "Group - Variant".
-        itemSearch_->AddItem(action, groupCaption.isEmpty()
-                                         ? caption
-                                         : groupCaption + QStringLiteral(" - ") + caption);
+        itemSearch_->AddEntry(action, groupCaption.isEmpty()
+                                          ? caption
+                                          : groupCaption + QStringLiteral(" - ") + caption);
     }
     return menu;
 }

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -31,6 +33,20 @@ void PressLikeMouse(QWidget* widget, Qt::MouseButton button, const QPoint& at) {
     }
     if (focused) {
         widget->setFocus(Qt::OtherFocusReason);
+        // A menu the press opened hands the focus on when it closes; it
+        // comes back here once that is done.
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QObject::connect(
+                menu, &QMenu::aboutToHide, widget,
+                [alive] {
+                    QTimer::singleShot(0, alive.data(), [alive] {
+                        if (!alive.isNull()) {
+                            alive->setFocus(Qt::PopupFocusReason);
+                        }
+                    });
+                },
+                Qt::SingleShotConnection);
+        }
     }
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,
                         Qt::NoModifier);

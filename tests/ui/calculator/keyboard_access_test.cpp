@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 namespace zephyr::uitest {
@@ -158,6 +159,37 @@ TEST_F(KeyboardAccess, TheArrowsWalkTheTableAndEnterBreaksAValueDown) {
     // Esc closes it.
     QTest::keyClick(popup, Qt::Key_Escape);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(KeyboardAccess, TheHeroMenuFindsByTypingAndEnterChooses) {
+    // The last hero, found by the initials of its name.
+    const THero& last = p.W().Catalog().Heroes.back();
+    const QString name = Utf8(last.Name);
+    QString initials;
+    for (const QString& word : name.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        initials += word.front().toLower();
+    }
+    Control(QStringLiteral("ImageHero"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QMenu* menu = OpenPopup();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->objectName(), QStringLiteral("PopupMenu2"));
+    QTest::keyClicks(menu, name.left(4));
+    QStringList shown;
+    for (const QAction* action : menu->actions()) {
+        if (action->isVisible()) {
+            shown << action->text();
+        }
+    }
+    EXPECT_EQ(shown.front(), QStringLiteral("Поиск: ") + name.left(4));
+    EXPECT_TRUE(shown.contains(name)) << shown.join(QLatin1Char('|')).toStdString();
+    QTest::keyClick(menu, Qt::Key_Escape); // the text first
+    QTest::keyClicks(menu, initials);
+    ASSERT_NE(menu->activeAction(), nullptr);
+    EXPECT_EQ(menu->activeAction()->text(), name);
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_EQ(p.W().Panel()->Calc()->State().CurrentHero,
+              static_cast<int>(p.W().Catalog().Heroes.size()));
 }
 
 } // namespace

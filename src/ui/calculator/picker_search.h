@@ -11,22 +11,22 @@ class QMenu;
 
 namespace zephyr::ui {
 
-// Typing in the item picker: while the picker or one of its submenus is
-// open, the letters typed replace the shops with one list of the matching
-// items of every shop, under a line that shows what was typed. Backspace
-// takes a letter back, Esc clears the text, Up and Down move between the
-// matches and Enter chooses one; choosing an entry of the list triggers the
-// item's own entry, as a click on it does.
-class ItemMenuSearch : public QObject {
+// Typing in a picker menu (the items, the heroes): while the picker or one
+// of its submenus is open, the letters typed replace its entries with one
+// list of the matching entries of every submenu, under a line that shows
+// what was typed. Backspace takes a letter back, Esc clears the text, Up and
+// Down move between the matches and Enter chooses one; choosing an entry of
+// the list triggers the entry itself, as a click on it does.
+class PickerSearch : public QObject {
 public:
-    explicit ItemMenuSearch(QMenu* picker);
+    explicit PickerSearch(QMenu* picker);
 
-    // Forgets the items, before the picker is filled anew.
+    // Forgets the entries, before the picker is filled anew.
     void Clear();
     // A submenu of the picker, where typing starts the list as well.
     void Watch(QMenu* submenu);
-    // An entry that places an item, under the name the list shows.
-    void AddItem(QAction* entry, const QString& name);
+    // An entry that can be found, under the name the list shows.
+    void AddEntry(QAction* entry, const QString& name);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,13 +40,13 @@ private:
     int Room() const;
     void KeepOnScreen();
 
-    struct Item {
-        QAction* Entry;
+    struct Entry {
+        QAction* Action;
         QString Name;
     };
 
     QMenu* picker_;
-    std::vector<Item> items_;
+    std::vector<Entry> entries_;
     QString typed_;
     std::vector<QAction*> hidden_;  // the picker's own entries, while typing
     std::vector<QAction*> listed_;  // the typed text and the matches

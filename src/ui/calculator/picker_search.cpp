@@ -1,4 +1,4 @@
-#include "ui/calculator/item_menu_search.h"
+#include "ui/calculator/picker_search.h"
 
 #include "ui/calculator/item_name_filter.h"
 #include "ui/widgets/menu_style.h"
@@ -32,29 +32,29 @@ QAction* Line(const QString& text, QObject* owner) {
 
 } // namespace
 
-ItemMenuSearch::ItemMenuSearch(QMenu* picker) : QObject(picker), picker_(picker) {
+PickerSearch::PickerSearch(QMenu* picker) : QObject(picker), picker_(picker) {
     picker_->installEventFilter(this);
     connect(picker_, &QMenu::aboutToHide, this, [this] { Show({}); });
 }
 
-void ItemMenuSearch::Clear() {
+void PickerSearch::Clear() {
     Show({});
-    items_.clear();
+    entries_.clear();
 }
 
-void ItemMenuSearch::Watch(QMenu* submenu) {
+void PickerSearch::Watch(QMenu* submenu) {
     submenu->installEventFilter(this);
 }
 
-void ItemMenuSearch::AddItem(QAction* entry, const QString& name) {
-    items_.push_back({entry, name});
+void PickerSearch::AddEntry(QAction* entry, const QString& name) {
+    entries_.push_back({entry, name});
 }
 
-bool ItemMenuSearch::eventFilter(QObject* /*menu*/, QEvent* event) {
+bool PickerSearch::eventFilter(QObject* /*menu*/, QEvent* event) {
     return event->type() == QEvent::KeyPress && KeyPressed(static_cast<const QKeyEvent&>(*event));
 }
 
-bool ItemMenuSearch::KeyPressed(const QKeyEvent& key) {
+bool PickerSearch::KeyPressed(const QKeyEvent& key) {
     if (!typed_.isEmpty()) {
         switch (key.key()) {
         case Qt::Key_Escape:
@@ -93,7 +93,7 @@ bool ItemMenuSearch::KeyPressed(const QKeyEvent& key) {
     return true;
 }
 
-void ItemMenuSearch::Show(const QString& typed) {
+void PickerSearch::Show(const QString& typed) {
     typed_ = typed;
     DropList();
     if (typed_.isEmpty()) {
@@ -113,9 +113,9 @@ void ItemMenuSearch::Show(const QString& typed) {
     }
     listed_.push_back(Line(QStringLiteral("Поиск: %1").arg(typed_), this));
     std::vector<QString> names;
-    names.reserve(items_.size());
-    for (const Item& item : items_) {
-        names.push_back(item.Name);
+    names.reserve(entries_.size());
+    for (const Entry& entry : entries_) {
+        names.push_back(entry.Name);
     }
     const std::vector<int> found = FilterItemNames(names, typed_);
     if (found.empty()) {
@@ -123,12 +123,15 @@ void ItemMenuSearch::Show(const QString& typed) {
     }
     const int room = Room();
     for (std::size_t n = 0; n < found.size() && n < static_cast<std::size_t>(room); ++n) {
-        const Item& item = items_[static_cast<std::size_t>(found[n])];
-        auto* match = new QAction(item.Name, this);
-        match->setEnabled(item.Entry->isEnabled());
-        match->setProperty(kIconIndexProperty, item.Entry->property(kIconIndexProperty));
-        match->setProperty(kItemProperty, item.Entry->property(kItemProperty));
-        connect(match, &QAction::triggered, item.Entry, &QAction::trigger);
+        const Entry& entry = entries_[static_cast<std::size_t>(found[n])];
+        auto* match = new QAction(entry.Name, this);
+        match->setEnabled(entry.Action->isEnabled());
+        // What the menu's style and previews read of the entry (its icon, its
+        // item or hero).
+        for (const QByteArray& property : entry.Action->dynamicPropertyNames()) {
+            match->setProperty(property.constData(), entry.Action->property(property.constData()));
+        }
+        connect(match, &QAction::triggered, entry.Action, &QAction::trigger);
         listed_.push_back(match);
         matches_.push_back(match);
     }
@@ -139,7 +142,7 @@ void ItemMenuSearch::Show(const QString& typed) {
     KeepOnScreen();
 }
 
-void ItemMenuSearch::DropList() {
+void PickerSearch::DropList() {
     for (QAction* line : listed_) {
         picker_->removeAction(line);
         // The menu may be triggering it right now.
@@ -149,7 +152,7 @@ void ItemMenuSearch::DropList() {
     matches_.clear();
 }
 
-void ItemMenuSearch::Select(int step) {
+void PickerSearch::Select(int step) {
     if (matches_.empty()) {
         return;
     }
@@ -162,13 +165,13 @@ void ItemMenuSearch::Select(int step) {
 
 // How many matches the picker shows below its typed line: as many as the
 // screen has room for.
-int ItemMenuSearch::Room() const {
+int PickerSearch::Room() const {
     const QScreen* screen = picker_->screen();
     const int height = screen != nullptr ? screen->availableGeometry().height() : 0;
     return std::max(1, height / kItemEntryHeight - 1);
 }
 
-void ItemMenuSearch::KeepOnScreen() {
+void PickerSearch::KeepOnScreen() {
     const QScreen* screen = picker_->screen();
     if (!picker_->isVisible() || screen == nullptr) {
         return;

@@ -84,7 +84,6 @@ TEST_F(CalculatorKeyScenario, TabNeverReachesTheHiddenDocument) {
     ASSERT_GT(
         Eval(QStringLiteral("document.querySelectorAll('a[href^=\"calc_\"]').length")).toInt(), 0);
     const std::string hero = HeroName();
-    const QString build = window_->Panel()->BuildCode();
     const std::size_t steps = window_->NavHistory().size();
 
     for (int k = 0; k < 20; ++k) {
@@ -99,10 +98,11 @@ TEST_F(CalculatorKeyScenario, TabNeverReachesTheHiddenDocument) {
             << "Tab " << k + 1 << " reached " << focus->metaObject()->className() << " "
             << focus->objectName().toStdString();
     }
+    // Space and Enter act on the calculator's control that has the focus, as
+    // a click on it would; never on a link of the document.
     xinput::Key(QStringLiteral("space Return"));
     EXPECT_TRUE(CalculatorShown());
     EXPECT_EQ(HeroName(), hero);
-    EXPECT_EQ(window_->Panel()->BuildCode(), build);
     EXPECT_EQ(window_->NavHistory().size(), steps);
 }
 

@@ -3,7 +3,8 @@
 
   atspi_tree.py list            every object under the calculator: role, name
   atspi_tree.py unnamed         the count of unnamed, roleless objects there
-  atspi_tree.py press NAME      presses the button whose name starts with NAME
+  atspi_tree.py press NAME      presses the button whose name starts with NAME,
+                                then prints its name and the names announced
 
 The program must run on the same session bus with accessibility on; the
 calculator is the object named "Калькулятор"."""
@@ -11,6 +12,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 ROLELESS = {pyatspi.ROLE_UNKNOWN, pyatspi.ROLE_FILLER, pyatspi.ROLE_PANEL,
             pyatspi.ROLE_REDUNDANT_OBJECT}
@@ -60,9 +62,21 @@ def main():
         names = [actions.getName(i) for i in range(actions.nActions)]
         if "Press" not in names:
             sys.exit(f"atspi_tree: the object has no press action ({names})")
+        # What a screen reader hears: the new names, announced.
+        heard = []
+
+        def listen(event):
+            if event.source is not None and event.source.name:
+                heard.append(event.source.name)
+
+        pyatspi.Registry.registerEventListener(
+            listen, "object:property-change:accessible-name")
         actions.doAction(names.index("Press"))
-        time.sleep(0.5)
+        GLib.timeout_add(1500, pyatspi.Registry.stop)
+        pyatspi.Registry.start()
         print(target.name)
+        for name in heard:
+            print(f"heard {name}")
     else:
         sys.exit(__doc__)
 

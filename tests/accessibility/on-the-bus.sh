@@ -3,7 +3,7 @@
 # reaches it: on an X server of its own (run-under-x.sh) and a private session
 # bus, the program is started with accessibility on, and the bus's view of
 # it must hold no unnamed, roleless object, name the controls, and level an
-# ability when its button is pressed through the bus.
+# ability when its button is pressed through the bus, announcing its new name.
 #   on-the-bus.sh PROGRAM     (run by CTest through run-under-x.sh none)
 # Exits 77 with a line saying why when the bus or its tools are missing.
 set -uo pipefail
@@ -52,7 +52,11 @@ for expected in "push button *'Герой: " "push button *'Способност
     fi
 done
 pressed=$(tree press "Способность 1:") || exit 1
-echo "pressed: $pressed"
+echo "pressed: $(head -1 <<<"$pressed")"
+if ! grep -q "^heard Способность 1: .*, уровень 1 из 4" <<<"$pressed"; then
+    echo "the new level was not announced"
+    failed=1
+fi
 after=$(tree list) || exit 1
 if ! grep -q "Способность 1: .*, уровень 1 из 4" <<<"$after"; then
     echo "pressing the first ability through the bus did not level it"

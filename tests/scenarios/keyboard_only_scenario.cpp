@@ -1,8 +1,10 @@
 // The calculator without the mouse: with real keys only, a user chooses a
-// hero, levels four abilities, fills a slot and opens a breakdown.
+// hero, levels four abilities, fills a slot, switches the item on and opens a
+// breakdown.
 #include "x_input.h"
 #include "x_program.h"
 
+#include "data/item.h"
 #include "engine/build_state.h"
 #include "engine/calculator.h"
 #include "ui/calculator/breakdown_popup.h"
@@ -35,7 +37,9 @@ protected:
             [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; },
             5000))
             << "no menu opened";
-        xinput::Key(keys);
+        if (!keys.isEmpty()) {
+            xinput::Key(keys);
+        }
     }
 };
 
@@ -67,19 +71,35 @@ TEST_F(KeyboardOnlyScenario, HeroAbilitiesSlotAndBreakdownWithoutTheMouse) {
         << int(AbilityLevel(State(), 3)) << int(AbilityLevel(State(), 5));
     Screenshot("keyboard_ability_focus");
 
-    // The first slot's menu: the first shop's first item.
+    // The first slot's menu: an item that can be switched on, found by
+    // typing its name, then switched on from the slot's own menu.
+    const TItem* switchable = nullptr;
+    for (const TItem& item : window_->Catalog().Items) {
+        if (item.Activatable && !item.OnePerHero && switchable == nullptr) {
+            switchable = &item;
+        }
+    }
+    ASSERT_NE(switchable, nullptr);
     xinput::Key(QStringLiteral("Tab"));
     ASSERT_TRUE(WaitInEventLoop([&] { return Focused() == QStringLiteral("ImageSlot1"); }, 5000));
     xinput::Key(QStringLiteral("Return"));
-    InMenu(QStringLiteral("Down Right"));
+    InMenu(QString());
+    xinput::Type(QString::fromStdString(switchable->Name));
     WaitInEventLoop([] { return false; }, 300);
-    // A group opens one more level; an item goes into the slot.
-    for (int k = 0; k < 3 && window_->Panel()->Calc()->ItemInSlot(1) == nullptr; ++k) {
-        xinput::Key(QStringLiteral("Down Right Return"));
-        WaitInEventLoop([&] { return window_->Panel()->Calc()->ItemInSlot(1) != nullptr; }, 1000);
-    }
-    ASSERT_NE(window_->Panel()->Calc()->ItemInSlot(1), nullptr) << "no item was placed";
-    CloseAllPopups();
+    xinput::Key(QStringLiteral("Return"));
+    // The first match of the name: the item, or a variant of it.
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            const TItem* placed = window_->Panel()->Calc()->ItemInSlot(1);
+            return placed != nullptr && placed->Activatable;
+        },
+        5000))
+        << "the item typed was not placed";
+    ASSERT_TRUE(WaitInEventLoop([&] { return Focused() == QStringLiteral("ImageSlot1"); }, 5000));
+    xinput::Key(QStringLiteral("shift+F10"));
+    InMenu(QStringLiteral("Down Return"));
+    ASSERT_TRUE(WaitInEventLoop([&] { return State().SlotActive[0]; }, 5000))
+        << "the item was not switched on";
 
     // The table: the first value, broken down, then closed.
     TabTo(QStringLiteral("StringGrid1"));

@@ -14,13 +14,23 @@
 namespace zephyr::ui {
 
 void CalculatorPanel::BuildKeyboardAccess() {
-    // Tab: the portrait, the abilities, the slots, then the build order, the
-    // parameter editors and the table.
     auto* keyboard = new PanelKeyboard(this);
     keyboard->AddGroup({imageHero_});
     keyboard->AddGroup({imageAbility_.begin(), imageAbility_.end()});
     keyboard->AddGroup({imageSlot_.begin(), imageSlot_.end()});
-    QWidget* previous = imageSlot_.back();
+    // The hero block's values: Enter breaks one down.
+    std::vector<QWidget*> heroBlock(valueLabels_.begin(), valueLabels_.end());
+    heroBlock.push_back(label16_);
+    heroBlock.push_back(label17_);
+    keyboard->AddGroup(heroBlock);
+    // The buttons at the left edge, named by their tooltips.
+    const std::vector<QWidget*> sideButtons = {imageEx1_, imageEx2_, imageEx6_, imageEx7_,
+                                               imageEx8_};
+    keyboard->AddGroup(sideButtons);
+    for (QWidget* button : sideButtons) {
+        MarkAsPictureButton(button);
+        button->setAccessibleName(button->toolTip());
+    }
     listBox1_->setFocusPolicy(Qt::TabFocus);
     stringGrid1_->setFocusPolicy(Qt::TabFocus);
     stringGrid1_->SetFocusFrameColour(controls::PictureControl::kFocusFrame);
@@ -28,12 +38,19 @@ void CalculatorPanel::BuildKeyboardAccess() {
     connect(stringGrid1_, &StringGrid::ValueKeyed, this, [this](int column, int row) {
         PressLikeMouse(stringGrid1_, Qt::LeftButton, stringGrid1_->CellRect(column, row).center());
     });
-    std::vector<QWidget*> rest = {listBox1_};
-    rest.insert(rest.end(), dynEdit_.begin(), dynEdit_.end());
-    rest.push_back(stringGrid1_);
-    for (QWidget* next : rest) {
-        QWidget::setTabOrder(previous, next);
-        previous = next;
+
+    // Tab: the portrait, the abilities, the slots, the build order, the
+    // parameter editors, the table, the hero block, the side buttons.
+    std::vector<QWidget*> order = {imageHero_};
+    order.insert(order.end(), imageAbility_.begin(), imageAbility_.end());
+    order.insert(order.end(), imageSlot_.begin(), imageSlot_.end());
+    order.push_back(listBox1_);
+    order.insert(order.end(), dynEdit_.begin(), dynEdit_.end());
+    order.push_back(stringGrid1_);
+    order.insert(order.end(), heroBlock.begin(), heroBlock.end());
+    order.insert(order.end(), sideButtons.begin(), sideButtons.end());
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        QWidget::setTabOrder(order[k - 1], order[k]);
     }
 
     MarkAsPictureButton(imageHero_);
@@ -42,14 +59,6 @@ void CalculatorPanel::BuildKeyboardAccess() {
     }
     for (controls::PictureControl* control : imageSlot_) {
         MarkAsPictureButton(control);
-    }
-    // The buttons at the left edge come last, by their tooltips.
-    std::vector<QWidget*> sideButtons = {imageEx1_, imageEx2_, imageEx6_, imageEx7_, imageEx8_};
-    keyboard->AddGroup(sideButtons);
-    QWidget::setTabOrder(stringGrid1_, imageEx1_);
-    for (QWidget* button : sideButtons) {
-        MarkAsPictureButton(button);
-        button->setAccessibleName(button->toolTip());
     }
 
     setAccessibleName(QStringLiteral("Калькулятор"));
@@ -122,6 +131,21 @@ void CalculatorPanel::UpdateEditorNames() {
         dynLeftArrow_[i]->setAccessibleName(QStringLiteral("Меньше: %1").arg(caption));
         dynRightArrow_[i]->setAccessibleName(QStringLiteral("Больше: %1").arg(caption));
     }
+}
+
+void CalculatorPanel::UpdateHeroBlockNames() {
+    // Each value is read with its caption and its bonus: "Сила: 24 + 2".
+    constexpr const char* kCaptions[5] = {"Label4", "Label8", "Label10", "Label12", "Label14"};
+    for (std::size_t i = 0; i < valueLabels_.size(); ++i) {
+        const auto* caption = findChild<QLabel*>(QString::fromLatin1(kCaptions[i]));
+        QString name = caption->text() + QLatin1Char(' ') + valueLabels_[i]->text();
+        if (!bonusLabels_[i]->isHidden()) {
+            name += QLatin1Char(' ') + bonusLabels_[i]->text().trimmed();
+        }
+        valueLabels_[i]->setAccessibleName(name);
+    }
+    label16_->setAccessibleName(QStringLiteral("Здоровье: %1").arg(label16_->text()));
+    label17_->setAccessibleName(QStringLiteral("Мана: %1").arg(label17_->text()));
 }
 
 } // namespace zephyr::ui

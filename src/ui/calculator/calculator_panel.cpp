@@ -2,6 +2,7 @@
 
 #include "ui/calculator/panel_accessibility.h"
 #include "ui/calculator/picker_search.h"
+#include "ui/widgets/focus_framed_label.h"
 #include "ui/widgets/transient_note.h"
 
 #include "ui/widgets/texts.h"
@@ -172,6 +173,7 @@ CalculatorPanel::CalculatorPanel(QWidget* parent, PanelPictures& pictures,
 
     stringGrid1_ = new StringGrid(this);
     stringGrid1_->setObjectName(QStringLiteral("StringGrid1"));
+    MarkAsTable(stringGrid1_);
     stringGrid1_->setGeometry(24, 384, 521, 130);
     stringGrid1_->setFont(PixelFont("Tahoma", 11));
     stringGrid1_->setEnabled(false);
@@ -210,7 +212,8 @@ CalculatorPanel::~CalculatorPanel() {
 
 QLabel* CalculatorPanel::MakeLabel(const char* name, const QString& text, int x, int y,
                                    const QColor& colour, const QFont& font) {
-    auto* label = new QLabel(text, this);
+    auto* label = new FocusFramedLabel(text, this);
+    label->SetFocusFrameColour(controls::PictureControl::kFocusFrame);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     SetTextColour(label, colour);

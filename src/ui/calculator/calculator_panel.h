@@ -184,6 +184,7 @@ private:
     void BuildKeyboardAccess();
     void UpdateControlNames();
     void UpdateEditorNames();
+    void UpdateHeroBlockNames();
     void WireHover(controls::ImageEx* button, ButtonGroup group);
 
     // Pickers and slots (calculator_pickers.cpp).

@@ -44,6 +44,7 @@ void CalculatorPanel::RefreshStats() {
         bonus->show();
     }
     stringGrid1_->update();
+    UpdateHeroBlockNames();
     MarkChangedValues();
     SyncEditors();
 }

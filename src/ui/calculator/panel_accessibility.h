@@ -4,6 +4,9 @@ class QWidget;
 
 namespace zephyr::ui {
 
+class FixedLineListBox;
+class StringGrid;
+
 // What assistive technology takes the panel's drawn widgets for. The name
 // and description are the widget's accessible ones. Marked as soon as it is
 // made: the first change announced of a widget fixes its interface.
@@ -16,7 +19,10 @@ void MarkAsPictureButton(QWidget* control);
 void MarkAsPicture(QWidget* control);
 // A box of controls that belong together (the parameter editors).
 void MarkAsGroup(QWidget* control);
-// A list drawn line by line (the build order).
-void MarkAsList(QWidget* control);
+// A list drawn line by line (the build order), its lines as items.
+void MarkAsList(FixedLineListBox* control);
+// The statistics as a table: 8 rows of caption and value pairs, each caption
+// the row header of the value beside it.
+void MarkAsTable(StringGrid* control);
 
 } // namespace zephyr::ui

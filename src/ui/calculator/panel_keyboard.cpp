@@ -57,10 +57,6 @@ void PanelKeyboard::AddGroup(std::vector<QWidget*> controls) {
     for (QWidget* control : controls) {
         control->setFocusPolicy(Qt::TabFocus);
         control->installEventFilter(this);
-        if (last_ != nullptr) {
-            QWidget::setTabOrder(last_, control);
-        }
-        last_ = control;
     }
     groups_.push_back(std::move(controls));
 }

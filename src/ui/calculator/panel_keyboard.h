@@ -16,7 +16,7 @@ void PressLikeMouse(QWidget* widget, Qt::MouseButton button);
 void PressLikeMouse(QWidget* widget, Qt::MouseButton button, const QPoint& at);
 
 // The panel's drawn controls from the keyboard. Each control added takes the
-// focus (Tab walks them in the order added) and is framed while it has it;
+// focus (by Tab, in the order the panel sets) and is framed while it has it;
 // Enter or Space is a left click and the menu key or Shift+F10 a right
 // click, both through PressLikeMouse; the arrow keys move within the
 // control's group.
@@ -24,8 +24,7 @@ class PanelKeyboard : public QObject {
 public:
     explicit PanelKeyboard(QObject* parent) : QObject(parent) {}
 
-    // One group of controls, in their Tab and arrow order, after the groups
-    // added before.
+    // One group of controls, in their arrow order.
     void AddGroup(std::vector<QWidget*> controls);
 
 protected:
@@ -33,7 +32,6 @@ protected:
 
 private:
     std::vector<std::vector<QWidget*>> groups_;
-    QWidget* last_ = nullptr; // the last control of the Tab chain so far
 };
 
 } // namespace zephyr::ui

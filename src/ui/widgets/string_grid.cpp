@@ -1,5 +1,6 @@
 #include "ui/widgets/string_grid.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,6 +16,22 @@ void StringGrid::SetCell(int column, int row, const QString& text) {
     if (cell != text) {
         cell = text;
         update(CellRect(column, row));
+        // Announced to assistive technology: a screen reader on the table
+        // hears the new figure.
+        if (QAccessible::isActive()) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(this);
+            if (QAccessibleTableInterface* table =
+                    face != nullptr ? face->tableInterface() : nullptr) {
+                if (QAccessibleInterface* changed = table->cellAt(row, column)) {
+                    QAccessibleEvent event(changed, QAccessible::NameChanged);
+                    QAccessible::updateAccessibility(&event);
+                }
+            }
+        }
+        // A screen reader on the current value hears its new figure.
+        if (current_ && current_->second == row && current_->first == (column | 1)) {
+            MakeCurrent(*current_);
+        }
     }
 }
 

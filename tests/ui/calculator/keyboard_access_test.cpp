@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 
@@ -63,12 +64,17 @@ TEST_F(KeyboardAccess, EveryControlSaysWhatItIsAndHolds) {
     EXPECT_EQ(Name(Control(QStringLiteral("ImageSlot3"))), QStringLiteral("Слот 3: пусто"));
     EXPECT_TRUE(Face(Control(QStringLiteral("ImageSlot3")))->state().focusable);
 
-    EXPECT_EQ(Face(Control(QStringLiteral("ListBox1")))->role(), QAccessible::List);
+    QAccessibleInterface* order = Face(Control(QStringLiteral("ListBox1")));
+    EXPECT_EQ(order->role(), QAccessible::List);
     EXPECT_EQ(Face(Control(QStringLiteral("DynLeftArrow1")))->role(), QAccessible::Button);
     EXPECT_EQ(Name(Control(QStringLiteral("DynLeftArrow1"))), QStringLiteral("Меньше: Параметр 1"));
     EXPECT_EQ(Face(Control(QStringLiteral("ImageAurs1")))->role(), QAccessible::Graphic);
     EXPECT_EQ(Name(Control(QStringLiteral("ImageAurs1"))), QStringLiteral("Аура 1: нет"));
     EXPECT_EQ(Name(Control(QStringLiteral("ImageEx7"))), QStringLiteral("Сбросить все настройки"));
+    // The hero block's values with their captions.
+    EXPECT_EQ(Name(Control(QStringLiteral("Label11"))),
+              QStringLiteral("Сила: ") + p.Find<QLabel>("Label11")->text());
+    EXPECT_TRUE(Name(Control(QStringLiteral("Label16"))).startsWith(QStringLiteral("Здоровье: ")));
 }
 
 TEST_F(KeyboardAccess, TabAndTheArrowsWalkTheControlsAndEnterClicks) {
@@ -97,6 +103,64 @@ TEST_F(KeyboardAccess, TabAndTheArrowsWalkTheControlsAndEnterClicks) {
     Control(QStringLiteral("ImageAbility5"))->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Control(QStringLiteral("ImageSlot1")));
+}
+
+TEST_F(KeyboardAccess, TheBuildOrderIsAListOfItsLines) {
+    Control(QStringLiteral("ImageAbility1"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QAccessibleInterface* order = Face(Control(QStringLiteral("ListBox1")));
+    ASSERT_GE(order->childCount(), 1);
+    QAccessibleInterface* first = order->child(0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->role(), QAccessible::ListItem);
+    EXPECT_EQ(first->text(QAccessible::Name), Utf8(AbilityText(1)));
+    EXPECT_EQ(first->parent(), order);
+    EXPECT_EQ(order->indexOfChild(first), 0);
+}
+
+TEST_F(KeyboardAccess, TheStatisticsAreATableWithTheCaptionsAsHeaders) {
+    auto* grid = p.Find<ui::StringGrid>("StringGrid1");
+    QAccessibleInterface* face = Face(grid);
+    EXPECT_EQ(face->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = face->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), ui::StringGrid::kRows);
+    EXPECT_EQ(table->columnCount(), ui::StringGrid::kColumns);
+    QAccessibleInterface* dps = table->cellAt(6, 1);
+    ASSERT_NE(dps, nullptr);
+    EXPECT_EQ(dps->role(), QAccessible::Cell);
+    EXPECT_EQ(dps->text(QAccessible::Name), grid->Cell(1, 6));
+    QAccessibleTableCellInterface* cell = dps->tableCellInterface();
+    ASSERT_NE(cell, nullptr);
+    ASSERT_EQ(cell->rowHeaderCells().size(), 1);
+    EXPECT_EQ(cell->rowHeaderCells().front()->role(), QAccessible::RowHeader);
+    EXPECT_EQ(cell->rowHeaderCells().front()->text(QAccessible::Name), grid->Cell(0, 6));
+    EXPECT_EQ(face->indexOfChild(dps), 6 * ui::StringGrid::kColumns + 1);
+
+    // A level changes the figure the cell reads.
+    const QString before = dps->text(QAccessible::Name);
+    Control(QStringLiteral("ImageAbility5"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_NE(table->cellAt(6, 1)->text(QAccessible::Name), before);
+}
+
+TEST_F(KeyboardAccess, TheHeroBlockFollowsTheTableAndEnterBreaksAValueDown) {
+    p.Find<QWidget>("StringGrid1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Control(QStringLiteral("Label7")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    ASSERT_EQ(QApplication::focusWidget(), Control(QStringLiteral("Label9")));
+    const QImage framed = Control(QStringLiteral("Label9"))->grab().toImage();
+    int frame = 0;
+    for (int x = 0; x < framed.width(); ++x) {
+        frame += framed.pixelColor(x, 0) == controls::PictureControl::kFocusFrame ? 1 : 0;
+    }
+    EXPECT_GT(frame, framed.width() / 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    auto* popup = qobject_cast<ui::BreakdownPopup*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    QTest::keyClick(popup, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST_F(KeyboardAccess, AScreenReadersPressLevelsAnAbility) {

@@ -32,6 +32,7 @@ void CalculatorPanel::BuildKeyboardAccess() {
         button->setAccessibleName(button->toolTip());
     }
     listBox1_->setFocusPolicy(Qt::TabFocus);
+    listBox1_->SetFocusFrameColour(controls::PictureControl::kFocusFrame);
     stringGrid1_->setFocusPolicy(Qt::TabFocus);
     stringGrid1_->SetFocusFrameColour(controls::PictureControl::kFocusFrame);
     // Enter on a value is a click on it: its breakdown, by the mouse's rules.

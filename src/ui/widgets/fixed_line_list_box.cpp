@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QToolTip>
 
 namespace zephyr::ui {
@@ -72,6 +73,10 @@ void FixedLineListBox::paintEvent(QPaintEvent*) {
         const QRect r = LineRect(dropLine_);
         const int y = dropLine_ > selected_ ? r.bottom() - 1 : r.top();
         painter.fillRect(QRect(r.left(), y, r.width(), 2), kDropMarker);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(focusFrame_, 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 

@@ -31,6 +31,8 @@ public:
     void ClearSelection() { SetSelected(-1); }
 
     void SetTextColour(const QColor& colour) { textColour_ = colour; }
+    // The frame drawn round the list while it has the keyboard focus.
+    void SetFocusFrameColour(const QColor& colour) { focusFrame_ = colour; }
     // Line under a point of the list, -1 when there is none.
     int LineAt(const QPoint& point) const;
     QRect LineRect(int line) const;
@@ -55,6 +57,7 @@ private:
     QStringList lines_;
     std::vector<std::optional<QColor>> colours_;
     QColor textColour_ = Qt::white;
+    QColor focusFrame_ = Qt::white;
     int selected_ = -1;
     bool dragging_ = false;
     int dropLine_ = -1; // the line under a dragged one, -1 over itself or none

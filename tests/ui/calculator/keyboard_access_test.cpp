@@ -19,6 +19,16 @@
 namespace zephyr::uitest {
 namespace {
 
+// Pixels of the focus frame's colour along a control's top edge.
+int FramePixels(QWidget* control, int y = 1) {
+    const QImage image = control->grab().toImage();
+    int count = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        count += image.pixelColor(x, y) == controls::PictureControl::kFocusFrame ? 1 : 0;
+    }
+    return count;
+}
+
 class KeyboardAccess : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -108,6 +118,12 @@ TEST_F(KeyboardAccess, TabAndTheArrowsWalkTheControlsAndEnterClicks) {
 TEST_F(KeyboardAccess, TheBuildOrderIsAListOfItsLines) {
     Control(QStringLiteral("ImageAbility1"))->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // Framed when Tab reaches it.
+    Control(QStringLiteral("ImageSlot6"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Control(QStringLiteral("ListBox1")));
+    EXPECT_GT(FramePixels(Control(QStringLiteral("ListBox1")), 0),
+              Control(QStringLiteral("ListBox1"))->width() / 3);
     QAccessibleInterface* order = Face(Control(QStringLiteral("ListBox1")));
     ASSERT_GE(order->childCount(), 1);
     QAccessibleInterface* first = order->child(0);
@@ -150,12 +166,8 @@ TEST_F(KeyboardAccess, TheHeroBlockFollowsTheTableAndEnterBreaksAValueDown) {
     ASSERT_EQ(QApplication::focusWidget(), Control(QStringLiteral("Label7")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     ASSERT_EQ(QApplication::focusWidget(), Control(QStringLiteral("Label9")));
-    const QImage framed = Control(QStringLiteral("Label9"))->grab().toImage();
-    int frame = 0;
-    for (int x = 0; x < framed.width(); ++x) {
-        frame += framed.pixelColor(x, 0) == controls::PictureControl::kFocusFrame ? 1 : 0;
-    }
-    EXPECT_GT(frame, framed.width() / 3);
+    EXPECT_GT(FramePixels(Control(QStringLiteral("Label9")), 0),
+              Control(QStringLiteral("Label9"))->width() / 3);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     auto* popup = qobject_cast<ui::BreakdownPopup*>(QApplication::activePopupWidget());
     ASSERT_NE(popup, nullptr);
@@ -171,16 +183,6 @@ TEST_F(KeyboardAccess, AScreenReadersPressLevelsAnAbility) {
     face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(Level(3), 1);
     EXPECT_TRUE(face->text(QAccessible::Name).endsWith(QStringLiteral("уровень 1 из 4")));
-}
-
-// Pixels of the focus frame's colour along the picture's top edge.
-int FramePixels(controls::PictureControl* control) {
-    const QImage image = control->grab().toImage();
-    int count = 0;
-    for (int x = 0; x < image.width(); ++x) {
-        count += image.pixelColor(x, 1) == controls::PictureControl::kFocusFrame ? 1 : 0;
-    }
-    return count;
 }
 
 TEST_F(KeyboardAccess, TheFocusIsFramedAndTheMouseLeavesNoFrame) {

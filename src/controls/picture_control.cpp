@@ -44,16 +44,6 @@ void PictureControl::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void PictureControl::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void PictureControl::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    update();
-}
-
 void PictureControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!picture_.isNull()) {

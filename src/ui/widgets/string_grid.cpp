@@ -99,13 +99,6 @@ void StringGrid::focusInEvent(QFocusEvent* event) {
     MakeCurrent(current_ ? *current_ : std::pair{1, 0});
 }
 
-void StringGrid::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    if (current_) {
-        update(CellRect(current_->first, current_->second));
-    }
-}
-
 void StringGrid::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Up:

@@ -275,7 +275,10 @@ protected:
                 const QUrl target = QUrl(link->Target).adjusted(QUrl::RemoveFragment);
                 // The address changes as the load is asked for, before the
                 // engine is loading: another document counts once loaded.
-                const bool samePage = target == QUrl(page).adjusted(QUrl::RemoveFragment);
+                // A jump within the page loads nothing; a link to the page
+                // itself loads it again.
+                const bool samePage = QUrl(link->Target).hasFragment() &&
+                                      target == QUrl(page).adjusted(QUrl::RemoveFragment);
                 ASSERT_TRUE(WaitInEventLoop(
                     [&] {
                         return viewer_->View()->page()->url().adjusted(QUrl::RemoveFragment) ==

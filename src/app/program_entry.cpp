@@ -1,5 +1,6 @@
 #include "program_entry.h"
 
+#include "first_frame.h"
 #include "shown_report.h"
 #include "splash_form.h"
 
@@ -26,7 +27,7 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
 
     auto splash = std::make_unique<SplashForm>(options.Location);
     splash->show();
-    splash->repaint();
+    PaintFirstFrame(*splash);
 
     QApplication::setApplicationName(QStringLiteral("Zephyrdex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zephyrdex"));
@@ -37,6 +38,14 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
     hooks.OpenExternal = options.OpenExternal;
     hooks.BuildsFolder = options.BuildsFolder;
     hooks.Dialogs = options.Dialogs;
+    // The window's frame comes up at once, the splash above it; the set-up
+    // then fills the window while the splash tells how far it has come.
+    hooks.ShowFrame = [&splash](ui::MainWindow& window) {
+        window.show();
+        window.activateWindow();
+        splash->raise();
+        PaintFirstFrame(window);
+    };
     hooks.Status = [&splash, &options](const std::string& text) {
         splash->SetStatus(text);
         if (options.StatusSeen) {

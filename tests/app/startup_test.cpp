@@ -1,11 +1,19 @@
+#include "pack_builder.h"
 #include "ui_fixture.h"
+
+#include "app/first_frame.h"
 
 #include "controls/picture_control.h"
 #include "ui/widgets/string_grid.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QTest>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <optional>
 
 namespace zephyr::uitest {
 namespace {
@@ -28,6 +36,105 @@ TEST(StartUp, ShowsHeroOneAndStartsTheHistoryOnTheCalculator) {
     EXPECT_TRUE(p.Find<QWidget>("MainScrollBox")->isVisible());
     EXPECT_FALSE(p.Find<QWidget>("SearchScrollBox")->isVisible());
     EXPECT_FALSE(p.Find<QWidget>("ImageNavBack")->isEnabled());
+}
+
+// What was on screen when the first catalogue began to load.
+struct EarlyScreen {
+    bool WindowShown = false;
+    bool FramePictured = false;
+    bool MenuColoured = false;
+    bool PanelCovered = false;
+    bool SplashShown = false;
+};
+
+EarlyScreen LookAtTheScreen() {
+    EarlyScreen screen;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("Form1")) {
+            screen.WindowShown = top->isVisible();
+            const auto* edge = top->findChild<controls::PictureControl*>(QStringLiteral("Image5"));
+            screen.FramePictured = edge != nullptr && !edge->Picture().isNull();
+            const auto* menu = top->findChild<QMenuBar*>(QStringLiteral("ActionMainMenuBar1"));
+            screen.MenuColoured = menu != nullptr && !menu->styleSheet().isEmpty();
+            const auto* panel = top->findChild<QWidget*>(QStringLiteral("MainScrollBox"));
+            const auto* cover = top->findChild<QWidget*>(QStringLiteral("SetUpCover"));
+            screen.PanelCovered = cover != nullptr && cover->isVisible() &&
+                                  cover->geometry().contains(panel->geometry());
+        } else if (top->objectName() == QLatin1String("Form3")) {
+            screen.SplashShown = top->isVisible();
+        }
+    }
+    return screen;
+}
+
+std::unique_ptr<ui::MainWindow> StartWatching(const std::filesystem::path& folder,
+                                              FakeViewers& viewers,
+                                              std::optional<EarlyScreen>& early) {
+    app::ProgramOptions options{testing::PackBuilder::LocationOf(folder),
+                                [](QWidget*, const QString&) {},
+                                [&early](const QString&) {
+                                    if (!early) {
+                                        early = LookAtTheScreen();
+                                    }
+                                },
+                                viewers.Factory(),
+                                [](const QUrl&) { return true; },
+                                false,
+                                {},
+                                {},
+                                {}};
+    return app::StartProgram(options);
+}
+
+// The window's frame is on screen, pictured and coloured, before the
+// catalogues load; the splash stays over it, and the calculator, still
+// empty, shows only once the set-up has filled it.
+TEST(StartUp, FrameIsOnScreenBeforeTheCataloguesWithTheSplashOverIt) {
+    FakeViewers viewers;
+    std::optional<EarlyScreen> early;
+    auto window = StartWatching(SyntheticPackFolder(), viewers, early);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(early.has_value());
+    EXPECT_TRUE(early->WindowShown);
+    EXPECT_TRUE(early->FramePictured);
+    EXPECT_TRUE(early->MenuColoured);
+    EXPECT_TRUE(early->PanelCovered);
+    EXPECT_TRUE(early->SplashShown);
+    EXPECT_TRUE(window->Panel()->isVisible());
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("SetUpCover")), nullptr);
+    EXPECT_EQ(window->Outcome(), ui::SetupOutcome::Completed);
+}
+
+// With a design file missing the set-up ends the program as before: the
+// window never shows, not even its frame.
+TEST(StartUp, MissingDesignKeepsTheFrameOffTheScreen) {
+    PackCopy pack(SyntheticPackFolder(),
+                  {"Data/images/design/FormBottom.bmp", "Data/Images/design/FormBottom.bmp"});
+    FakeViewers viewers;
+    std::optional<EarlyScreen> early;
+    auto window = StartWatching(pack.Path(), viewers, early);
+    EXPECT_EQ(window, nullptr);
+    ASSERT_TRUE(early.has_value());
+    EXPECT_FALSE(early->WindowShown);
+}
+
+// A window painted ahead of the start-up's end keeps what the user types in
+// the meantime for the event loop, in order, instead of handling it halfway
+// through the set-up or losing it.
+TEST(StartUp, FirstFrameKeepsTheKeysTypedMeanwhile) {
+    QLineEdit field;
+    field.show();
+    QApplication::setActiveWindow(&field);
+    field.setFocus();
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        field.windowHandle(), QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        field.windowHandle(), QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
+    app::PaintFirstFrame(field);
+    EXPECT_TRUE(field.windowHandle()->isExposed());
+    EXPECT_TRUE(field.text().isEmpty());
+    EXPECT_TRUE(WaitInEventLoop([&field] { return field.text() == QLatin1String("ab"); }, 2000))
+        << field.text().toStdString();
 }
 
 TEST(StartUp, SplashShowsTheLoadingTextsInOrder) {

@@ -4,8 +4,11 @@
 #include "ui/find/find_index_loader.h"
 #include "ui/find/find_window.h"
 
+#include "data/data_error.h"
+
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace zephyr::ui {
@@ -50,10 +53,61 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
     }
     qApp->installEventFilter(this);
 
+    QWidget* cover = hooks_.ShowFrame ? ShowFrameEarly() : nullptr;
     FormCreate();
     BuildKeepingEntries();
     BuildFindEntries();
+    if (cover != nullptr) {
+        ShowLateChildren();
+        delete cover;
+    }
     UpdateViewerVisibility();
+    setupDone_ = true;
+    StartViewersWhenReady();
+}
+
+QWidget* MainWindow::ShowFrameEarly() {
+    // A design file missing or damaged ends or interrupts the set-up in its
+    // own order; the window then waits for it as before.
+    if (!DesignPicturesPresent()) {
+        return nullptr;
+    }
+    try {
+        LoadFramePictures();
+        MakeMenuColours();
+        LoadButtonPictures();
+    } catch (const DataError&) {
+        return nullptr;
+    }
+    frameReady_ = true;
+    // The calculator, still empty, stays under a black cover until the
+    // set-up has filled it, even while a message box of the set-up is up.
+    auto* cover = new QWidget(this);
+    cover->setObjectName(QStringLiteral("SetUpCover"));
+    cover->setGeometry(mainScrollBox_->geometry());
+    cover->setAutoFillBackground(true);
+    cover->show();
+    cover->stackUnder(scrollBoxNavigation_);
+    hooks_.ShowFrame(*this);
+    return cover;
+}
+
+void MainWindow::ShowLateChildren() {
+    // A widget made inside a window already shown stays hidden until shown
+    // itself; those the set-up made after the early frame show now, as they
+    // would have with the window. Widgets hidden on purpose stay hidden.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (!child->isWindow() && child->testAttribute(Qt::WA_WState_Hidden) &&
+            !child->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+            child->show();
+        }
+    }
+}
+
+void MainWindow::StartViewersWhenReady() {
+    if (exposed_ && setupDone_ && engineViewers_ != nullptr && !engineViewers_->Started()) {
+        QTimer::singleShot(0, this, [this] { engineViewers_->Start(); });
+    }
 }
 
 bool MainWindow::ViewersStarted() const {

@@ -48,6 +48,8 @@ struct TNavHistory {
 };
 
 // What the set-up needs from the program around it.
+class MainWindow;
+
 struct SetupHooks {
     MessageBoxFunction MessageBox;
     // The splash status line (Windows-1251), repainted at once.
@@ -62,6 +64,11 @@ struct SetupHooks {
     // dialog boxes).
     std::filesystem::path BuildsFolder;
     BuildDialogs Dialogs;
+    // Puts the window on screen before the set-up's steps, once its frame,
+    // menu colours and buttons have their pictures; the calculator panel,
+    // still empty, stays out of that first frame. Empty: the window's owner
+    // shows it after the set-up.
+    std::function<void(MainWindow& window)> ShowFrame;
 };
 
 // The build in the calculator when it is kept in a file.
@@ -170,6 +177,18 @@ private:
     void DisableCalculator(bool alsoDictionary);
     void LoadDesignPictures();
     void FallBackAfterError();
+    bool DesignPicturesPresent() const;
+    // The frame's pictures (step 11), the menu colours (13) and the button
+    // pictures with the frame's buttons' first ones (14).
+    void LoadFramePictures();
+    void MakeMenuColours();
+    void LoadButtonPictures();
+    // The frame shown ahead of the set-up, when the design is all there;
+    // returns what covers the empty calculator meanwhile, or null.
+    QWidget* ShowFrameEarly();
+    void ShowLateChildren();
+    // The browser engine starts after the window's first frame and the set-up.
+    void StartViewersWhenReady();
 
     // History (navigation.cpp).
     void RecordHistory(const std::string& address);
@@ -210,6 +229,9 @@ private:
     bool calculatorReady_ = true;
     bool searchListBuilt_ = false; // the last set-up step ran
     bool heroShown_ = false;
+    bool frameReady_ = false; // frame, menu colours and buttons already in
+    bool exposed_ = false;    // the window's first frame is painted
+    bool setupDone_ = false;
 
     Catalogue catalogue_;
     std::unique_ptr<Calculator> calculator_;

@@ -108,28 +108,27 @@ void MainWindow::RunSetupSteps() {
     }
 
     // 10: every required design file, before any is loaded.
-    for (const std::string_view stored : RequiredDesignPictures()) {
-        if (!location_.Find(stored)) {
-            hooks_.MessageBox(this, MissingDesignText());
-            outcome_ = SetupOutcome::EndProgram;
-            return;
-        }
+    if (!DesignPicturesPresent()) {
+        hooks_.MessageBox(this, MissingDesignText());
+        outcome_ = SetupOutcome::EndProgram;
+        return;
     }
 
     // 11-12: frames, background, statistic pictures and the fixed lists.
+    if (!frameReady_) {
+        LoadFramePictures();
+    }
     LoadDesignPictures();
 
     // 13: the menu bar's colour scheme.
-    colorMap_ = std::make_unique<controls::MyColorMap>(this, palette());
-    menuBar_->setStyleSheet(colorMap_->StyleSheet());
+    if (!frameReady_) {
+        MakeMenuColours();
+    }
 
     // 14: the button pictures and every button's first picture.
-    pictures_.Buttons.Load(location_);
-    SetButtonPicture(imageEx3_, ButtonGroup::Close, ButtonState::Passive);
-    SetButtonPicture(imageEx4_, ButtonGroup::Minimize, ButtonState::Passive);
-    SetButtonPicture(imageNavLink_, ButtonGroup::Link, ButtonState::Passive);
-    SetButtonPicture(imageNavBack_, ButtonGroup::Back, ButtonState::Disabled);
-    SetButtonPicture(imageNavNext_, ButtonGroup::Next, ButtonState::Disabled);
+    if (!frameReady_) {
+        LoadButtonPictures();
+    }
     mainScrollBox_->GiveButtonsFirstPictures();
 
     // 15: hero 1. Without heroes there is nothing to calculate.
@@ -151,17 +150,43 @@ void MainWindow::RunSetupSteps() {
     searchListBuilt_ = true;
 }
 
+bool MainWindow::DesignPicturesPresent() const {
+    for (const std::string_view stored : RequiredDesignPictures()) {
+        if (!location_.Find(stored)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void MainWindow::LoadFramePictures() {
+    image5_->SetPicture(LoadInterfacePicture(location_, interface_picture::kFormTop));
+    const QImage side = LoadInterfacePicture(location_, interface_picture::kFormLeft);
+    image6_->SetPicture(side);
+    image7_->SetPicture(side);
+    image8_->SetPicture(LoadInterfacePicture(location_, interface_picture::kFormBottom));
+    image3_->SetPicture(LoadInterfacePicture(location_, interface_picture::kFormCaption));
+}
+
+void MainWindow::MakeMenuColours() {
+    colorMap_ = std::make_unique<controls::MyColorMap>(this, palette());
+    menuBar_->setStyleSheet(colorMap_->StyleSheet());
+}
+
+void MainWindow::LoadButtonPictures() {
+    pictures_.Buttons.Load(location_);
+    SetButtonPicture(imageEx3_, ButtonGroup::Close, ButtonState::Passive);
+    SetButtonPicture(imageEx4_, ButtonGroup::Minimize, ButtonState::Passive);
+    SetButtonPicture(imageNavLink_, ButtonGroup::Link, ButtonState::Passive);
+    SetButtonPicture(imageNavBack_, ButtonGroup::Back, ButtonState::Disabled);
+    SetButtonPicture(imageNavNext_, ButtonGroup::Next, ButtonState::Disabled);
+}
+
 void MainWindow::LoadDesignPictures() {
     const auto load = [this](std::string_view stored) {
         return LoadInterfacePicture(location_, stored);
     };
-    image5_->SetPicture(load(interface_picture::kFormTop));
-    const QImage side = load(interface_picture::kFormLeft);
-    image6_->SetPicture(side);
-    image7_->SetPicture(side);
-    image8_->SetPicture(load(interface_picture::kFormBottom));
     mainScrollBox_->SetBackground(load(interface_picture::kMainMask));
-    image3_->SetPicture(load(interface_picture::kFormCaption));
     mainScrollBox_->SetStatPictures(load(interface_picture::kStatAttack),
                                     load(interface_picture::kStatDefence),
                                     load(interface_picture::kAttributeAgility));

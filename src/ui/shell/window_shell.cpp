@@ -253,10 +253,11 @@ void MainWindow::ImageEx4Click() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     // The window's first frame is painted while its exposure is handled;
-    // the browser engine starts right after it.
-    if (type == QEvent::Expose && engineViewers_ != nullptr && !engineViewers_->Started() &&
-        watched == windowHandle() && windowHandle()->isExposed()) {
-        QTimer::singleShot(0, this, [this] { engineViewers_->Start(); });
+    // the browser engine starts right after it, once the set-up is done.
+    if (type == QEvent::Expose && !exposed_ && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        exposed_ = true;
+        StartViewersWhenReady();
         return false;
     }
     if (watched == this && type == QEvent::WindowActivate) {

@@ -43,6 +43,7 @@ void RealProgram::Start(const std::filesystem::path& folder) {
     // messages are answered here, never shown as dialog boxes a test would
     // wait on, unless the test answers them with real input.
     options.BuildsFolder = folder / "builds";
+    options.StatusSeen = statusSeen_;
     if (!realDialogs_) {
         options.Dialogs.AskSave = [](QWidget*, const QString&) { return ui::SaveAnswer::Discard; };
         options.Dialogs.AskName = [](QWidget*, const QString&, const QString&) {

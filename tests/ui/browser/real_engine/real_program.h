@@ -13,6 +13,7 @@ class QWebEnginePage;
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +56,8 @@ protected:
     // module is loaded after the window's first frame. Start then returns
     // at once, and viewer_ stays null.
     bool engineModule_ = false;
+    // Called with each splash status text, while the set-up runs.
+    std::function<void(const QString& status)> statusSeen_;
     // The pages the document viewer loaded, in order: a page's address
     // changes when its load is asked for, before it starts loading, so only
     // a finished load says the page is there.

@@ -1,10 +1,17 @@
-#include "app/program_entry.h"
+// The launcher: the splash first, then the program's module with its
+// libraries, which shows the window and runs the program.
+#include "app/first_frame.h"
+#include "app/program_arguments.h"
+#include "app/program_module.h"
+#include "app/splash_form.h"
 #include "ui/browser/viewer_process.h"
+#include "ui/widgets/module_library.h"
 
 #include <QApplication>
 
 #include <cstring>
 #include <iostream>
+#include <memory>
 
 int main(int argc, char** argv) {
     bool exitWhenShown = false;
@@ -28,15 +35,19 @@ int main(int argc, char** argv) {
     // itself comes once the window is on screen.
     zephyr::ui::PrepareViewerProcess();
     QApplication application(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    zephyr::app::ProgramOptions options{zephyr::app::LocationFromArguments(arguments),
-                                        {},
-                                        {},
-                                        {},
-                                        {},
-                                        exitWhenShown,
-                                        zephyr::app::BuildsFolderFromArguments(arguments),
-                                        zephyr::app::BuildFileFromArguments(arguments),
-                                        {}};
-    return zephyr::app::RunProgram(options);
+
+    auto splash = std::make_unique<zephyr::app::SplashForm>(
+        zephyr::app::LocationFromArguments(QApplication::arguments()));
+    splash->show();
+    zephyr::app::PaintFirstFrame(*splash);
+
+    QString problem;
+    const auto run = reinterpret_cast<zephyr::app::ProgramModuleEntry>(zephyr::ui::LoadModuleEntry(
+        "zephyrdex-program.so", zephyr::app::kProgramModuleEntry, problem));
+    if (run == nullptr) {
+        std::cerr << "zephyrdex: the program's module did not load: " << problem.toStdString()
+                  << '\n';
+        return 1;
+    }
+    return run(splash.release(), exitWhenShown);
 }

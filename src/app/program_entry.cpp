@@ -7,11 +7,7 @@
 #include "ui/shell/application_style.h"
 #include "ui/widgets/texts.h"
 
-#include "builds/builds_folder.h"
-
 #include <QApplication>
-
-#include <cstdlib>
 
 namespace zephyr::app {
 namespace {
@@ -22,12 +18,15 @@ constexpr std::chrono::milliseconds kShownLimit{20000};
 
 } // namespace
 
-std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
+std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options,
+                                             std::unique_ptr<SplashForm> splash) {
     ui::PrepareApplication();
 
-    auto splash = std::make_unique<SplashForm>(options.Location);
-    splash->show();
-    PaintFirstFrame(*splash);
+    if (splash == nullptr) {
+        splash = std::make_unique<SplashForm>(options.Location);
+        splash->show();
+        PaintFirstFrame(*splash);
+    }
 
     QApplication::setApplicationName(QStringLiteral("Zephyrdex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zephyrdex"));
@@ -69,8 +68,8 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options) {
     return window;
 }
 
-int RunProgram(const ProgramOptions& options) {
-    std::unique_ptr<ui::MainWindow> window = StartProgram(options);
+int RunProgram(const ProgramOptions& options, std::unique_ptr<SplashForm> splash) {
+    std::unique_ptr<ui::MainWindow> window = StartProgram(options, std::move(splash));
     if (window == nullptr) {
         return 1;
     }
@@ -78,46 +77,6 @@ int RunProgram(const ProgramOptions& options) {
         QuitWhenShown(*window, kShownLimit);
     }
     return QApplication::exec();
-}
-
-DataLocation LocationFromArguments(const QStringList& arguments) {
-    std::optional<std::filesystem::path> dataFolder;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--data") && i + 1 < arguments.size()) {
-            dataFolder = std::filesystem::path(arguments[i + 1].toStdString());
-            ++i;
-        } else if (argument.startsWith(QLatin1String("--data="))) {
-            dataFolder = std::filesystem::path(argument.mid(7).toStdString());
-        }
-    }
-    return DataLocation::ForExecutable(
-        std::filesystem::path(QCoreApplication::applicationFilePath().toStdString()), dataFolder);
-}
-
-std::filesystem::path BuildsFolderFromArguments(const QStringList& arguments) {
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--builds") && i + 1 < arguments.size()) {
-            return arguments[i + 1].toStdString();
-        }
-        if (argument.startsWith(QLatin1String("--builds="))) {
-            return argument.mid(9).toStdString();
-        }
-    }
-    return DefaultBuildsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-}
-
-std::filesystem::path BuildFileFromArguments(const QStringList& arguments) {
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--data") || argument == QLatin1String("--builds")) {
-            ++i;
-        } else if (!argument.startsWith(QLatin1Char('-'))) {
-            return argument.toStdString();
-        }
-    }
-    return {};
 }
 
 } // namespace zephyr::app

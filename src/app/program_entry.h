@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/program_arguments.h"
+#include "app/splash_form.h"
 #include "ui/shell/main_window.h"
 
 #include "data/data_location.h"
@@ -35,19 +37,11 @@ struct ProgramOptions {
 // Steps 2 to 6 of the program entry: hint delay, splash, title, main window
 // set-up behind the splash, splash released. Returns the shown main window,
 // or nothing when the set-up ended the program.
-std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options);
+// `splash`: the splash its launcher already shows; null: one is made here.
+std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options,
+                                             std::unique_ptr<SplashForm> splash = nullptr);
 
 // The whole run: start-up, then the event loop until the main window closes.
-int RunProgram(const ProgramOptions& options);
-
-// Reads "--data DIR" like the command-line tool does.
-DataLocation LocationFromArguments(const QStringList& arguments);
-
-// "--builds DIR", or the default builds folder of the user.
-std::filesystem::path BuildsFolderFromArguments(const QStringList& arguments);
-
-// The build file named on the command line ("zephyrdex FILE.zdxbuild"), or
-// empty: the first argument that is no option nor an option's value.
-std::filesystem::path BuildFileFromArguments(const QStringList& arguments);
+int RunProgram(const ProgramOptions& options, std::unique_ptr<SplashForm> splash = nullptr);
 
 } // namespace zephyr::app

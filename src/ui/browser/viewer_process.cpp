@@ -16,15 +16,20 @@ void PrepareViewerProcess() {
     // Every page is of our one site: the three viewers share one renderer
     // process instead of one each. Flags the user set are kept.
     std::string flags = "--process-per-site";
-    if (const char* set = std::getenv("QTWEBENGINE_CHROMIUM_FLAGS"); set != nullptr && *set) {
-        flags = std::string(set) + ' ' + flags;
-    }
-    setenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.c_str(), 1);
     if (geteuid() == 0 && std::getenv("QTWEBENGINE_DISABLE_SANDBOX") == nullptr) {
         setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
         std::cerr << "zephyrdex: running as root, so the document viewer runs without the "
                      "browser engine's sandbox\n";
     }
+    // Without the sandbox the zygote processes, which only prepare sandboxed
+    // renderers, are memory for nothing: the renderer is started directly.
+    if (const char* off = std::getenv("QTWEBENGINE_DISABLE_SANDBOX"); off != nullptr && *off) {
+        flags += " --no-zygote";
+    }
+    if (const char* set = std::getenv("QTWEBENGINE_CHROMIUM_FLAGS"); set != nullptr && *set) {
+        flags = std::string(set) + ' ' + flags;
+    }
+    setenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.c_str(), 1);
 }
 
 void ShareViewerGraphics() {

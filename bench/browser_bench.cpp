@@ -199,6 +199,7 @@ long ProportionalKb(int pid) {
 struct TreeMemory {
     double ResidentMb = 0;
     double ProportionalMb = 0;
+    double ProgramMb = 0; // the PSS of the program's own process
     int Processes = 0;
 };
 
@@ -208,7 +209,11 @@ TreeMemory MeasureTree() {
     long proportional = 0;
     for (const int pid : ProcessTree()) {
         resident += ResidentKb(pid);
-        proportional += ProportionalKb(pid);
+        const long kb = ProportionalKb(pid);
+        proportional += kb;
+        if (pid == getpid()) {
+            memory.ProgramMb = static_cast<double>(kb) / 1024.0;
+        }
         ++memory.Processes;
     }
     memory.ResidentMb = static_cast<double>(resident) / 1024.0;
@@ -290,6 +295,7 @@ void TreeMemoryAfterDocuments(benchmark::State& state, const std::filesystem::pa
         state.counters["rss_mb_after_documents_and_dictionary"] = browsed.ResidentMb;
         state.counters["pss_mb_after_startup"] = started.ProportionalMb;
         state.counters["pss_mb_after_documents_and_dictionary"] = browsed.ProportionalMb;
+        state.counters["pss_mb_program_after_documents_and_dictionary"] = browsed.ProgramMb;
         state.counters["processes_after_startup"] = started.Processes;
         state.counters["processes_after_documents_and_dictionary"] = browsed.Processes;
         state.PauseTiming();
@@ -324,6 +330,7 @@ void BM_TreeMemoryOneView(benchmark::State& state) {
         const TreeMemory memory = MeasureTree();
         state.counters["rss_mb"] = memory.ResidentMb;
         state.counters["pss_mb"] = memory.ProportionalMb;
+        state.counters["pss_mb_program"] = memory.ProgramMb;
         state.counters["processes"] = memory.Processes;
     }
 }

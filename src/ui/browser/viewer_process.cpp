@@ -14,8 +14,10 @@ namespace zephyr::ui {
 
 void PrepareViewerProcess() {
     // Every page is of our one site: the three viewers share one renderer
-    // process instead of one each. Flags the user set are kept.
-    std::string flags = "--process-per-site";
+    // process instead of one each. The engine's lean settings keep its
+    // caches small: our pages are local and light, and they look the same.
+    // Flags the user set are kept.
+    std::string flags = "--process-per-site --enable-low-end-device-mode";
     if (geteuid() == 0 && std::getenv("QTWEBENGINE_DISABLE_SANDBOX") == nullptr) {
         setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
         std::cerr << "zephyrdex: running as root, so the document viewer runs without the "

@@ -3,9 +3,10 @@
 namespace zephyr::ui {
 
 // What the browser engine needs before the application object exists, set
-// without loading the engine: one renderer process for all viewers, and no
-// sandbox when running as root (the engine refuses its sandbox then; said
-// once on standard error). Without the sandbox, no zygote processes either.
+// without loading the engine: one renderer process for all viewers, the
+// engine's lean memory settings, and no sandbox when running as root (the
+// engine refuses its sandbox then; said once on standard error). Without the
+// sandbox, no zygote processes either.
 void PrepareViewerProcess();
 
 // What the engine needs before its module is loaded: the OpenGL context its

@@ -35,9 +35,10 @@ struct ProgramOptions {
 };
 
 // Steps 2 to 6 of the program entry: hint delay, splash, title, main window
-// set-up behind the splash, splash released. Returns the shown main window,
-// or nothing when the set-up ended the program.
-// `splash`: the splash its launcher already shows; null: one is made here.
+// set-up behind the splash (the window's frame already on screen beneath
+// it), splash released. Returns the shown main window, or nothing when the
+// set-up ended the program. `splash`: the splash the launcher already shows;
+// null: one is made here.
 std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options,
                                              std::unique_ptr<SplashForm> splash = nullptr);
 

@@ -15,7 +15,7 @@ constexpr int kExposureLimitMs = 200;
 void PaintFirstFrame(QWidget& window) {
     QElapsedTimer waited;
     waited.start();
-    const QWindow* handle = window.windowHandle();
+    const QWindow* handle = window.window()->windowHandle();
     while (handle != nullptr && !handle->isExposed() && waited.elapsed() < kExposureLimitMs) {
         QCoreApplication::processEvents(
             QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, kExposureLimitMs);

@@ -1,9 +1,9 @@
-// The launcher: the splash first, then the program's module with its
-// libraries, which shows the window and runs the program.
-#include "app/first_frame.h"
+// The launcher: the splash first and the main window's place beneath it,
+// then the program's module with its libraries, which fills the window and
+// runs the program.
+#include "app/first_windows.h"
 #include "app/program_arguments.h"
 #include "app/program_module.h"
-#include "app/splash_form.h"
 #include "ui/browser/viewer_process.h"
 #include "ui/widgets/module_library.h"
 
@@ -36,10 +36,10 @@ int main(int argc, char** argv) {
     zephyr::ui::PrepareViewerProcess();
     QApplication application(argc, argv);
 
-    auto splash = std::make_unique<zephyr::app::SplashForm>(
+    // The main window's place comes up beneath the splash at once; the
+    // program fills it once its module has loaded.
+    zephyr::app::FirstWindows shown = zephyr::app::ShowFirstWindows(
         zephyr::app::LocationFromArguments(QApplication::arguments()));
-    splash->show();
-    zephyr::app::PaintFirstFrame(*splash);
 
     QString problem;
     const auto run = reinterpret_cast<zephyr::app::ProgramModuleEntry>(zephyr::ui::LoadModuleEntry(
@@ -49,5 +49,5 @@ int main(int argc, char** argv) {
                   << '\n';
         return 1;
     }
-    return run(splash.release(), exitWhenShown);
+    return run(shown.Splash.release(), shown.Host.get(), exitWhenShown);
 }

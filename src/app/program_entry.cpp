@@ -19,7 +19,7 @@ constexpr std::chrono::milliseconds kShownLimit{20000};
 } // namespace
 
 std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options,
-                                             std::unique_ptr<SplashForm> splash) {
+                                             std::unique_ptr<SplashForm> splash, QWidget* host) {
     ui::PrepareApplication();
 
     if (splash == nullptr) {
@@ -37,6 +37,7 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options,
     hooks.OpenExternal = options.OpenExternal;
     hooks.BuildsFolder = options.BuildsFolder;
     hooks.Dialogs = options.Dialogs;
+    hooks.Host = host;
     // The window's frame comes up at once, the splash above it; the set-up
     // then fills the window while the splash tells how far it has come.
     hooks.ShowFrame = [&splash](ui::MainWindow& window) {
@@ -56,6 +57,9 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options,
     splash->hide();
     splash.reset();
     if (window->Outcome() == ui::SetupOutcome::EndProgram) {
+        if (host != nullptr) {
+            host->hide();
+        }
         return nullptr;
     }
     window->show();
@@ -68,8 +72,8 @@ std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options,
     return window;
 }
 
-int RunProgram(const ProgramOptions& options, std::unique_ptr<SplashForm> splash) {
-    std::unique_ptr<ui::MainWindow> window = StartProgram(options, std::move(splash));
+int RunProgram(const ProgramOptions& options, std::unique_ptr<SplashForm> splash, QWidget* host) {
+    std::unique_ptr<ui::MainWindow> window = StartProgram(options, std::move(splash), host);
     if (window == nullptr) {
         return 1;
     }

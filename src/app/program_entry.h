@@ -38,11 +38,15 @@ struct ProgramOptions {
 // set-up behind the splash (the window's frame already on screen beneath
 // it), splash released. Returns the shown main window, or nothing when the
 // set-up ended the program. `splash`: the splash the launcher already shows;
-// null: one is made here.
+// null: one is made here. `host`: the main window's place the launcher
+// shows beneath it (see ShowFirstWindows), which the window then fills and
+// which must outlive it; null: the window is a top-level of its own.
 std::unique_ptr<ui::MainWindow> StartProgram(const ProgramOptions& options,
-                                             std::unique_ptr<SplashForm> splash = nullptr);
+                                             std::unique_ptr<SplashForm> splash = nullptr,
+                                             QWidget* host = nullptr);
 
 // The whole run: start-up, then the event loop until the main window closes.
-int RunProgram(const ProgramOptions& options, std::unique_ptr<SplashForm> splash = nullptr);
+int RunProgram(const ProgramOptions& options, std::unique_ptr<SplashForm> splash = nullptr,
+               QWidget* host = nullptr);
 
 } // namespace zephyr::app

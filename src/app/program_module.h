@@ -1,5 +1,7 @@
 #pragma once
 
+class QWidget;
+
 namespace zephyr::app {
 
 class SplashForm;
@@ -7,9 +9,10 @@ class SplashForm;
 // The program lives in a module that its launcher loads once the splash is
 // on screen, so that the splash comes up before the program's libraries
 // are loaded. The module exports one function under this name: it takes
-// the splash shown and runs the program (start-up, then the event loop),
-// returning the process's exit code.
+// the splash shown and the main window's place beneath it (null when not
+// shown), runs the program (start-up, then the event loop) and returns the
+// process's exit code. The launcher keeps the place until then.
 inline constexpr char kProgramModuleEntry[] = "ZephyrdexRunProgram";
-using ProgramModuleEntry = int (*)(SplashForm* splash, bool exitWhenShown);
+using ProgramModuleEntry = int (*)(SplashForm* splash, QWidget* host, bool exitWhenShown);
 
 } // namespace zephyr::app

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-extern "C" Q_DECL_EXPORT int ZephyrdexRunProgram(zephyr::app::SplashForm* splash,
+extern "C" Q_DECL_EXPORT int ZephyrdexRunProgram(zephyr::app::SplashForm* splash, QWidget* host,
                                                  bool exitWhenShown) {
     using namespace zephyr::app;
     const QStringList arguments = QApplication::arguments();
@@ -18,5 +18,5 @@ extern "C" Q_DECL_EXPORT int ZephyrdexRunProgram(zephyr::app::SplashForm* splash
                                  BuildsFolderFromArguments(arguments),
                                  BuildFileFromArguments(arguments),
                                  {}};
-    return RunProgram(options, std::unique_ptr<SplashForm>(splash));
+    return RunProgram(options, std::unique_ptr<SplashForm>(splash), host);
 }

@@ -17,7 +17,7 @@ void QuitWhenShown(QWidget& window, std::chrono::milliseconds limit) {
     QElapsedTimer clock;
     clock.start();
     QObject::connect(poll, &QTimer::timeout, &window, [poll, clock, limit, &window] {
-        const QWindow* handle = window.windowHandle();
+        const QWindow* handle = window.window()->windowHandle();
         if (handle != nullptr && handle->isExposed()) {
             poll->stop();
             std::cout << "zephyrdex: main window shown, " << window.width() << " x "

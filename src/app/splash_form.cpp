@@ -10,10 +10,13 @@
 #include <QLabel>
 #include <QScreen>
 
+#include <utility>
+
 namespace zephyr::app {
 
 SplashForm::SplashForm(const DataLocation& location)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      location_(location) {
     setObjectName(QStringLiteral("Form3"));
     setFixedSize(250, 200);
     setAutoFillBackground(true);
@@ -24,11 +27,6 @@ SplashForm::SplashForm(const DataLocation& location)
     image1_ = new controls::PictureControl(this);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(0, 0, 250, 200);
-    try {
-        image1_->SetPicture(ui::LoadInterfacePicture(location, interface_picture::kSplashImage));
-    } catch (const DataError&) {
-        // The splash goes on without its picture.
-    }
 
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
@@ -43,6 +41,18 @@ SplashForm::SplashForm(const DataLocation& location)
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void SplashForm::paintEvent(QPaintEvent*) {
+    // The picture control, a child, paints after this in the same pass.
+    if (std::exchange(pictured_, true)) {
+        return;
+    }
+    try {
+        image1_->SetPicture(ui::LoadInterfacePicture(location_, interface_picture::kSplashImage));
+    } catch (const DataError&) {
+        // The splash goes on without its picture.
     }
 }
 

@@ -15,7 +15,9 @@ class PictureControl;
 namespace zephyr::app {
 
 // TForm3: the small borderless window with the status line that stays up
-// while the catalogues and pictures load.
+// while the catalogues and pictures load. Its picture is read when it is
+// first painted, so that its window goes on the screen without waiting for
+// the picture's decoding.
 class SplashForm : public QWidget {
     Q_OBJECT
 public:
@@ -26,7 +28,12 @@ public:
     void SetStatus(const std::string& text);
     QString Status() const;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    DataLocation location_;
+    bool pictured_ = false;
     controls::PictureControl* image1_;
     QLabel* label1_;
 };

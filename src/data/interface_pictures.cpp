@@ -1,5 +1,9 @@
 #include "interface_pictures.h"
 
+#include "data_location.h"
+
+#include <algorithm>
+
 namespace zephyr {
 namespace {
 
@@ -53,6 +57,11 @@ constexpr std::string_view kOther[] = {
 
 std::span<const std::string_view> RequiredDesignPictures() {
     return kRequired;
+}
+bool RequiredDesignPicturesPresent(const DataLocation& location) {
+    return std::ranges::all_of(kRequired, [&location](std::string_view stored) {
+        return location.Find(stored).has_value();
+    });
 }
 std::span<const std::string_view> OtherInterfacePictures() {
     return kOther;

@@ -5,6 +5,8 @@
 
 namespace zephyr {
 
+class DataLocation;
+
 // The interface pictures by their stored paths (relative, backslashes, as the
 // window names them). The window, the pack tool and `check` all take them from
 // here.
@@ -92,6 +94,8 @@ inline constexpr std::string_view kButtonLinkActive =
 
 // Tested for existence before anything is loaded; a missing one ends start-up.
 std::span<const std::string_view> RequiredDesignPictures();
+// Whether every one of them is there.
+bool RequiredDesignPicturesPresent(const DataLocation& location);
 
 // Loaded afterwards without that test: statistic pictures, fixed image lists,
 // the navigation buttons and the splash picture.

@@ -1,7 +1,10 @@
+#include "gesture_helpers.h"
 #include "pack_builder.h"
+#include "temp_folder.h"
 #include "ui_fixture.h"
 
 #include "app/first_frame.h"
+#include "app/first_windows.h"
 
 #include "controls/picture_control.h"
 #include "ui/widgets/string_grid.h"
@@ -135,6 +138,65 @@ TEST(StartUp, FirstFrameKeepsTheKeysTypedMeanwhile) {
     EXPECT_TRUE(field.text().isEmpty());
     EXPECT_TRUE(WaitInEventLoop([&field] { return field.text() == QLatin1String("ab"); }, 2000))
         << field.text().toStdString();
+}
+
+// The launcher's way: the window's place is on the screen beneath the
+// splash before anything of the program is made; the window then fills it,
+// and the place carries the window's title, its modified mark and its
+// closing, which the window may refuse.
+TEST(StartUp, TheWindowFillsTheLaunchersPlaceWhichCarriesItsTitleAndClosing) {
+    testing::TempFolder builds;
+    StartedProgram p = StartOn(SyntheticPackFolder(), builds.Path(), Placement::LaunchersHost);
+    ASSERT_NE(p.Window, nullptr);
+    ASSERT_NE(p.Host, nullptr);
+    EXPECT_TRUE(p.Host->windowHandle()->isExposed());
+    EXPECT_EQ(p.W().window(), p.Host.get());
+    EXPECT_EQ(p.W().geometry(), p.Host->rect());
+    EXPECT_EQ(p.Host->size(), QSize(800, 600));
+    EXPECT_TRUE(p.Host->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(p.Host->windowTitle(), QStringLiteral("Новая сборка[*]"));
+
+    Press(p, QStringLiteral("ImageAbility1"));
+    p.Answers->Names.push_back(QStringLiteral("Своя"));
+    QTest::keyClick(&p.W(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(p.Host->windowTitle(), QStringLiteral("Своя[*]"));
+    Press(p, QStringLiteral("ImageAbility2"));
+    EXPECT_TRUE(p.Host->isWindowModified());
+
+    // The desktop's close asks the window, which keeps the changed build.
+    p.Answers->SaveAnswers.push_back(ui::SaveAnswer::Cancel);
+    EXPECT_FALSE(p.Host->close());
+    EXPECT_TRUE(p.Host->isVisible());
+    EXPECT_TRUE(p.W().isVisible());
+    // The frame's own close button closes the whole window.
+    p.Answers->SaveAnswers.push_back(ui::SaveAnswer::Discard);
+    Click(p, QStringLiteral("ImageEx3"));
+    EXPECT_FALSE(p.Host->isVisible());
+    EXPECT_EQ(p.Answers->Asked.size(), 3) << p.Answers->Asked.join(QLatin1Char('|')).toStdString();
+}
+
+// Without the design the program ends before its window shows: the launcher
+// puts up no place for it.
+TEST(StartUp, NoPlaceIsShownWithoutTheDesign) {
+    PackCopy pack(SyntheticPackFolder(),
+                  {"Data/images/design/FormBottom.bmp", "Data/Images/design/FormBottom.bmp"});
+    const app::FirstWindows shown =
+        app::ShowFirstWindows(testing::PackBuilder::LocationOf(pack.Path()));
+    EXPECT_EQ(shown.Host, nullptr);
+    ASSERT_NE(shown.Splash, nullptr);
+    EXPECT_TRUE(shown.Splash->isVisible());
+}
+
+// The splash's window goes up before its picture is decoded; the picture is
+// there in its first frame.
+TEST(StartUp, SplashHasItsPictureInItsFirstFrame) {
+    const DataLocation location = testing::PackBuilder::LocationOf(SyntheticPackFolder());
+    app::SplashForm splash(location);
+    const auto* picture = splash.findChild<controls::PictureControl*>(QStringLiteral("Image1"));
+    ASSERT_NE(picture, nullptr);
+    splash.show();
+    app::PaintFirstFrame(splash);
+    EXPECT_FALSE(picture->Picture().isNull());
 }
 
 TEST(StartUp, SplashShowsTheLoadingTextsInOrder) {

@@ -44,7 +44,7 @@ protected:
     // Closes the window the way its own close button does, while xdotool
     // answers the question that comes.
     void CloseAnswering(const QString& key, const std::string& screenshot) {
-        QTimer::singleShot(0, window_.get(), [this] { window_->close(); });
+        QTimer::singleShot(0, window_.get(), [this] { window_->window()->close(); });
         QTimer::singleShot(1200, window_.get(), [this, screenshot] { Screenshot(screenshot); });
         xinput::Steps({xinput::AwaitFocus(QApplication::applicationDisplayName()),
                        {QStringLiteral("key"), key}});
@@ -57,7 +57,7 @@ TEST_F(BuildLibraryScenario, CtrlSANameAndEnterKeepTheBuildAndClosingWithChanges
     ASSERT_TRUE(WaitInEventLoop([this] { return CalculatorShown(); }, kWaitMs));
     xinput::ClickMiddle(Child("ImageAbility1"));
     ASSERT_TRUE(WaitInEventLoop([this] { return Gestures() == 1; }, kWaitMs));
-    EXPECT_TRUE(window_->isWindowModified());
+    EXPECT_TRUE(window_->window()->isWindowModified());
 
     // Ctrl+S with nothing clicked since; the name question takes the keys.
     // The name is in Latin letters: xdotool types a letter the keyboard's
@@ -72,9 +72,9 @@ TEST_F(BuildLibraryScenario, CtrlSANameAndEnterKeepTheBuildAndClosingWithChanges
     const fs::path file = Builds() / BuildFileNameFor("Scenario");
     ASSERT_TRUE(WaitInEventLoop([&] { return fs::exists(file); }, kWaitMs))
         << "Ctrl+S, a name and Enter kept no file; the folder holds: " << Listing(Builds())
-        << "; the window is titled " << window_->windowTitle().toStdString();
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Scenario[*]"));
-    EXPECT_FALSE(window_->isWindowModified());
+        << "; the window is titled " << window_->window()->windowTitle().toStdString();
+    EXPECT_EQ(window_->window()->windowTitle(), QStringLiteral("Scenario[*]"));
+    EXPECT_FALSE(window_->window()->isWindowModified());
     Screenshot("build-saved");
 
     // A change, and the window is closed: the question comes; Escape is
@@ -86,8 +86,8 @@ TEST_F(BuildLibraryScenario, CtrlSANameAndEnterKeepTheBuildAndClosingWithChanges
     EXPECT_EQ(Gestures(), 2u);
 
     // The library from the keys: the saved build is there and selected.
-    ASSERT_TRUE(
-        WaitInEventLoop([this] { return QApplication::activeWindow() == window_.get(); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop(
+        [this] { return QApplication::activeWindow() == window_->window(); }, kWaitMs));
     xinput::Key(QStringLiteral("ctrl+o"));
     ASSERT_TRUE(WaitInEventLoop(
         [this] { return window_->Library() != nullptr && window_->Library()->isVisible(); },
@@ -103,8 +103,8 @@ TEST_F(BuildLibraryScenario, CtrlSANameAndEnterKeepTheBuildAndClosingWithChanges
         << "Escape left the library open";
 
     // Closed again, Enter is "Сохранить": the change is in the file.
-    ASSERT_TRUE(
-        WaitInEventLoop([this] { return QApplication::activeWindow() == window_.get(); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop(
+        [this] { return QApplication::activeWindow() == window_->window(); }, kWaitMs));
     CloseAnswering(QStringLiteral("Return"), "build-close-save");
     EXPECT_FALSE(window_->isVisible());
     std::ifstream in(file, std::ios::binary);

@@ -58,8 +58,8 @@ TEST_F(FindScenario, TheMenuBarFieldOpensTheSearchAndAHeroOpensTheCalculator) {
     const Calculator& calc = *window_->Panel()->Calc();
     EXPECT_EQ(calc.Catalog().Hero(calc.State().CurrentHero)->Name, "Cerys Emberveil");
     // The keyboard is back with the calculator: its keys work at once.
-    ASSERT_TRUE(
-        WaitInEventLoop([this] { return QApplication::activeWindow() == window_.get(); }, kWaitMs));
+    ASSERT_TRUE(WaitInEventLoop(
+        [this] { return QApplication::activeWindow() == window_->window(); }, kWaitMs));
     EXPECT_NE(QApplication::focusWidget(), Child("FindAnythingField"));
     Screenshot("find-hero-opened");
 }

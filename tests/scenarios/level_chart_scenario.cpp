@@ -33,7 +33,7 @@ TEST_F(LevelChartScenario, OpensBesideTheWindowAndClosesByEveryWay) {
     ASSERT_NE(chart, nullptr);
     Screenshot("level-chart-open");
     const QRect screen = window_->screen()->geometry();
-    const QRect main = window_->frameGeometry();
+    const QRect main = window_->window()->frameGeometry();
     const QRect placed = chart->frameGeometry();
     EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y();
     // The screen leaves room beside the window.

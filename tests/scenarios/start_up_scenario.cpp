@@ -56,7 +56,7 @@ TEST_F(StartUpScenario, FrameFirstWithTheSplashAboveIt) {
             return;
         }
         seen.emplace();
-        QWidget* frame = TopLevel("Form1");
+        QWidget* frame = TopLevel("Form1Host");
         QWidget* splash = TopLevel("Form3");
         seen->FrameExposed = frame != nullptr && frame->windowHandle() != nullptr &&
                              frame->windowHandle()->isExposed();

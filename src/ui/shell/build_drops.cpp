@@ -50,7 +50,7 @@ bool MainWindow::BuildDrop(QObject* watched, QEvent* event) {
         return false;
     }
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this || !calculatorReady_) {
+    if (widget == nullptr || widget->window() != window() || !calculatorReady_) {
         return false;
     }
     auto* drop = static_cast<QDropEvent*>(event);

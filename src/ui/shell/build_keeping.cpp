@@ -60,9 +60,9 @@ bool MainWindow::BuildModified() const {
 
 void MainWindow::UpdateTitle() {
     // The desktop adds the program's name; "[*]" is where the mark goes.
-    setWindowTitle((kept_ ? Utf8(kept_->File.Name) : QStringLiteral("Новая сборка")) +
-                   QStringLiteral("[*]"));
-    setWindowModified(BuildModified());
+    window()->setWindowTitle((kept_ ? Utf8(kept_->File.Name) : QStringLiteral("Новая сборка")) +
+                             QStringLiteral("[*]"));
+    window()->setWindowModified(BuildModified());
 }
 
 const std::string& MainWindow::DataId() {

@@ -66,7 +66,7 @@ void MainWindow::Action4Execute() {
 
 void MainWindow::Action12Execute() {
     ClickGate(action12_);
-    close();
+    window()->close();
 }
 
 void MainWindow::DocumentCommand(QAction* action, DocumentKey key) {

@@ -3,8 +3,10 @@
 #include "ui/browser/engine_viewers.h"
 #include "ui/find/find_index_loader.h"
 #include "ui/find/find_window.h"
+#include "ui/widgets/main_window_host.h"
 
 #include "data/data_error.h"
+#include "data/interface_pictures.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -14,10 +16,11 @@
 namespace zephyr::ui {
 
 MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), location_(std::move(location)),
-      hooks_(std::move(hooks)) {
+    : QWidget(hooks.Host,
+              hooks.Host != nullptr ? Qt::WindowFlags() : Qt::Window | Qt::FramelessWindowHint),
+      location_(std::move(location)), hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(800, 600);
+    setFixedSize(kMainWindowSize);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
@@ -33,7 +36,7 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
         hooks_.Viewers = engineViewers_->Factory();
     }
     systemMove_ = [this] {
-        QWindow* window = windowHandle();
+        QWindow* window = this->window()->windowHandle();
         return window != nullptr && window->startSystemMove();
     };
 
@@ -47,8 +50,9 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
     BuildNavigationBar();
     scrollBoxNavigation_->raise();
 
-    // Centred on the screen when first shown.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // Centred on the screen when first shown; a host is centred already.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (isWindow() && screen != nullptr) {
         move(screen->availableGeometry().center() - rect().center());
     }
     qApp->installEventFilter(this);
@@ -69,7 +73,7 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
 QWidget* MainWindow::ShowFrameEarly() {
     // A design file missing or damaged ends or interrupts the set-up in its
     // own order; the window then waits for it as before.
-    if (!DesignPicturesPresent()) {
+    if (!RequiredDesignPicturesPresent(location_)) {
         return nullptr;
     }
     try {
@@ -89,6 +93,10 @@ QWidget* MainWindow::ShowFrameEarly() {
     cover->show();
     cover->stackUnder(scrollBoxNavigation_);
     hooks_.ShowFrame(*this);
+    // In a host the launcher had put up, the exposure came before this
+    // window's filter was there to see it.
+    const QWindow* handle = window()->windowHandle();
+    exposed_ = exposed_ || (handle != nullptr && handle->isExposed());
     return cover;
 }
 

@@ -69,6 +69,9 @@ struct SetupHooks {
     // still empty, stays out of that first frame. Empty: the window's owner
     // shows it after the set-up.
     std::function<void(MainWindow& window)> ShowFrame;
+    // The top-level already on screen that the window fills (the launcher's
+    // MainWindowHost); null: the window is a top-level of its own.
+    QWidget* Host = nullptr;
 };
 
 // The build in the calculator when it is kept in a file.
@@ -85,7 +88,8 @@ enum class SetupOutcome {
 };
 
 // TForm1: the borderless skinned main window with the calculator panel, the
-// search panel, the document viewer and the navigation bar.
+// search panel, the document viewer and the navigation bar. Its title, moves
+// and closing are those of window(): itself, or the host it fills.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -177,7 +181,6 @@ private:
     void DisableCalculator(bool alsoDictionary);
     void LoadDesignPictures();
     void FallBackAfterError();
-    bool DesignPicturesPresent() const;
     // The frame's pictures (step 11), the menu colours (13) and the button
     // pictures with the frame's buttons' first ones (14).
     void LoadFramePictures();

@@ -108,7 +108,7 @@ void MainWindow::RunSetupSteps() {
     }
 
     // 10: every required design file, before any is loaded.
-    if (!DesignPicturesPresent()) {
+    if (!RequiredDesignPicturesPresent(location_)) {
         hooks_.MessageBox(this, MissingDesignText());
         outcome_ = SetupOutcome::EndProgram;
         return;
@@ -148,15 +148,6 @@ void MainWindow::RunSetupSteps() {
     searchScrollBox_->SetDictionary(catalogue_.SlangWords);
     searchScrollBox_->BuildSearchList();
     searchListBuilt_ = true;
-}
-
-bool MainWindow::DesignPicturesPresent() const {
-    for (const std::string_view stored : RequiredDesignPictures()) {
-        if (!location_.Find(stored)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 void MainWindow::LoadFramePictures() {

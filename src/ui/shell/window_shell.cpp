@@ -214,7 +214,7 @@ void MainWindow::Image3MouseDown() {
     // there is none (bare X without a window manager), the window follows
     // the mouse itself.
     if (!systemMove_ || !systemMove_()) {
-        captionGrab_ = captionPress_ - pos();
+        captionGrab_ = captionPress_ - window()->pos();
     }
 }
 
@@ -231,7 +231,7 @@ bool MainWindow::CaptionDrag(QObject* watched, QEvent* event) {
         captionGrab_.reset();
     } else if (type == QEvent::MouseMove) {
         if (captionGrab_ && mouse->buttons() != Qt::NoButton) {
-            move(at - *captionGrab_);
+            window()->move(at - *captionGrab_);
             return true;
         }
     } else if (mouse->buttons() == Qt::NoButton) {
@@ -242,25 +242,26 @@ bool MainWindow::CaptionDrag(QObject* watched, QEvent* event) {
 
 void MainWindow::ImageEx3Click() {
     ClickGate(imageEx3_);
-    close();
+    window()->close();
 }
 
 void MainWindow::ImageEx4Click() {
     ClickGate(imageEx4_);
-    showMinimized();
+    window()->showMinimized();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     // The window's first frame is painted while its exposure is handled;
     // the browser engine starts right after it, once the set-up is done.
-    if (type == QEvent::Expose && !exposed_ && watched == windowHandle() &&
-        windowHandle()->isExposed()) {
+    const QWindow* handle = window()->windowHandle();
+    if (type == QEvent::Expose && !exposed_ && handle != nullptr && watched == handle &&
+        handle->isExposed()) {
         exposed_ = true;
         StartViewersWhenReady();
         return false;
     }
-    if (watched == this && type == QEvent::WindowActivate) {
+    if (watched == window() && type == QEvent::WindowActivate) {
         activatedAt_.start();
         pressSinceActivation_ = false;
         return false;
@@ -287,7 +288,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     auto* widget = static_cast<QWidget*>(watched);
-    if (widget->window() != this) {
+    if (widget->window() != window()) {
         return false;
     }
     if (ReadingShortcut(event)) {

@@ -5,6 +5,7 @@
 #include "pack_writer.h"
 #include "synthetic_pack.h"
 
+#include "app/first_windows.h"
 #include "data/cp1251.h"
 
 #include <QAction>
@@ -124,7 +125,8 @@ ui::BuildDialogs ScriptedDialogs::Dialogs() {
     return dialogs;
 }
 
-StartedProgram StartOn(const std::filesystem::path& folder, const std::filesystem::path& builds) {
+StartedProgram StartOn(const std::filesystem::path& folder, const std::filesystem::path& builds,
+                       Placement placement) {
     StartedProgram started;
     app::ProgramOptions options{
         testing::PackBuilder::LocationOf(folder),
@@ -139,7 +141,13 @@ StartedProgram StartOn(const std::filesystem::path& folder, const std::filesyste
         builds,
         {},
         started.Answers->Dialogs()};
-    started.Window = app::StartProgram(options);
+    std::unique_ptr<app::SplashForm> splash;
+    if (placement == Placement::LaunchersHost) {
+        app::FirstWindows shown = app::ShowFirstWindows(options.Location);
+        splash = std::move(shown.Splash);
+        started.Host = std::move(shown.Host);
+    }
+    started.Window = app::StartProgram(options, std::move(splash), started.Host.get());
     if (started.Window != nullptr) {
         started.Window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(started.Window.get()));

@@ -4,6 +4,7 @@
 
 #include "app/program_entry.h"
 #include "ui/shell/main_window.h"
+#include "ui/widgets/main_window_host.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -64,6 +65,9 @@ struct ScriptedDialogs {
 // recorded instead of shown.
 struct StartedProgram {
     FakeViewers Viewers;
+    // The top-level the window fills, as the launcher shows it; it outlives
+    // the window. Null: the window is a top-level of its own.
+    std::unique_ptr<ui::MainWindowHost> Host;
     std::unique_ptr<ui::MainWindow> Window;
     // Shared, so that the program keeps recording after it was moved.
     std::shared_ptr<QStringList> Messages = std::make_shared<QStringList>();
@@ -84,9 +88,14 @@ struct StartedProgram {
     }
 };
 
+// Where the window goes: a top-level of its own, or into the place the
+// launcher shows beneath the splash before the program's module loads.
+enum class Placement { OwnWindow, LaunchersHost };
+
 // `builds`: the build library's folder (empty: none, nothing is kept).
 StartedProgram StartOn(const std::filesystem::path& folder,
-                       const std::filesystem::path& builds = {});
+                       const std::filesystem::path& builds = {},
+                       Placement placement = Placement::OwnWindow);
 
 // The popup menu currently open, or null.
 QMenu* OpenPopup();

@@ -2,6 +2,7 @@
 
 #include "pack_builder.h"
 
+#include "app/first_windows.h"
 #include "app/program_entry.h"
 #include "data/cp1251.h"
 #include "ui/web_engine/web_engine_environment.h"
@@ -57,7 +58,11 @@ void RealProgram::Start(const std::filesystem::path& folder) {
     if (!engineModule_) {
         options.Viewers = ui::WebEngineViewers(options.Location);
     }
-    window_ = app::StartProgram(options);
+    // The launcher's way: the splash, the window's place beneath it, then
+    // the program filling it.
+    app::FirstWindows shown = app::ShowFirstWindows(options.Location);
+    host_ = std::move(shown.Host);
+    window_ = app::StartProgram(options, std::move(shown.Splash), host_.get());
     ASSERT_NE(window_, nullptr);
     if (engineModule_) {
         return;

@@ -3,6 +3,7 @@
 #include "ui_fixture.h"
 
 #include "ui/web_engine/web_engine_viewer.h"
+#include "ui/widgets/main_window_host.h"
 
 #include <QString>
 #include <QUrl>
@@ -45,6 +46,8 @@ protected:
     void ClickInPage(ui::WebEngineViewer* viewer, const QPoint& at);
 
     std::unique_ptr<PackCopy> copy_;
+    // The window's top-level, which outlives the window.
+    std::unique_ptr<ui::MainWindowHost> host_;
     std::unique_ptr<ui::MainWindow> window_;
     ui::WebEngineViewer* viewer_ = nullptr;
     std::vector<QUrl> opened_;

@@ -1,0 +1,32 @@
+#include "ui/widgets/main_window_host.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace zephyr::ui {
+
+MainWindowHost::MainWindowHost() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("Form1Host"));
+    setWindowTitle(QStringLiteral("Zephyrdex"));
+    setFixedSize(kMainWindowSize);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void MainWindowHost::closeEvent(QCloseEvent* event) {
+    for (QWidget* held : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!held->isWindow() && !held->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+} // namespace zephyr::ui

@@ -76,13 +76,13 @@ TEST_F(CalculatorKeyScenario, WorkAtStartAndAfterBack) {
     PressEveryPanelKey();
 }
 
-// The start page behind the calculator holds links that would open another
-// hero; Tab, Space and Enter never reach them.
+// The start page behind the calculator (dropped by the engine while covered)
+// holds links that would open another hero; Tab, Space and Enter never
+// reach it.
 TEST_F(CalculatorKeyScenario, TabNeverReachesTheHiddenDocument) {
     StartShown();
     ASSERT_TRUE(CalculatorShown());
-    ASSERT_GT(
-        Eval(QStringLiteral("document.querySelectorAll('a[href^=\"calc_\"]').length")).toInt(), 0);
+    ASSERT_TRUE(viewer_->Address().ends_with("Main.html"));
     const std::string hero = HeroName();
     const std::size_t steps = window_->NavHistory().size();
 

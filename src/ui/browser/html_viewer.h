@@ -51,6 +51,11 @@ public:
     // page being loaded has finished (at once when none is loading).
     virtual void FindWords(const QString& words) = 0;
 
+    // Lets the engine drop the page while the viewer is hidden, freeing what
+    // it holds; shown again, the viewer loads it anew. For a viewer that is
+    // only ever shown again to load a page into it.
+    virtual void ReleasePageWhileHidden() = 0;
+
     void SetBeforeNavigate(BeforeNavigate hook) { beforeNavigate_ = std::move(hook); }
     void SetLoadFinished(LoadFinished hook) { loadFinished_ = std::move(hook); }
 

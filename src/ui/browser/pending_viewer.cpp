@@ -81,6 +81,10 @@ void PendingViewer::RunScript(const std::string& script) {
     Ask([script](HtmlViewer& real) { real.RunScript(script); });
 }
 
+void PendingViewer::ReleasePageWhileHidden() {
+    Ask([](HtmlViewer& real) { real.ReleasePageWhileHidden(); });
+}
+
 void PendingViewer::Zoom(int step) {
     Ask([step](HtmlViewer& real) { real.Zoom(step); });
 }

@@ -33,6 +33,7 @@ public:
     void ScrollBy(int dy) override;
     void RunScript(const std::string& script) override;
     void Zoom(int step) override;
+    void ReleasePageWhileHidden() override;
     void OpenFindBar() override;
     void FindWords(const QString& words) override;
 

@@ -55,6 +55,9 @@ void MainWindow::BuildShell() {
         WebBrowser1BeforeNavigate2(address, cancel);
     });
     webBrowser1_->SetLoadFinished([this] { WebBrowser1DocumentComplete(); });
+    // Every way back to the documents loads one (a history step, a menu, a
+    // link), so the engine may drop the page while a panel covers it.
+    webBrowser1_->ReleasePageWhileHidden();
     SearchPanel::Hooks search;
     search.ClickGate = [this](QObject* sender) { ClickGate(sender); };
     search.OpenDocument = [this](const std::string& storedPath) {

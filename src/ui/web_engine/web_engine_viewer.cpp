@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace zephyr::ui {
 namespace {
@@ -34,11 +35,18 @@ public:
     using QWidget::QWidget;
     QWidget* View = nullptr;
     QWidget* FindBar = nullptr;
+    // Hidden itself or with what holds it.
+    std::function<void()> Hidden;
 
     void WatchFindBar() { FindBar->installEventFilter(this); }
 
 protected:
     void resizeEvent(QResizeEvent*) override { Arrange(); }
+    void hideEvent(QHideEvent*) override {
+        if (Hidden) {
+            Hidden();
+        }
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == FindBar &&
@@ -85,6 +93,7 @@ WebEngineViewer::WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environme
     frame->View = view_;
     frame->FindBar = findBar_;
     frame->WatchFindBar();
+    frame->Hidden = [this] { QTimer::singleShot(0, frame_, [this] { ReleaseIfHidden(); }); };
 
     note_ = new TransientNote(frame_);
     QObject::connect(page_, &QWebEnginePage::scrollPositionChanged, frame_,
@@ -114,6 +123,8 @@ WebEngineViewer::WebEngineViewer(std::shared_ptr<WebEngineEnvironment> environme
             findBar_->Field()->setText(std::exchange(wordsToFind_, QString()));
             findBar_->Open();
         }
+        // A page loaded behind a panel (the start page) goes as well.
+        QTimer::singleShot(0, frame_, [this] { ReleaseIfHidden(); });
     });
     QObject::connect(page_, &QWebEnginePage::loadingChanged, frame_,
                      [this](const QWebEngineLoadingInfo& info) { LoadingChanged(info); });
@@ -155,7 +166,10 @@ void WebEngineViewer::Load(const QUrl& url) {
 
 bool WebEngineViewer::AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
                                        bool mainFrame) {
-    if (mainFrame && url == written_) {
+    // The same page loaded again (a page dropped while hidden comes back
+    // this way when shown) is no step for the program's history.
+    if (mainFrame && (url == written_ ||
+                      (type == QWebEnginePage::NavigationTypeReload && url == page_->url()))) {
         current_ = url;
         return true;
     }
@@ -226,6 +240,18 @@ void WebEngineViewer::LoadingChanged(const QWebEngineLoadingInfo& info) {
         return;
     }
     WritePage(ToCp1251(FailurePage(info.url().toString(), info.errorCode())));
+}
+
+void WebEngineViewer::ReleasePageWhileHidden() {
+    releaseWhileHidden_ = true;
+    ReleaseIfHidden();
+}
+
+void WebEngineViewer::ReleaseIfHidden() {
+    if (releaseWhileHidden_ && !loading_ && !view_->isVisible() &&
+        page_->lifecycleState() != QWebEnginePage::LifecycleState::Discarded) {
+        page_->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+    }
 }
 
 void WebEngineViewer::Recover() {

@@ -40,6 +40,7 @@ public:
     void Zoom(int step) override;
     void OpenFindBar() override;
     void FindWords(const QString& words) override;
+    void ReleasePageWhileHidden() override;
 
     QWebEngineView* View() const;
     FindBar* Finder() const { return findBar_; }
@@ -55,6 +56,8 @@ private:
     void Follow(const QUrl& url);
     // Loads a page the program has allowed.
     void Load(const QUrl& url);
+    // Drops the page when it may be and the viewer is still hidden.
+    void ReleaseIfHidden();
 
     std::shared_ptr<WebEngineEnvironment> environment_;
     QString name_;
@@ -74,6 +77,7 @@ private:
     bool recovering_ = false; // loaded again after a renderer ended, not yet shown
     bool askedStarted_ = false;
     bool askedAgain_ = false;
+    bool releaseWhileHidden_ = false;
 };
 
 } // namespace zephyr::ui

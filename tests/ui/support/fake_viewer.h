@@ -33,6 +33,7 @@ public:
     void Zoom(int step) override { Zooms.push_back(step); }
     void OpenFindBar() override { ++FindBarOpened; }
     void FindWords(const QString& words) override { WordsFound.push_back(words); }
+    void ReleasePageWhileHidden() override { ReleasesWhileHidden = true; }
 
     // A click on a link of the page (a full address, or relative to the page).
     void Click(const std::string& link);
@@ -50,6 +51,7 @@ public:
     std::vector<std::string> Scripts;
     int FindBarOpened = 0;
     std::vector<QString> WordsFound;
+    bool ReleasesWhileHidden = false;
 
 private:
     void Load(const std::string& address);

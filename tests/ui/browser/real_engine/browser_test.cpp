@@ -81,6 +81,7 @@ TEST_F(RealViewer, NetworkResourcesAreNeverFetchedAndFilesOutsideDataNeverServed
                       .toStdString());
     std::ofstream(copy_->Path() / "secret.html") << "<html><body>TOP SECRET</body></html>";
     Start(copy_->Path());
+    window_->Panel()->hide(); // the documents' screen
     viewer_->Navigate("Data\\documents\\remote.html");
     ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("remote.html"); }, kWaitMs));
     QTest::qWait(500);
@@ -105,6 +106,7 @@ TEST_F(RealViewer, ANewWindowRequestOpensHereThroughTheHook) {
                   "<html><body><a id=\"a\" target=\"_blank\" href=\"about.html\">о</a>"
                   "</body></html>");
     Start(copy_->Path());
+    window_->Panel()->hide(); // the documents' screen
     viewer_->Navigate("Data\\documents\\blank.html");
     ASSERT_TRUE(WaitInEventLoop([this] { return Loaded("blank.html"); }, kWaitMs));
     Eval(QStringLiteral("document.getElementById('a').click(); true"));

@@ -57,12 +57,19 @@ TEST_F(EngineStart, TheWindowIsUpBeforeTheEngineAndKeepsWhatItWasAsked) {
     ASSERT_TRUE(WaitInEventLoop([this] { return window_->ViewersStarted(); }, kWaitMs));
     ASSERT_TRUE(WaitInEventLoop([&] { return Shows(document, "guide_heroes.html"); }, kWaitMs))
         << document->Address();
-    EXPECT_TRUE(Text(document).contains(QStringLiteral("Таверны")));
     EXPECT_FALSE(CalculatorShown());
     ui::HtmlViewer* list = window_->Search()->ListViewer();
     ASSERT_TRUE(WaitInEventLoop([&] { return Shows(list, "") && !Text(list).isEmpty(); }, kWaitMs));
     EXPECT_TRUE(Text(list).contains(QStringLiteral("Range"))) << Text(list).toStdString();
     EXPECT_EQ(field->text(), QStringLiteral("Ran"));
+    // The document the dictionary covers is there on the way back.
+    QTest::mouseClick(window_->findChild<QWidget*>(QStringLiteral("ImageNavBack")), Qt::LeftButton);
+    ASSERT_TRUE(WaitInEventLoop(
+        [&] {
+            return Shows(document, "guide_heroes.html") &&
+                   Text(document).contains(QStringLiteral("Таверны"));
+        },
+        kWaitMs));
 }
 
 TEST_F(EngineStart, TheStartPageComesByItselfInTheHistory) {

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <malloc.h>
 #include <string>
 #include <unistd.h>
 
@@ -32,6 +33,13 @@ void PrepareViewerProcess() {
         flags = std::string(set) + ' ' + flags;
     }
     setenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.c_str(), 1);
+    // Two malloc arenas, not one per thread: the program's many threads, the
+    // engine's among them, allocate little, and every arena keeps what it
+    // once held. The renderer inherits the limit; one the user set is kept.
+    if (std::getenv("MALLOC_ARENA_MAX") == nullptr) {
+        setenv("MALLOC_ARENA_MAX", "2", 1);
+        mallopt(M_ARENA_MAX, 2);
+    }
 }
 
 void ShareViewerGraphics() {

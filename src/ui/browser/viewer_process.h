@@ -6,7 +6,8 @@ namespace zephyr::ui {
 // without loading the engine: one renderer process for all viewers, the
 // engine's lean memory settings, and no sandbox when running as root (the
 // engine refuses its sandbox then; said once on standard error). Without the
-// sandbox, no zygote processes either.
+// sandbox, no zygote processes either. Malloc keeps two arenas for the
+// program and its renderer.
 void PrepareViewerProcess();
 
 // What the engine needs before its module is loaded: the OpenGL context its

@@ -28,17 +28,6 @@ SplashForm::SplashForm(const DataLocation& location)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(0, 0, 250, 200);
 
-    label1_ = new QLabel(this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->move(8, 184);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    label1_->setFont(font);
-    QPalette grey = label1_->palette();
-    grey.setColor(QPalette::WindowText, QColor(145, 145, 145));
-    label1_->setPalette(grey);
-    label1_->resize(234, 13);
-
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -57,12 +46,26 @@ void SplashForm::paintEvent(QPaintEvent*) {
 }
 
 void SplashForm::SetStatus(const std::string& text) {
+    // The status line, empty until now, is made with its first text: its
+    // font would otherwise be looked up before the splash is on screen.
+    if (label1_ == nullptr) {
+        label1_ = new QLabel(this);
+        label1_->setObjectName(QStringLiteral("Label1"));
+        label1_->setGeometry(8, 184, 234, 13);
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPixelSize(11);
+        label1_->setFont(font);
+        QPalette grey = label1_->palette();
+        grey.setColor(QPalette::WindowText, QColor(145, 145, 145));
+        label1_->setPalette(grey);
+        label1_->show();
+    }
     label1_->setText(ui::FromCp1251(text));
     repaint();
 }
 
 QString SplashForm::Status() const {
-    return label1_->text();
+    return label1_ == nullptr ? QString() : label1_->text();
 }
 
 } // namespace zephyr::app

@@ -35,7 +35,7 @@ private:
     DataLocation location_;
     bool pictured_ = false;
     controls::PictureControl* image1_;
-    QLabel* label1_;
+    QLabel* label1_ = nullptr; // made with the first status text
 };
 
 } // namespace zephyr::app

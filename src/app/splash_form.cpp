@@ -5,10 +5,9 @@
 #include "data/interface_pictures.h"
 #include "ui/widgets/cell_list.h"
 #include "ui/widgets/texts.h"
+#include "ui/widgets/window_placement.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 #include <utility>
 
@@ -28,9 +27,7 @@ SplashForm::SplashForm(const DataLocation& location)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(0, 0, 250, 200);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    ui::CentreOnScreen(*this);
 }
 
 void SplashForm::paintEvent(QPaintEvent*) {

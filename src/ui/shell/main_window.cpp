@@ -4,12 +4,12 @@
 #include "ui/find/find_index_loader.h"
 #include "ui/find/find_window.h"
 #include "ui/widgets/main_window_host.h"
+#include "ui/widgets/window_placement.h"
 
 #include "data/data_error.h"
 #include "data/interface_pictures.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -51,9 +51,8 @@ MainWindow::MainWindow(DataLocation location, SetupHooks hooks)
     scrollBoxNavigation_->raise();
 
     // Centred on the screen when first shown; a host is centred already.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (isWindow() && screen != nullptr) {
-        move(screen->availableGeometry().center() - rect().center());
+    if (isWindow()) {
+        CentreOnScreen(*this);
     }
     qApp->installEventFilter(this);
 

@@ -257,9 +257,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     // The window's first frame is painted while its exposure is handled;
     // the browser engine starts right after it, once the set-up is done.
-    const QWindow* handle = window()->windowHandle();
-    if (type == QEvent::Expose && !exposed_ && handle != nullptr && watched == handle &&
-        handle->isExposed()) {
+    if (type == QEvent::Expose && !exposed_ && watched == window()->windowHandle() &&
+        window()->windowHandle()->isExposed()) {
         exposed_ = true;
         StartViewersWhenReady();
         return false;

@@ -1,8 +1,8 @@
 #include "ui/widgets/main_window_host.h"
 
+#include "ui/widgets/window_placement.h"
+
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace zephyr::ui {
 
@@ -14,9 +14,7 @@ MainWindowHost::MainWindowHost() : QWidget(nullptr, Qt::Window | Qt::FramelessWi
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    CentreOnScreen(*this);
 }
 
 void MainWindowHost::closeEvent(QCloseEvent* event) {

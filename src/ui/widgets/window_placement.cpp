@@ -1,5 +1,9 @@
 #include "ui/widgets/window_placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 #include <algorithm>
 
 namespace zephyr::ui {
@@ -16,6 +20,12 @@ QPoint PlaceBeside(const QRect& anchor, const QSize& size, const QRect& screen) 
     const int y =
         std::max(screen.top(), std::min(anchor.top(), screen.bottom() + 1 - size.height()));
     return {x, y};
+}
+
+void CentreOnScreen(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
 }
 
 } // namespace zephyr::ui

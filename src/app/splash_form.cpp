@@ -22,17 +22,25 @@ SplashForm::SplashForm(const DataLocation& location)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
-
-    image1_ = new controls::PictureControl(this);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setGeometry(0, 0, 250, 200);
-
     ui::CentreOnScreen(*this);
+}
+
+void SplashForm::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    // The picture's control comes once the window is mapped: the first
+    // child shown asks for the screen readers' bridge, and that waits on
+    // the session bus (a failed launch of one where there is none).
+    if (visible && image1_ == nullptr) {
+        image1_ = new controls::PictureControl(this);
+        image1_->setObjectName(QStringLiteral("Image1"));
+        image1_->setGeometry(0, 0, 250, 200);
+        image1_->show();
+    }
 }
 
 void SplashForm::paintEvent(QPaintEvent*) {
     // The picture control, a child, paints after this in the same pass.
-    if (std::exchange(pictured_, true)) {
+    if (image1_ == nullptr || std::exchange(pictured_, true)) {
         return;
     }
     try {

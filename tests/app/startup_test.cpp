@@ -187,16 +187,22 @@ TEST(StartUp, NoPlaceIsShownWithoutTheDesign) {
     EXPECT_TRUE(shown.Splash->isVisible());
 }
 
-// The splash's window goes up before its picture is decoded; the picture is
-// there in its first frame.
+// The splash's window goes up before its controls are made and its picture
+// is decoded; the picture is there in its first frame.
 TEST(StartUp, SplashHasItsPictureInItsFirstFrame) {
     const DataLocation location = testing::PackBuilder::LocationOf(SyntheticPackFolder());
     app::SplashForm splash(location);
+    EXPECT_TRUE(splash.findChildren<QWidget*>().isEmpty());
+    splash.show();
     const auto* picture = splash.findChild<controls::PictureControl*>(QStringLiteral("Image1"));
     ASSERT_NE(picture, nullptr);
-    splash.show();
+    EXPECT_TRUE(picture->isVisible());
     app::PaintFirstFrame(splash);
     EXPECT_FALSE(picture->Picture().isNull());
+    // Shown again, it keeps its one picture control.
+    splash.hide();
+    splash.show();
+    EXPECT_EQ(splash.findChildren<controls::PictureControl*>().size(), 1);
 }
 
 TEST(StartUp, SplashShowsTheLoadingTextsInOrder) {

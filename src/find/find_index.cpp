@@ -5,6 +5,7 @@
 #include "dictionary/near_misses.h"
 #include "dictionary/search_query.h"
 #include "find_words.h"
+#include "index_file.h"
 
 #include <xapian.h>
 
@@ -61,7 +62,7 @@ std::vector<std::string> SplitNames(std::string_view names) {
 } // namespace
 
 struct FindIndex::Database {
-    Xapian::WritableDatabase Xapian{std::string(), Xapian::DB_BACKEND_INMEMORY};
+    Xapian::Database Xapian;
 };
 
 FindIndex::FindIndex(std::vector<FindEntry> entries)
@@ -72,12 +73,23 @@ FindIndex::FindIndex(std::vector<FindEntry> entries)
             names += ' ' + FoldedPhrase(name) + ' ';
         }
         folded_.push_back({FoldedPhrase(entry.Title), names, Cp1251Folded(entry.Title)});
-        Xapian::Document document;
-        AddWords(document, entry.Title, kNameWeight);
-        AddWords(document, entry.Names, kNameWeight);
-        AddWords(document, entry.Text, 1);
-        document.add_boolean_term(Prefixed(kKindPrefix, FindKindName(entry.Kind)));
-        database_->Xapian.add_document(document); // document ids follow the entries from 1
+    }
+    const auto fill = [this](Xapian::WritableDatabase& database) {
+        for (const FindEntry& entry : entries_) {
+            Xapian::Document document;
+            AddWords(document, entry.Title, kNameWeight);
+            AddWords(document, entry.Names, kNameWeight);
+            AddWords(document, entry.Text, 1);
+            document.add_boolean_term(Prefixed(kKindPrefix, FindKindName(entry.Kind)));
+            database.add_document(document); // document ids follow the entries from 1
+        }
+    };
+    if (std::optional<Xapian::Database> onDisk = IndexInUnnamedFile(fill)) {
+        database_->Xapian = std::move(*onDisk);
+    } else {
+        Xapian::WritableDatabase inMemory(std::string(), Xapian::DB_BACKEND_INMEMORY);
+        fill(inMemory);
+        database_->Xapian = inMemory;
     }
 }
 

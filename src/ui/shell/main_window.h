@@ -232,8 +232,9 @@ private:
     bool calculatorReady_ = true;
     bool searchListBuilt_ = false; // the last set-up step ran
     bool heroShown_ = false;
-    bool frameReady_ = false; // frame, menu colours and buttons already in
-    bool exposed_ = false;    // the window's first frame is painted
+    bool frameReady_ = false;         // frame, menu colours and buttons already in
+    bool exposed_ = false;            // the window's first frame is painted
+    bool nativeWindowRemade_ = false; // since then, and not yet exposed again
     bool setupDone_ = false;
 
     Catalogue catalogue_;

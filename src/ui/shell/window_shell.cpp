@@ -4,6 +4,7 @@
 #include "ui/widgets/menu_keys.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -255,6 +256,22 @@ void MainWindow::ImageEx4Click() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // The window's native window is made anew when the engine's first view
+    // joins it, and the keyboard goes with the old one. Once the new one is
+    // on the screen it takes the keyboard, unless another window of ours
+    // has it: without a window manager nothing else would give it back, and
+    // every key would wait for a click.
+    if (type == QEvent::WinIdChange && watched == window() && exposed_) {
+        nativeWindowRemade_ = true;
+        return false;
+    }
+    if (type == QEvent::Expose && nativeWindowRemade_ && watched == window()->windowHandle() &&
+        window()->windowHandle()->isExposed()) {
+        nativeWindowRemade_ = false;
+        if (QApplication::activeWindow() == nullptr) {
+            window()->activateWindow();
+        }
+    }
     // The window's first frame is painted while its exposure is handled;
     // the browser engine starts right after it, once the set-up is done.
     if (type == QEvent::Expose && !exposed_ && watched == window()->windowHandle() &&

@@ -46,6 +46,12 @@ echo "== Start-up (launch to the window mapped)"
     -- "$bin/zephyr_plain_window" -- "$bin/zephyrdex" --builds "$builds" 2>/dev/null
 
 echo "== Memory (PSS of the process tree, MiB)"
+# Pages shared with another process are split with it: a Zephyrdex or a
+# browser engine left running elsewhere lowers every figure below.
+if pgrep -x zephyrdex >/dev/null || pgrep QtWebEngineProc >/dev/null; then
+    echo "measure-user-waits: warning: other Zephyrdex or browser engine processes are" \
+        "running; their shared pages lower the PSS figures" >&2
+fi
 for _ in 1 2 3; do
     # The yardstick runs with the engine's own defaults, as a minimal
     # program would; the program with its own switches.

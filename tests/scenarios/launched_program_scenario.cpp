@@ -1,6 +1,7 @@
 // The program launched as the desktop launches it: a process of its own,
 // whose browser engine is loaded once the window is up. Its keys work from
-// the start, without a click, on a bare server too.
+// the start, without a click, on a bare server too, and it keeps the
+// engine's reports of itself out of the terminal.
 #include "ui_fixture.h"
 
 #include <QCoreApplication>
@@ -67,7 +68,10 @@ TEST(LaunchedProgramScenario, KeysWorkWithoutAClickOnceTheEngineIsUp) {
     // keyboard is, not where the pointer happens to be.
     Xdotool({QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")});
     QProcess program;
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // As a user starts it, with no logging rules of a developer's.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_LOGGING_RULES"));
+    program.setProcessEnvironment(environment);
     program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zephyrdex"),
                   {QStringLiteral("--builds"), builds.path()});
     ASSERT_TRUE(program.waitForStarted(10000));
@@ -89,6 +93,9 @@ TEST(LaunchedProgramScenario, KeysWorkWithoutAClickOnceTheEngineIsUp) {
 
     program.terminate();
     EXPECT_TRUE(program.waitForFinished(10000));
+    // Started from a terminal, it says nothing of the engine's workings.
+    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_FALSE(said.contains(QStringLiteral("qt.webenginecontext"))) << said.toStdString();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/browser/viewer_process.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 #include <private/qopenglcontext_p.h>
@@ -33,6 +34,10 @@ void PrepareViewerProcess() {
         flags = std::string(set) + ' ' + flags;
     }
     setenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.c_str(), 1);
+    // The engine reports its graphics and switches at every start; that is
+    // for whoever debugs it, who can turn it back on with QT_LOGGING_RULES
+    // (which outranks this).
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     // Two malloc arenas, not one per thread: the program's many threads, the
     // engine's among them, allocate little, and every arena keeps what it
     // once held. The renderer inherits the limit; one the user set is kept.

@@ -59,6 +59,19 @@ std::vector<std::string> SplitNames(std::string_view names) {
     return split;
 }
 
+// How far the query is from a name: from its start, or from the start of
+// one of its later words, so that a slip in a surname or in an item's last
+// word is offered too.
+std::size_t NameDistance(std::string_view query, std::string_view name) {
+    std::size_t best = NearMissDistance(query, name, kNearMissBound);
+    for (std::size_t at = 1; best > 0 && at < name.size(); ++at) {
+        if (name[at - 1] == ' ' || name[at - 1] == '-') {
+            best = std::min(best, NearMissDistance(query, name.substr(at), kNearMissBound));
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 struct FindIndex::Database {
@@ -181,7 +194,7 @@ std::vector<FindResult> FindIndex::NearNames(std::string_view utf8Query,
         if (entry.Kind == FindKind::Document || (options.Kind && entry.Kind != *options.Kind)) {
             continue;
         }
-        const std::size_t distance = NearMissDistance(query, folded_[e].NearTitle, kNearMissBound);
+        const std::size_t distance = NameDistance(query, folded_[e].NearTitle);
         if (distance <= kNearMissBound) {
             near.emplace_back(distance, &entry);
         }

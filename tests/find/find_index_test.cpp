@@ -104,6 +104,13 @@ TEST_F(FindIndexTest, TheWrongLayoutIsRetypedAndNearNamesOffered) {
     EXPECT_EQ(answer.Results.front().Entry->Title, "Brannoc Ironvow");
     EXPECT_TRUE(answer.NearMisses);
     EXPECT_TRUE(answer.Retyped.empty());
+    // A slip in a later word of a name is offered as well, nearest first.
+    answer = index_.Find("ironvov");
+    ASSERT_FALSE(answer.Results.empty());
+    EXPECT_EQ(answer.Results.front().Entry->Title, "Brannoc Ironvow");
+    EXPECT_TRUE(answer.NearMisses);
+    EXPECT_EQ(Titles("stike").front(), "Oathbound Strike");
+    EXPECT_EQ(Titles("speet").front(), "Attack speed");
     // Passages are no names to offer; nonsense and short queries get nothing.
     EXPECT_TRUE(index_.Find("qzxwvj").Results.empty());
     EXPECT_TRUE(index_.Find("qz").Results.empty());

@@ -101,7 +101,12 @@ void PickerSearch::Show(const QString& typed) {
             entry->setVisible(true);
         }
         hidden_.clear();
+        Place();
+        home_.reset();
         return;
+    }
+    if (!home_ && picker_->isVisible()) {
+        home_ = picker_->pos();
     }
     if (hidden_.empty()) {
         for (QAction* entry : picker_->actions()) {
@@ -139,7 +144,7 @@ void PickerSearch::Show(const QString& typed) {
         picker_->addAction(line);
     }
     picker_->setActiveAction(matches_.empty() ? nullptr : matches_.front());
-    KeepOnScreen();
+    Place();
 }
 
 void PickerSearch::DropList() {
@@ -171,16 +176,14 @@ int PickerSearch::Room() const {
     return std::max(1, height / kItemEntryHeight - 1);
 }
 
-void PickerSearch::KeepOnScreen() {
+void PickerSearch::Place() {
     const QScreen* screen = picker_->screen();
-    if (!picker_->isVisible() || screen == nullptr) {
+    if (!picker_->isVisible() || screen == nullptr || !home_) {
         return;
     }
     const QRect room = screen->availableGeometry();
-    const QRect menu = picker_->geometry();
-    if (menu.bottom() > room.bottom()) {
-        picker_->move(menu.left(), std::max(room.top(), room.bottom() + 1 - menu.height()));
-    }
+    const int top = std::min(home_->y(), room.bottom() + 1 - picker_->height());
+    picker_->move(home_->x(), std::max(room.top(), top));
 }
 
 } // namespace zephyr::ui

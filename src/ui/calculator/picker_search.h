@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -38,7 +40,9 @@ private:
     void DropList();
     void Select(int step);
     int Room() const;
-    void KeepOnScreen();
+    // Puts the picker where it was opened, moved up only as far as the
+    // screen needs.
+    void Place();
 
     struct Entry {
         QAction* Action;
@@ -48,6 +52,7 @@ private:
     QMenu* picker_;
     std::vector<Entry> entries_;
     QString typed_;
+    std::optional<QPoint> home_;    // where the picker stood when typing began
     std::vector<QAction*> hidden_;  // the picker's own entries, while typing
     std::vector<QAction*> listed_;  // the typed text and the matches
     std::vector<QAction*> matches_; // the matches alone

@@ -245,6 +245,25 @@ TEST_F(ItemPickerTyping, AListLongerThanTheScreenIsCutToItAndStaysOnIt) {
     EXPECT_EQ(menu->height(), 3 * ui::kItemEntryHeight);
 }
 
+// A long list moves the picker up; as the list shrinks, and when the text
+// is cleared, it goes back to where it opened, at the slot.
+TEST_F(ItemPickerTyping, ThePickerReturnsToItsSlotAsTheListShrinks) {
+    QMenu* menu = OpenPicker(1);
+    ASSERT_NE(menu, nullptr);
+    const QPoint opened = menu->pos();
+    const QRect screen = menu->screen()->availableGeometry();
+    QTest::keyClick(menu, Qt::Key_E);
+    EXPECT_TRUE(screen.contains(menu->geometry()));
+    ASSERT_LT(menu->y(), opened.y()) << "the long list did not need the room above";
+    QTest::keyClick(menu, Qt::Key_Backspace);
+    QTest::keyClicks(menu, QStringLiteral("sr"));
+    EXPECT_EQ(menu->pos(), opened);
+    QTest::keyClick(menu, Qt::Key_E);
+    QTest::keyClick(menu, Qt::Key_Escape);
+    EXPECT_EQ(Shown(menu).first(), kWayfarers);
+    EXPECT_EQ(menu->pos(), opened);
+}
+
 TEST_F(ItemPickerTyping, AMatchUnderThePointerPreviewsItsItem) {
     QMenu* menu = OpenPicker(1);
     ASSERT_NE(menu, nullptr);

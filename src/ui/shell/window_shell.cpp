@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <utility>
+
 namespace zephyr::ui {
 namespace {
 
@@ -265,19 +267,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         nativeWindowRemade_ = true;
         return false;
     }
-    if (type == QEvent::Expose && nativeWindowRemade_ && watched == window()->windowHandle() &&
+    if (type == QEvent::Expose && watched == window()->windowHandle() &&
         window()->windowHandle()->isExposed()) {
-        nativeWindowRemade_ = false;
-        if (QApplication::activeWindow() == nullptr) {
+        if (std::exchange(nativeWindowRemade_, false) && QApplication::activeWindow() == nullptr) {
             window()->activateWindow();
         }
-    }
-    // The window's first frame is painted while its exposure is handled;
-    // the browser engine starts right after it, once the set-up is done.
-    if (type == QEvent::Expose && !exposed_ && watched == window()->windowHandle() &&
-        window()->windowHandle()->isExposed()) {
-        exposed_ = true;
-        StartViewersWhenReady();
+        // The window's first frame is painted while its exposure is handled;
+        // the browser engine starts right after it, once the set-up is done.
+        if (!std::exchange(exposed_, true)) {
+            StartViewersWhenReady();
+        }
         return false;
     }
     if (watched == window() && type == QEvent::WindowActivate) {
